@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Builds Corvellan on Debian 12 and runs it ("run") or runs every test ("test").
+# Missing Debian packages are installed first (as root directly, otherwise through sudo).
+set -euo pipefail
+cd "$(dirname "$0")"
+
+mode="${1:-}"
+case "$mode" in
+run | test) ;;
+*)
+    echo "usage: $0 run|test" >&2
+    exit 2
+    ;;
+esac
+
+packages=(build-essential cmake ninja-build qt6-base-dev tzdata locales)
+if [ "$mode" = test ]; then
+    packages+=(libgtest-dev googletest libbenchmark-dev clang libclang-rt-14-dev)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing missing packages: ${missing[*]}"
+    if [ "$(id -u)" -eq 0 ]; then
+        apt-get update -qq
+        DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
+    elif command -v sudo >/dev/null; then
+        sudo apt-get update -qq
+        sudo DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
+    else
+        echo "Please install these Debian packages first: ${missing[*]}" >&2
+        exit 1
+    fi
+fi
+
+jobs="$(nproc)"
+if [ "$mode" = run ]; then
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake --build build -j "$jobs"
+    exec ./build/src/corvellan
+fi
+
+# Tests: a sanitizer build (AddressSanitizer + UndefinedBehaviorSanitizer) with the benchmarks
+# compiled alongside so they cannot rot, then the libFuzzer target for a short run.
+cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCORVELLAN_TESTS=ON -DCORVELLAN_SANITIZE=ON \
+    -DCORVELLAN_BENCH=ON
+cmake --build build-test -j "$jobs"
+export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
+ctest --test-dir build-test --output-on-failure -j "$jobs"
+
+if [ -x fuzz/run.sh ]; then
+    fuzz/run.sh
+fi

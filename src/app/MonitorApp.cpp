@@ -1,0 +1,87 @@
+#include "app/MonitorApp.h"
+
+#include "app/HelpViewer.h"
+#include "app/Settings.h"
+#include "monitor/MonitorDlg.h"
+#include "platform/Locale.h"
+#include "platform/ProgramState.h"
+#include "platform/QtPrompter.h"
+#include "platform/SystemClock.h"
+
+#include <QApplication>
+#include <QIcon>
+
+CMonitorApp* CMonitorApp::s_instance = nullptr;
+
+CMonitorApp::CMonitorApp(int& argc, char** argv)
+    : m_ownPrompter(std::make_unique<QtPrompter>()), m_ownClock(std::make_unique<SystemClock>()),
+      m_paths(Paths::FromEnvironment()), m_prompter(m_ownPrompter.get()), m_clock(m_ownClock.get()) {
+    if (QCoreApplication::instance() == nullptr)
+        m_qtApp = std::make_unique<QApplication>(argc, argv);
+    s_instance = this;
+}
+
+CMonitorApp::CMonitorApp(Paths paths, Prompter& prompter, Clock& clock)
+    : m_paths(std::move(paths)), m_prompter(&prompter), m_clock(&clock) {
+    s_instance = this;
+}
+
+CMonitorApp::~CMonitorApp() {
+    delete m_helpViewer;
+    if (s_instance == this)
+        s_instance = nullptr;
+}
+
+int CMonitorApp::InitInstance() {
+    QApplication::setApplicationName(QStringLiteral("Corvellan"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Corvellan"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/128.svg")));
+
+    // Qt has already called setlocale(LC_ALL, ""); make it explicit, and fall back to "C" when the
+    // user's locale is not installed.
+    CurrencySymbol = InitUserLocale();
+    ProgramDirectory = m_paths.DataDir();
+
+    const bool firstRun = LoadSettings(m_paths, *m_prompter);
+
+    CMonitorDlg dialog(nullptr, firstRun, m_paths, *m_prompter, *m_clock);
+    m_dialog = &dialog;
+    if (auto* qtPrompter = dynamic_cast<QtPrompter*>(m_prompter))
+        qtPrompter->SetOwner(&dialog);
+    if (onDialogCreated)
+        onDialogCreated(dialog);
+    dialog.exec();
+    if (auto* qtPrompter = dynamic_cast<QtPrompter*>(m_prompter))
+        qtPrompter->SetOwner(nullptr);
+    m_dialog = nullptr;
+
+    if (SettingsChanged)
+        SaveSettings(m_paths, *m_prompter);
+    return 0;
+}
+
+unsigned long CMonitorApp::TranslateHelpContext(unsigned long context) {
+    switch (context) {
+    case 0x20066: // monitor window
+        return 103;
+    case 0x20084: // Billing System page
+        return 108;
+    case 0x20086: // Time Limits page
+        return 109;
+    case 0x20087: // Messages page
+        return 110;
+    case 0x2008A: // Call Log page
+        return 105;
+    case 0x2008C: // Report page
+        return 106;
+    default:
+        return context;
+    }
+}
+
+void CMonitorApp::WinHelp(unsigned long context, unsigned command) {
+    Q_UNUSED(command); // only topic lookups are ever asked for
+    if (!m_helpViewer)
+        m_helpViewer = new CHelpViewer();
+    m_helpViewer->ShowTopic(TranslateHelpContext(context));
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+class Paths;
+class Prompter;
+
+// The user's settings, one field per key of Corvellan.ini, with the built-in defaults.
+struct CSettings {
+    // [Billing]
+    double WeekdayDayRate = 2;
+    double WeekdayNightRate = 1.5;
+    double WeekendDayRate = 1.5;
+    double WeekendNightRate = 1;
+    unsigned DayStartsHours = 6;
+    unsigned DayStartsMinutes = 30;
+    unsigned NightStartsHours = 11; // counted after noon: the night begins at this hour + 12
+    unsigned NightStartsMinutes = 30;
+    bool BreakIntervals = false;
+    unsigned Intervals = 3;
+    // [Limits]
+    double CallLimit = 0;
+    bool WarnCall = false;
+    double DayLimit = 0;
+    bool WarnDay = false;
+    double MonthLimit = 0;
+    bool WarnMonth = true;
+    // [Messages]
+    std::string CallLimitMessage =
+        "Hey, your call limit is reached how about stopping now and finding something else to do ?";
+    std::string DayLimitMessage = "Sorry, your day limit is reached now, so let's turn that modem off now and "
+                                  "find something else to do, shall we ?!";
+    std::string MonthLimitMessage =
+        "Oh Oh! You have reached your month limit, so unless you are prepared to foot the huge telephone bill "
+        "once again, I suggest you turn off the modem right NOW !!";
+
+    bool operator==(const CSettings&) const = default;
+};
+
+extern CSettings Settings;
+// Set on the first run and when the Preferences are confirmed; the settings are saved at exit only then.
+extern bool SettingsChanged;
+
+// Reads Corvellan.ini into Settings. Without a file this is the first run: the first-run message is
+// shown, SettingsChanged is set, the defaults stay, and the result is true.
+bool LoadSettings(const Paths& paths, Prompter& prompter);
+// Writes every key into Corvellan.ini, atomically; tells the user when that fails. Returns success.
+bool SaveSettings(const Paths& paths, Prompter& prompter);
+
+// The value forms of the settings file.
+double ReadIniDouble(std::string_view text);   // first 9 characters, leading number, '.' always
+std::string EncodeIniText(std::string_view text); // line breaks as \n, backslashes doubled
+std::string DecodeIniText(std::string_view text);
+std::string CapCharacters(std::string text, std::size_t maxCharacters); // UTF-8 aware cut

@@ -1,0 +1,5 @@
+#include "platform/ProgramState.h"
+
+std::string ProgramDirectory;
+std::string CurrencySymbol;
+bool LogChanged = false;

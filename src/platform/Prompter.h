@@ -1,0 +1,23 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+enum class PromptIcon { None, Information, Exclamation, Question, Stop };
+
+// Message boxes and the Save As dialog, behind one small interface so the program's logic can be
+// driven by scripted answers in tests. Texts are always shown as plain text.
+class Prompter {
+public:
+    virtual ~Prompter() = default;
+
+    // A box with one OK button.
+    virtual void ShowMessage(const std::string& caption, const std::string& text, PromptIcon icon) = 0;
+    // A box with Yes and No; true for Yes.
+    virtual bool AskYesNo(const std::string& caption, const std::string& text, PromptIcon icon) = 0;
+    // A Save As dialog proposing proposedName; the extension is added when the user types none,
+    // and replacing an existing file is confirmed inside. Empty when cancelled.
+    virtual std::optional<std::string> AskSaveFileName(const std::string& proposedName,
+                                                       const std::string& defaultExtension,
+                                                       const std::string& filter) = 0;
+};
