@@ -23,7 +23,8 @@ constexpr std::size_t kMaxSettingsFile = 1 << 20;
 constexpr std::size_t kMaxTextCharacters = 255;
 
 const char* const kFirstRunText =
-    "Since this is the first time you start Corvellan, have to provide Corvellan with information such as the "
+    "Since this is the first time you start Corvellan, have to provide Corvellan with information such as "
+    "the "
     "billing system that your telephone company uses, your personal preferences, etc.";
 
 // The file is always written with '.', whatever the user's locale, so it is read in the C locale.
@@ -71,7 +72,9 @@ void ReadAll(const IniFile& file, CSettings& s) {
 }
 
 void WriteAll(IniFile& file, const CSettings& s) {
-    const auto flag = [](bool b) { return b ? "1" : "0"; };
+    const auto flag = [](bool b) {
+        return b ? "1" : "0";
+    };
     file.Set(kBilling, "WeekdayDayRate", FormatMoney(s.WeekdayDayRate));
     file.Set(kBilling, "WeekdayNightRate", FormatMoney(s.WeekdayNightRate));
     file.Set(kBilling, "WeekendDayRate", FormatMoney(s.WeekendDayRate));

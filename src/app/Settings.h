@@ -29,11 +29,12 @@ struct CSettings {
     // [Messages]
     std::string CallLimitMessage =
         "Hey, your call limit is reached how about stopping now and finding something else to do ?";
-    std::string DayLimitMessage = "Sorry, your day limit is reached now, so let's turn that modem off now and "
-                                  "find something else to do, shall we ?!";
-    std::string MonthLimitMessage =
-        "Oh Oh! You have reached your month limit, so unless you are prepared to foot the huge telephone bill "
-        "once again, I suggest you turn off the modem right NOW !!";
+    std::string DayLimitMessage =
+        "Sorry, your day limit is reached now, so let's turn that modem off now and "
+        "find something else to do, shall we ?!";
+    std::string MonthLimitMessage = "Oh Oh! You have reached your month limit, so unless you are prepared to "
+                                    "foot the huge telephone bill "
+                                    "once again, I suggest you turn off the modem right NOW !!";
 
     bool operator==(const CSettings&) const = default;
 };
@@ -49,7 +50,7 @@ bool LoadSettings(const Paths& paths, Prompter& prompter);
 bool SaveSettings(const Paths& paths, Prompter& prompter);
 
 // The value forms of the settings file.
-double ReadIniDouble(std::string_view text);   // first 9 characters, leading number, '.' always
+double ReadIniDouble(std::string_view text);      // first 9 characters, leading number, '.' always
 std::string EncodeIniText(std::string_view text); // line breaks as \n, backslashes doubled
 std::string DecodeIniText(std::string_view text);
 std::string CapCharacters(std::string text, std::size_t maxCharacters); // UTF-8 aware cut

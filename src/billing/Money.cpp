@@ -15,7 +15,8 @@ std::string FormatMoney(double amount) {
         const long long cents = static_cast<long long>(std::floor(magnitude * 100.0 + 0.5));
         if (cents == 0)
             return "0.00";
-        std::snprintf(buffer, sizeof buffer, "%s%lld.%02lld", amount < 0 ? "-" : "", cents / 100, cents % 100);
+        std::snprintf(buffer, sizeof buffer, "%s%lld.%02lld", amount < 0 ? "-" : "", cents / 100,
+                      cents % 100);
     } else {
         // Beyond whole-cent precision of a double; the C library's rounding is as good as any.
         std::snprintf(buffer, sizeof buffer, "%s%.2f", amount < 0 ? "-" : "", magnitude);

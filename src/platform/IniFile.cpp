@@ -21,7 +21,8 @@ std::string Trim(std::string_view text) {
 
 bool EqualNoCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
            });
 }
 } // namespace
@@ -47,7 +48,8 @@ IniFile IniFile::Parse(std::string_view text) {
         const std::string trimmed = Trim(raw);
         if (!trimmed.empty() && trimmed.front() == '[') {
             const std::size_t close = trimmed.find(']');
-            section = Trim(std::string_view(trimmed).substr(1, close == std::string::npos ? std::string::npos : close - 1));
+            section = Trim(std::string_view(trimmed).substr(1, close == std::string::npos ? std::string::npos
+                                                                                          : close - 1));
             line.isHeader = true;
         } else if (!trimmed.empty() && trimmed.front() != ';') {
             const std::size_t eq = trimmed.find('=');
@@ -64,7 +66,8 @@ IniFile IniFile::Parse(std::string_view text) {
 
 const IniFile::Line* IniFile::Find(std::string_view section, std::string_view key) const {
     for (const Line& line : m_lines) {
-        if (!line.isHeader && !line.key.empty() && EqualNoCase(line.section, section) && EqualNoCase(line.key, key))
+        if (!line.isHeader && !line.key.empty() && EqualNoCase(line.section, section) &&
+            EqualNoCase(line.key, key))
             return &line;
     }
     return nullptr;
@@ -99,6 +102,7 @@ void IniFile::Set(std::string_view section, std::string_view key, std::string_vi
         if (line.isHeader || !Trim(line.text).empty())
             lastOfSection = i;
     }
+    m_endsWithNewline = true; // a file we add lines to ends like a well-formed text file
     Line added;
     added.text = newText;
     added.section = std::string(section);
@@ -109,8 +113,6 @@ void IniFile::Set(std::string_view section, std::string_view key, std::string_vi
         header.text = "[" + std::string(section) + "]";
         header.section = std::string(section);
         header.isHeader = true;
-        if (!m_lines.empty() && !m_endsWithNewline)
-            m_endsWithNewline = true;
         m_lines.push_back(std::move(header));
         m_lines.push_back(std::move(added));
     } else {

@@ -31,5 +31,6 @@ Paths::Paths(std::string configDir, std::string dataDir)
     : m_configDir(WithSlash(std::move(configDir))), m_dataDir(WithSlash(std::move(dataDir))) {}
 
 Paths Paths::FromEnvironment() {
-    return Paths(XdgDir("XDG_CONFIG_HOME", "/.config"), XdgDir("XDG_DATA_HOME", "/.local/share") + "corvellan/");
+    return Paths(XdgDir("XDG_CONFIG_HOME", "/.config"),
+                 XdgDir("XDG_DATA_HOME", "/.local/share") + "corvellan/");
 }

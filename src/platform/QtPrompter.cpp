@@ -23,7 +23,8 @@ QMessageBox::Icon ToQt(PromptIcon icon) {
 QMessageBox::StandardButton Run(QWidget* owner, const std::string& caption, const std::string& text,
                                 PromptIcon icon, QMessageBox::StandardButtons buttons,
                                 QMessageBox::StandardButton defaultButton) {
-    QMessageBox box(ToQt(icon), QString::fromStdString(caption), QString::fromStdString(text), buttons, owner);
+    QMessageBox box(ToQt(icon), QString::fromStdString(caption), QString::fromStdString(text), buttons,
+                    owner);
     // Users' own texts (warning messages) must never be read as markup.
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(defaultButton);
@@ -62,7 +63,9 @@ QStringList QtPrompter::NameFilters(const std::string& filter) {
         const QString pattern = parts[i + 1].trimmed();
         if (label.isEmpty())
             continue;
-        filters << (label.contains(QLatin1Char('(')) ? label : label + QStringLiteral(" (") + pattern + QLatin1Char(')'));
+        filters << (label.contains(QLatin1Char('('))
+                        ? label
+                        : label + QStringLiteral(" (") + pattern + QLatin1Char(')'));
     }
     return filters;
 }

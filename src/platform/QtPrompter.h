@@ -13,7 +13,8 @@ public:
 
     void ShowMessage(const std::string& caption, const std::string& text, PromptIcon icon) override;
     bool AskYesNo(const std::string& caption, const std::string& text, PromptIcon icon) override;
-    std::optional<std::string> AskSaveFileName(const std::string& proposedName, const std::string& defaultExtension,
+    std::optional<std::string> AskSaveFileName(const std::string& proposedName,
+                                               const std::string& defaultExtension,
                                                const std::string& filter) override;
 
     // "Text Files(*.txt)|*.txt|All Files(*.*)|*.*|" as Qt name filters.

@@ -28,5 +28,6 @@ std::optional<std::string> ScriptedPrompter::AskSaveFileName(const std::string& 
 }
 
 int ScriptedPrompter::Count(Kind kind) const {
-    return static_cast<int>(std::count_if(shown.begin(), shown.end(), [kind](const Shown& s) { return s.kind == kind; }));
+    return static_cast<int>(
+        std::count_if(shown.begin(), shown.end(), [kind](const Shown& s) { return s.kind == kind; }));
 }

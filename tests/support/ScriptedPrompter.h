@@ -21,7 +21,8 @@ public:
 
     void ShowMessage(const std::string& caption, const std::string& text, PromptIcon icon) override;
     bool AskYesNo(const std::string& caption, const std::string& text, PromptIcon icon) override;
-    std::optional<std::string> AskSaveFileName(const std::string& proposedName, const std::string& defaultExtension,
+    std::optional<std::string> AskSaveFileName(const std::string& proposedName,
+                                               const std::string& defaultExtension,
                                                const std::string& filter) override;
 
     std::deque<bool> yesNoAnswers;
