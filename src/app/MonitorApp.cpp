@@ -2,6 +2,8 @@
 
 #include "app/HelpViewer.h"
 #include "app/Settings.h"
+#include "app/SignalWatcher.h"
+#include "app/SingleInstance.h"
 #include "monitor/MonitorDlg.h"
 #include "platform/Locale.h"
 #include "platform/ProgramState.h"
@@ -10,6 +12,8 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QSessionManager>
+#include <cstdio>
 
 CMonitorApp* CMonitorApp::s_instance = nullptr;
 
@@ -42,15 +46,33 @@ int CMonitorApp::InitInstance() {
     CurrencySymbol = InitUserLocale();
     ProgramDirectory = m_paths.DataDir();
 
+    CSingleInstance instance(m_paths);
+    if (!instance.Acquire()) {
+        // Already running: bring that window up instead of opening a second one.
+        if (!instance.RaiseRunningInstance())
+            std::fprintf(stderr, "Corvellan is already running.\n");
+        return 0;
+    }
+
     const bool firstRun = LoadSettings(m_paths, *m_prompter);
 
     CMonitorDlg dialog(nullptr, firstRun, m_paths, *m_prompter, *m_clock);
     m_dialog = &dialog;
     if (auto* qtPrompter = dynamic_cast<QtPrompter*>(m_prompter))
         qtPrompter->SetOwner(&dialog);
+    QObject::connect(&instance, &CSingleInstance::raiseRequested, &dialog,
+                     [&dialog] { dialog.SetShown(true); });
+    CSignalWatcher signalWatcher;
+    QObject::connect(&signalWatcher, &CSignalWatcher::terminationRequested, &dialog,
+                     [&dialog] { dialog.EndSession(); });
+#ifndef QT_NO_SESSIONMANAGER
+    // The desktop session is ending: record a running call and leave like Exit does.
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, &dialog,
+                     [&dialog](QSessionManager&) { dialog.EndSession(); });
+#endif
     if (onDialogCreated)
         onDialogCreated(dialog);
-    dialog.exec();
+    dialog.Run();
     if (auto* qtPrompter = dynamic_cast<QtPrompter*>(m_prompter))
         qtPrompter->SetOwner(nullptr);
     m_dialog = nullptr;

@@ -1,0 +1,56 @@
+#include "billing/PeriodTotals.h"
+
+#include "app/Settings.h"
+
+#include <algorithm>
+
+namespace {
+bool SameMonth(const std::tm& a, const std::tm& b) {
+    return a.tm_year == b.tm_year && a.tm_mon == b.tm_mon;
+}
+} // namespace
+
+double GetSpentInMonth(const CCallArray& calls, CTime now) {
+    const std::tm today = now.GetLocalTm();
+    double sum = 0.0;
+    for (int i = 0; i < calls.GetSize(); ++i) {
+        const CCallRecord call = calls.GetAt(i);
+        if (SameMonth(call.GetStart().GetLocalTm(), today))
+            sum += call.GetCost();
+    }
+    return sum;
+}
+
+double GetSpentOnDate(const CCallArray& calls, CTime now) {
+    const std::tm today = now.GetLocalTm();
+    double sum = 0.0;
+    for (int i = calls.GetUpperBound(); i >= 0; --i) {
+        const CCallRecord call = calls.GetAt(i);
+        const std::tm start = call.GetStart().GetLocalTm();
+        if (!SameMonth(start, today) || start.tm_mday != today.tm_mday)
+            break;
+        sum += call.GetCost();
+    }
+    return sum;
+}
+
+CTime GetNextDisplayBoundary(CTime now) {
+    const std::tm t = now.GetLocalTm();
+    const int year = t.tm_year + 1900;
+    const int month = t.tm_mon + 1;
+    CTime best = CTime(year, month, t.tm_mday + 1, 0, 0, 0);
+    for (int day = t.tm_mday; day <= t.tm_mday + 1; ++day) {
+        // The minute named as the day start still counts as night: the day begins a minute later.
+        const CTime candidates[] = {CTime(year, month, day, static_cast<int>(Settings.DayStartsHours),
+                                          static_cast<int>(Settings.DayStartsMinutes) + 1, 0),
+                                    CTime(year, month, day, static_cast<int>(Settings.NightStartsHours) + 12,
+                                          static_cast<int>(Settings.NightStartsMinutes), 0)};
+        for (const CTime& c : candidates) {
+            if (c > now && c < best)
+                best = c;
+        }
+    }
+    // Guard against odd clocks and settings: never aim at the past, never sleep for more than six
+    // hours (a monotonic timer does not count a suspended machine).
+    return std::clamp(best, now + CTimeSpan(1), now + CTimeSpan(6 * 3600));
+}

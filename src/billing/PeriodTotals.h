@@ -1,0 +1,15 @@
+#pragma once
+
+#include "billing/CallArray.h"
+
+// Figures for a window that stays open across days and months: the list may still hold calls of a
+// month that has ended (they stay in Calls.log until the next start hands them to the roll-over).
+
+// The cost of the calls that started in the month and year of now.
+double GetSpentInMonth(const CCallArray& calls, CTime now);
+// The cost of the newest calls that started on the date of now (day, month and year), walking back
+// from the newest and stopping at the first call of another date.
+double GetSpentOnDate(const CCallArray& calls, CTime now);
+// The next moment after now at which the shown figures can change: the start of the day period,
+// the start of the night period, or midnight (a new day, maybe a new month or the weekend).
+CTime GetNextDisplayBoundary(CTime now);
