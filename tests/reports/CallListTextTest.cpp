@@ -72,13 +72,4 @@ TEST_F(CallListTextTest, ListsEachCallAndAddsThemUp) {
     EXPECT_EQ(texts.totalCost, "$240.00");
 }
 
-TEST_F(CallListTextTest, CostsFollowTheTariffInForceNow) {
-    CCallArray calls;
-    const CTime start(2024, 3, 6, 9, 0, 0);
-    calls.Add(CCallRecord(start, start + CTimeSpan(10 * 60)));
-    Settings.WeekdayDayRate = 0.5;
-    const CallListTexts texts = BuildCallListTexts(calls);
-    EXPECT_EQ(texts.rows[0].cost, "$5.00");
-    EXPECT_EQ(texts.totalCost, "$5.00");
-}
 } // namespace

@@ -1,0 +1,292 @@
+#include "ctl/CtlCommands.h"
+
+#include "app/Settings.h"
+#include "billing/CallArray.h"
+#include "billing/Money.h"
+#include "billing/Tariff.h"
+#include "calllog/CallLog.h"
+#include "ctl/StderrPrompter.h"
+#include "ctl/TimeArgument.h"
+#include "platform/SystemClock.h"
+#include "reports/CallListText.h"
+#include "reports/ReportText.h"
+
+#include <QCommandLineParser>
+#include <QLockFile>
+#include <charconv>
+#include <filesystem>
+#include <vector>
+
+struct CCtlCommands::Command {
+    const char* name;
+    int minArgs;
+    int maxArgs;
+    const char* arguments; // named in the complaint about missing ones
+    bool takesRaw;
+    bool takesNow;
+    int (CCtlCommands::*run)(const QStringList&);
+};
+
+const CCtlCommands::Command CCtlCommands::kCommands[] = {
+    {"price", 2, 2, "START and END", true, false, &CCtlCommands::Price},
+    {"rate", 0, 1, "", false, true, &CCtlCommands::Rate},
+    {"report", 0, 0, "", false, true, &CCtlCommands::Report},
+    {"calls", 0, 0, "", false, true, &CCtlCommands::Calls},
+    {"add", 2, 2, "START and END", false, true, &CCtlCommands::Add},
+};
+
+namespace {
+constexpr const char* kPrefix = "corvellanctl: ";
+constexpr const char* kVersion = "corvellanctl 1.0";
+constexpr const char* kWindowRunning = "Corvellan is running: stop and start calls in its window";
+
+const QCommandLineOption kRawOption(QStringLiteral("raw"));
+const QCommandLineOption kNowOption(QStringLiteral("now"), QString(), QStringLiteral("TIME"));
+const QCommandLineOption kHelpOption(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+const QCommandLineOption kVersionOption(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+
+std::string RawAmount(double amount) {
+    // to_chars ignores the locale, so the point stays a point.
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, amount, std::chars_format::general, 15);
+    return std::string(buffer, result.ptr);
+}
+
+std::string PlainNewlines(const std::string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            continue;
+        out += text[i];
+    }
+    return out;
+}
+
+// The list stays in chronological order of the calls' ends: the new call goes before the first one
+// that ended later.
+void InsertByEnd(CCallArray& calls, CTime start, CTime end) {
+    std::vector<std::pair<CTime, CTime>> times;
+    for (int i = 0; i < calls.GetSize(); ++i) {
+        const CCallRecord call = calls.GetAt(i);
+        times.emplace_back(call.GetStart(), call.GetEnd());
+    }
+    auto position = times.begin();
+    while (position != times.end() && position->second <= end)
+        ++position;
+    times.insert(position, {start, end});
+    calls.RemoveAll();
+    for (const auto& [callStart, callEnd] : times)
+        calls.Add(CCallRecord(callStart, callEnd));
+}
+
+bool SameMonth(CTime a, CTime b) {
+    return a.GetYear() == b.GetYear() && a.GetMonth() == b.GetMonth();
+}
+} // namespace
+
+CCtlCommands::CCtlCommands(Paths paths, std::ostream& out, std::ostream& err)
+    : m_paths(std::move(paths)), m_out(out), m_err(err) {}
+
+int CCtlCommands::Run(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.addOptions({kRawOption, kNowOption, kHelpOption, kVersionOption});
+    if (!parser.parse(arguments))
+        return Usage(parser.errorText().toStdString());
+    if (parser.isSet(kHelpOption)) {
+        m_out << UsageText();
+        return kExitOk;
+    }
+    if (parser.isSet(kVersionOption)) {
+        m_out << kVersion << '\n';
+        return kExitOk;
+    }
+    if (parser.positionalArguments().isEmpty())
+        return Usage("no command given");
+    return Dispatch(parser);
+}
+
+int CCtlCommands::Dispatch(const QCommandLineParser& parser) {
+    const std::string name = parser.positionalArguments().first().toStdString();
+    for (const Command& command : kCommands) {
+        if (name != command.name)
+            continue;
+        if (const int code = PrepareCommand(command, parser); code != kExitOk)
+            return code;
+        LoadSettingsQuietly();
+        return (this->*command.run)(parser.positionalArguments().mid(1));
+    }
+    return Usage("unknown command '" + name + "'");
+}
+
+int CCtlCommands::PrepareCommand(const Command& command, const QCommandLineParser& parser) {
+    const std::string name = command.name;
+    const int count = static_cast<int>(parser.positionalArguments().size()) - 1;
+    if (count < command.minArgs)
+        return Usage(name + " needs " + command.arguments);
+    if (count > command.maxArgs)
+        return Usage("too many arguments for " + name + " (a time goes in quotes: \"2024-03-05 10:00:00\")");
+    if (parser.isSet(kRawOption) && !command.takesRaw)
+        return Usage("--raw goes with price only");
+    if (parser.isSet(kNowOption) && !command.takesNow)
+        return Usage("--now does not go with " + name);
+    m_raw = parser.isSet(kRawOption);
+    m_now = SystemClock().Now();
+    if (parser.isSet(kNowOption) && !ReadTime(parser.value(kNowOption), m_now))
+        return kExitUsage;
+    return kExitOk;
+}
+
+int CCtlCommands::Price(const QStringList& args) {
+    CTime start, end;
+    if (!ReadStartEnd(args, start, end))
+        return kExitUsage;
+    const double cost = ComputeCallCost(start, end);
+    m_out << (m_raw ? RawAmount(cost) : ShownAmount(cost)) << '\n';
+    return kExitOk;
+}
+
+int CCtlCommands::Rate(const QStringList& args) {
+    CTime at = m_now;
+    if (!args.isEmpty() && !ReadTime(args.first(), at))
+        return kExitUsage;
+    m_out << ShownAmount(GetRateAt(at)) << " / min\t" << (GetTariffPeriod(at) == PERIOD_DAY ? "day" : "night")
+          << '\t' << (IsWeekend(at) ? "weekend" : "weekday") << '\n';
+    return kExitOk;
+}
+
+int CCtlCommands::Report(const QStringList&) {
+    CCallArray calls;
+    StderrPrompter prompter(m_err);
+    const bool clean = LoadCalls(calls, prompter);
+    m_out << PlainNewlines(BuildReportText(calls, m_now, Settings.MonthLimit)) << '\n';
+    return clean ? kExitOk : kExitFailed;
+}
+
+int CCtlCommands::Calls(const QStringList&) {
+    CCallArray calls;
+    StderrPrompter prompter(m_err);
+    const bool clean = LoadCalls(calls, prompter);
+    const CallListTexts texts = BuildCallListTexts(calls);
+    for (const CallRowTexts& row : texts.rows)
+        m_out << row.start << '\t' << row.duration << '\t' << row.cost << '\n';
+    m_out << "Total calls made:\t" << texts.callCount << '\n'
+          << "Time spent online:\t" << texts.totalTime << '\n'
+          << "Total cost:\t" << texts.totalCost << '\n';
+    return clean ? kExitOk : kExitFailed;
+}
+
+int CCtlCommands::Add(const QStringList& args) {
+    CTime start, end;
+    if (!ReadStartEnd(args, start, end))
+        return kExitUsage;
+    if (!SameMonth(start, m_now) || !SameMonth(end, m_now))
+        return Refuse(kPrefix + std::string("only calls of the current month (") + m_now.Format("%B %Y") +
+                      ") can be added; nothing was added");
+    if (end > m_now)
+        return Refuse(kPrefix + std::string("the call cannot end later than now; nothing was added"));
+    return InsertCall(start, end);
+}
+
+// Load, insert and save under the lock, so the window cannot start with the old list in between.
+int CCtlCommands::InsertCall(CTime start, CTime end) {
+    std::error_code ec;
+    std::filesystem::create_directories(m_paths.DataDir(), ec);
+    QLockFile lock(QString::fromStdString(m_paths.LockFile()));
+    // The window holds the lock for hours: only a dead owner makes it stale, never its age.
+    lock.setStaleLockTime(0);
+    if (!lock.tryLock(0)) {
+        if (lock.error() == QLockFile::LockFailedError)
+            return Refuse(kWindowRunning);
+        return Refuse(kPrefix + std::string("cannot create the lock file ") + m_paths.LockFile() +
+                      "; nothing was added");
+    }
+    CCallArray calls;
+    StderrPrompter prompter(m_err);
+    CCallLog log(m_paths, prompter);
+    log.Load(calls, m_now);
+    // A broken or old month's log is the window's to deal with; rewriting it here could lose calls.
+    if (prompter.MessagesShown() > 0 || prompter.QuestionsAsked() > 0)
+        return Refuse(kPrefix +
+                      std::string("Calls.log was left as it is: start Corvellan to deal with it, then "
+                                  "add the call; nothing was added"));
+    InsertByEnd(calls, start, end);
+    return log.Save(calls, m_now) ? kExitOk : kExitFailed;
+}
+
+bool CCtlCommands::ReadStartEnd(const QStringList& args, CTime& start, CTime& end) {
+    if (!ReadTime(args.at(0), start) || !ReadTime(args.at(1), end))
+        return false;
+    if (end < start) {
+        BadInput("END is before START");
+        return false;
+    }
+    return true;
+}
+
+bool CCtlCommands::ReadTime(const QString& text, CTime& time) {
+    const std::string bytes = text.toStdString();
+    const std::optional<CTime> parsed = ParseTimeArgument(bytes);
+    if (!parsed) {
+        BadInput("not a local time: '" + bytes + "' (expected \"YYYY-MM-DD HH:MM:SS\")");
+        return false;
+    }
+    time = *parsed;
+    return true;
+}
+
+// A missing Corvellan.ini means the built-in settings; the command line never creates it.
+void CCtlCommands::LoadSettingsQuietly() {
+    std::error_code ec;
+    if (!std::filesystem::exists(m_paths.SettingsFile(), ec))
+        return;
+    StderrPrompter prompter(m_err);
+    LoadSettings(m_paths, prompter);
+}
+
+bool CCtlCommands::LoadCalls(CCallArray& calls, StderrPrompter& prompter) {
+    CCallLog(m_paths, prompter).Load(calls, m_now);
+    return prompter.MessagesShown() == 0;
+}
+
+int CCtlCommands::Usage(const std::string& line) {
+    m_err << kPrefix << line << " (see corvellanctl --help)\n";
+    return kExitUsage;
+}
+
+int CCtlCommands::BadInput(const std::string& line) {
+    m_err << kPrefix << line << '\n';
+    return kExitUsage;
+}
+
+int CCtlCommands::Refuse(const std::string& line) {
+    m_err << line << '\n';
+    return kExitFailed;
+}
+
+std::string CCtlCommands::UsageText() const {
+    return "Usage: corvellanctl COMMAND [ARGUMENTS] [--now TIME]\n"
+           "\n"
+           "Corvellan's command-line companion. It reads the same Corvellan.ini and Calls.log as the\n"
+           "window. Times are local, written \"YYYY-MM-DD HH:MM:SS\" (in quotes).\n"
+           "\n"
+           "Commands:\n"
+           "  price START END [--raw]  the cost of a call from START to END under the current tariff;\n"
+           "                           --raw: unrounded, up to 15 significant digits\n"
+           "  rate [AT]                the rate in force at AT (default now), day or night, weekday or\n"
+           "                           weekend\n"
+           "  report                   the report of the month\n"
+           "  calls                    the month's calls (start, duration, cost), then the number of\n"
+           "                           calls, the total online time and the total cost\n"
+           "  add START END            record a call that was not timed; only calls of the current\n"
+           "                           month, and not while Corvellan is running\n"
+           "\n"
+           "Options:\n"
+           "  --now TIME               take TIME as the current time (rate, report, calls, add)\n"
+           "  -h, --help               show this help\n"
+           "  -v, --version            show the version\n"
+           "\n"
+           "Exit status: 0 done, 1 refused or failed, 2 bad command line.\n"
+           "Files: $XDG_CONFIG_HOME/Corvellan.ini (default ~/.config/Corvellan.ini),\n"
+           "       $XDG_DATA_HOME/corvellan/Calls.log (default ~/.local/share/corvellan/Calls.log).\n";
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "platform/Paths.h"
+#include "platform/Time.h"
+
+#include <QStringList>
+#include <optional>
+#include <ostream>
+#include <string>
+
+class CCallArray;
+class QCommandLineParser;
+class StderrPrompter;
+
+// The commands of corvellanctl. Each reads Corvellan.ini and Calls.log the way the window does and
+// prints what the window would show. Exit codes: 0 done, 1 refused or failed (the reason is on the
+// error stream), 2 bad command line.
+class CCtlCommands {
+public:
+    CCtlCommands(Paths paths, std::ostream& out, std::ostream& err);
+
+    // arguments[0] is the program name.
+    int Run(const QStringList& arguments);
+
+    static constexpr int kExitOk = 0;
+    static constexpr int kExitFailed = 1;
+    static constexpr int kExitUsage = 2;
+
+private:
+    struct Command;
+    static const Command kCommands[];
+
+    int Dispatch(const QCommandLineParser& parser);
+    int PrepareCommand(const Command& command, const QCommandLineParser& parser);
+
+    int Price(const QStringList& args);
+    int Rate(const QStringList& args);
+    int Report(const QStringList& args);
+    int Calls(const QStringList& args);
+    int Add(const QStringList& args);
+
+    int InsertCall(CTime start, CTime end);
+    bool ReadStartEnd(const QStringList& args, CTime& start, CTime& end);
+    bool ReadTime(const QString& text, CTime& time);
+    void LoadSettingsQuietly();
+    // Loads the month's calls; false when the loader complained about the file.
+    bool LoadCalls(CCallArray& calls, StderrPrompter& prompter);
+    // One line on the error stream and the exit code that goes with it.
+    int Usage(const std::string& line); // the command line is wrong: points to --help
+    int BadInput(const std::string& line);
+    int Refuse(const std::string& line);
+    std::string UsageText() const;
+
+    Paths m_paths;
+    std::ostream& m_out;
+    std::ostream& m_err;
+    CTime m_now;
+    bool m_raw = false;
+};

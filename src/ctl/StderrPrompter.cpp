@@ -1,0 +1,17 @@
+#include "ctl/StderrPrompter.h"
+
+void StderrPrompter::ShowMessage(const std::string&, const std::string& text, PromptIcon) {
+    ++m_messages;
+    m_err << text << '\n';
+}
+
+bool StderrPrompter::AskYesNo(const std::string&, const std::string& text, PromptIcon) {
+    ++m_questions;
+    m_err << text << " [answered No]\n";
+    return false;
+}
+
+std::optional<std::string> StderrPrompter::AskSaveFileName(const std::string&, const std::string&,
+                                                           const std::string&) {
+    return std::nullopt;
+}

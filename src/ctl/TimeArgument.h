@@ -1,0 +1,11 @@
+#pragma once
+
+#include "platform/Time.h"
+
+#include <optional>
+#include <string_view>
+
+// A local time given on the command line, exactly "YYYY-MM-DD HH:MM:SS". Empty for any other form,
+// for a field out of range (2024-02-30, 24:00:00) and for a time that the local clock skips when
+// daylight saving begins.
+std::optional<CTime> ParseTimeArgument(std::string_view text);

@@ -1,0 +1,20 @@
+#include "ctl/CtlCommands.h"
+#include "platform/Locale.h"
+#include "platform/ProgramState.h"
+
+#include <QString>
+#include <iostream>
+
+// No QCoreApplication: nothing here needs an event loop, and Qt's own locale set-up would warn on
+// every run under a locale that is not UTF-8.
+int main(int argc, char** argv) {
+    CurrencySymbol = InitUserLocale();
+    const Paths paths = Paths::FromEnvironment();
+    ProgramDirectory = paths.DataDir();
+
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    CCtlCommands commands(paths, std::cout, std::cerr);
+    return commands.Run(arguments);
+}
