@@ -1,4 +1,5 @@
 #include "app/HelpViewer.h"
+#include "app/Resources.h"
 
 #include <QDialogButtonBox>
 #include <QFile>
@@ -6,10 +7,10 @@
 #include <QVBoxLayout>
 
 CHelpViewer::CHelpViewer(QWidget* parent) : QDialog(parent), m_browser(new QTextBrowser(this)) {
+    InitCorvellanResources();
     setWindowTitle(tr("Corvellan Help"));
     setObjectName(QStringLiteral("helpViewer"));
     m_browser->setObjectName(QStringLiteral("helpBrowser"));
-    m_browser->setSearchPaths({QStringLiteral(":/help")});
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::hide);
     auto* layout = new QVBoxLayout(this);
@@ -20,9 +21,9 @@ CHelpViewer::CHelpViewer(QWidget* parent) : QDialog(parent), m_browser(new QText
 
 void CHelpViewer::ShowTopic(unsigned long topic) {
     m_topic = topic;
-    const QString page = QStringLiteral("%1.html").arg(topic);
-    if (QFile::exists(QStringLiteral(":/help/") + page))
-        m_browser->setSource(QUrl(page));
+    const QString page = QStringLiteral(":/help/%1.html").arg(topic);
+    if (QFile::exists(page))
+        m_browser->setSource(QUrl(QStringLiteral("qrc") + page));
     else
         m_browser->setPlainText(tr("There is no help topic %1.").arg(topic));
     show();

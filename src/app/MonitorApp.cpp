@@ -1,6 +1,7 @@
 #include "app/MonitorApp.h"
 
 #include "app/HelpViewer.h"
+#include "app/Resources.h"
 #include "app/Settings.h"
 #include "app/SignalWatcher.h"
 #include "app/SingleInstance.h"
@@ -39,6 +40,7 @@ CMonitorApp::~CMonitorApp() {
 int CMonitorApp::InitInstance() {
     QApplication::setApplicationName(QStringLiteral("Corvellan"));
     QApplication::setApplicationDisplayName(QStringLiteral("Corvellan"));
+    InitCorvellanResources();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/128.svg")));
 
     // Qt has already called setlocale(LC_ALL, ""); make it explicit, and fall back to "C" when the

@@ -1,4 +1,5 @@
 #include "monitor/AboutDlg.h"
+#include "app/Resources.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -7,6 +8,7 @@
 #include <QPushButton>
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
+    InitCorvellanResources();
     setWindowTitle(QStringLiteral("About Corvellan"));
     setObjectName(QStringLiteral("aboutDlg"));
     auto* icon = new QLabel(this);

@@ -1,6 +1,7 @@
 #include "monitor/MonitorDlg.h"
 
 #include "app/MonitorApp.h"
+#include "app/Resources.h"
 #include "app/Settings.h"
 #include "billing/CallRecord.h"
 #include "billing/Money.h"
@@ -71,6 +72,12 @@ QPushButton* MakeIconButton(QWidget* parent, const char* name, const QString& ic
     return button;
 }
 
+// Resources must be registered before the first member icon is built.
+QIcon AppIcon() {
+    InitCorvellanResources();
+    return QIcon(QStringLiteral(":/icons/128.svg"));
+}
+
 QTimer* MakeTimer(QObject* parent, int periodMs, bool singleShot) {
     auto* timer = new QTimer(parent);
     timer->setInterval(periodMs);
@@ -88,7 +95,7 @@ int TruncatedTenths(double amount) {
 
 CMonitorDlg::CMonitorDlg(QWidget* parent, bool firstRun, const Paths& paths, Prompter& prompter, Clock& clock)
     : QDialog(parent), m_paths(paths), m_prompter(prompter), m_clock(clock), m_callLog(paths, prompter),
-      m_hIcon(QStringLiteral(":/icons/128.svg")), m_bFirstRun(firstRun), m_tray(new CTrayIcon(this)),
+      m_hIcon(AppIcon()), m_bFirstRun(firstRun), m_tray(new CTrayIcon(this)),
       m_timerShown(MakeTimer(this, kShownPeriodMs, false)),
       m_timerHidden(MakeTimer(this, kHiddenPeriodMs, false)), m_timerBoundary(MakeTimer(this, 0, true)) {
     setObjectName(QStringLiteral("CMonitorDlg"));

@@ -1,10 +1,12 @@
 #include "monitor/TrayIcon.h"
+#include "app/Resources.h"
 
 const char* const CTrayIcon::kTipStopped = "Left-click: show/hide window.  Right-click: START timer";
 const char* const CTrayIcon::kTipRunning = "Left-click: show/hide window.  Right-click: STOP timer";
 
 CTrayIcon::CTrayIcon(QObject* parent)
-    : QObject(parent), m_tray(this), m_iconRunning(QStringLiteral(":/icons/131.svg")),
+    : QObject(parent), m_tray(this),
+      m_iconRunning((InitCorvellanResources(), QStringLiteral(":/icons/131.svg"))),
       m_iconStopped(QStringLiteral(":/icons/136.svg")) {
     connect(&m_tray, &QSystemTrayIcon::activated, this, &CTrayIcon::activated);
 }

@@ -11,6 +11,7 @@
 #include "support/TzGuard.h"
 
 #include <QLineEdit>
+#include <QProgressBar>
 #include <gtest/gtest.h>
 #include <memory>
 
