@@ -1,0 +1,106 @@
+// Writing and reading back a log of 100 000 calls, far more than a month can hold, to show that
+// neither direction is the slow part of start-up or exit.
+#include "app/Settings.h"
+#include "billing/CallArray.h"
+#include "calllog/CallLog.h"
+#include "calllog/CallLogText.h"
+#include "platform/AtomicFile.h"
+#include "platform/Paths.h"
+#include "platform/Prompter.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <optional>
+
+namespace {
+constexpr int kCalls = 100000;
+
+class SilentPrompter : public Prompter {
+public:
+    void ShowMessage(const std::string&, const std::string&, PromptIcon) override {}
+    bool AskYesNo(const std::string&, const std::string&, PromptIcon) override { return false; }
+    std::optional<std::string> AskSaveFileName(const std::string&, const std::string&,
+                                               const std::string&) override {
+        return std::nullopt;
+    }
+};
+
+// A scratch data directory, removed when the benchmark ends.
+class Scratch {
+public:
+    Scratch() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "corvellan-bench-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr)
+            std::abort();
+        m_dir = pattern + "/";
+    }
+    ~Scratch() {
+        std::error_code ec;
+        std::filesystem::remove_all(m_dir, ec);
+    }
+    Paths GetPaths() const { return Paths(m_dir, m_dir); }
+
+private:
+    std::string m_dir;
+};
+
+// All calls in one month (March 2026), each a few minutes long, in the evening and at night.
+void FillMonth(CCallArray& calls) {
+    const CTime first(2026, 3, 1, 0, 0, 0);
+    for (int i = 0; i < kCalls; ++i) {
+        const CTime start = first + CTimeSpan(static_cast<std::int64_t>(i) * 26);
+        calls.Add(CCallRecord(start, start + CTimeSpan(20)));
+    }
+}
+
+const CTime kNow(2026, 3, 31, 23, 0, 0);
+
+void BM_FormatAndWrite(benchmark::State& state) {
+    Scratch scratch;
+    SilentPrompter prompter;
+    CCallLog log(scratch.GetPaths(), prompter);
+    CCallArray calls;
+    FillMonth(calls);
+    for (auto _ : state) {
+        if (!log.Save(calls, kNow))
+            state.SkipWithError("write failed");
+    }
+    state.SetItemsProcessed(state.iterations() * kCalls);
+}
+BENCHMARK(BM_FormatAndWrite)->Unit(benchmark::kMillisecond);
+
+void BM_LoadAndParse(benchmark::State& state) {
+    Scratch scratch;
+    SilentPrompter prompter;
+    CCallLog log(scratch.GetPaths(), prompter);
+    {
+        CCallArray calls;
+        FillMonth(calls);
+        log.Save(calls, kNow);
+    }
+    for (auto _ : state) {
+        CCallArray calls;
+        log.Load(calls, kNow);
+        if (calls.GetSize() != kCalls)
+            state.SkipWithError("not every call was loaded");
+    }
+    state.SetItemsProcessed(state.iterations() * kCalls);
+}
+BENCHMARK(BM_LoadAndParse)->Unit(benchmark::kMillisecond);
+
+// The text functions alone, without the file and without building call records.
+void BM_ParseText(benchmark::State& state) {
+    CCallArray calls;
+    FillMonth(calls);
+    const std::string text = FormatCallLog(calls, kNow, Settings.MonthLimit, "$");
+    for (auto _ : state) {
+        const ParsedLog parsed = ParseCallLog(text);
+        benchmark::DoNotOptimize(parsed.calls.data());
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(text.size()));
+}
+BENCHMARK(BM_ParseText)->Unit(benchmark::kMillisecond);
+} // namespace
