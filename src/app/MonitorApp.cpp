@@ -41,6 +41,8 @@ int CMonitorApp::InitInstance() {
     QApplication::setApplicationName(QStringLiteral("Corvellan"));
     QApplication::setApplicationDisplayName(QStringLiteral("Corvellan"));
     InitCorvellanResources();
+    // The window hides into the tray; that must never end the program.
+    QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/128.svg")));
 
     // Qt has already called setlocale(LC_ALL, ""); make it explicit, and fall back to "C" when the
@@ -50,10 +52,12 @@ int CMonitorApp::InitInstance() {
 
     CSingleInstance instance(m_paths);
     if (!instance.Acquire()) {
-        // Already running: bring that window up instead of opening a second one.
-        if (!instance.RaiseRunningInstance())
+        // Already running: bring that window up instead of opening a second one. Nobody answering
+        // means the lock is only briefly held (corvellanctl adding a call): wait for it.
+        if (instance.RaiseRunningInstance() || !instance.Acquire(3000)) {
             std::fprintf(stderr, "Corvellan is already running.\n");
-        return 0;
+            return 0;
+        }
     }
 
     const bool firstRun = LoadSettings(m_paths, *m_prompter);

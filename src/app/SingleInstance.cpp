@@ -29,9 +29,9 @@ CSingleInstance::~CSingleInstance() {
     m_lock->unlock();
 }
 
-bool CSingleInstance::Acquire() {
+bool CSingleInstance::Acquire(int timeoutMs) {
     QDir().mkpath(QFileInfo(m_lock->fileName()).absolutePath());
-    if (!m_lock->tryLock(0)) {
+    if (!m_lock->tryLock(timeoutMs)) {
         // Only "someone else holds it" means another instance; an unwritable directory must not
         // keep the user from timing calls.
         if (m_lock->error() == QLockFile::LockFailedError)

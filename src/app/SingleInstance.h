@@ -17,8 +17,8 @@ public:
     explicit CSingleInstance(const Paths& paths, QObject* parent = nullptr);
     ~CSingleInstance() override;
 
-    // True when this process is now the only instance.
-    bool Acquire();
+    // True when this process is now the only instance; waits up to timeoutMs for the lock.
+    bool Acquire(int timeoutMs = 0);
     // Asks the running instance to show its window; true when it answered.
     bool RaiseRunningInstance();
 

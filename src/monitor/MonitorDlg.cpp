@@ -15,6 +15,7 @@
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QEventLoop>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -160,6 +161,11 @@ void CMonitorDlg::BuildLayout() {
     monthGrid->addWidget(m_editSpentMonth, 0, 1);
     monthGrid->addWidget(m_progressMonth, 1, 0, 1, 2);
 
+    // One label column for all three groups, so the amounts line up.
+    const int labelWidth = fontMetrics().horizontalAdvance(tr("Spent this month:")) + 8;
+    for (QGridLayout* grid : {callGrid, todayGrid, monthGrid})
+        grid->setColumnMinimumWidth(0, labelWidth);
+
     auto* left = new QVBoxLayout;
     left->addWidget(call);
     left->addWidget(today);
@@ -203,9 +209,14 @@ void CMonitorDlg::BuildLayout() {
 
 int CMonitorDlg::Run() {
     OnInitDialog();
-    const int result = exec();
+    // Not QDialog::exec(): its loop ends as soon as the dialog is hidden, and this window spends
+    // most of its life hidden in the tray. Only done() (Exit, end of session) ends this loop.
+    QEventLoop loop;
+    connect(this, &QDialog::finished, &loop, &QEventLoop::quit);
+    show();
+    loop.exec(QEventLoop::DialogExec);
     DestroyWindow();
-    return result;
+    return result();
 }
 
 void CMonitorDlg::OnInitDialog() {

@@ -17,12 +17,19 @@ namespace {
 int RunProgram(const Paths& paths, ScriptedPrompter& prompter, FakeClock& clock) {
     CMonitorApp app(paths, prompter, clock);
     app.onDialogCreated = [&prompter](CMonitorDlg& dialog) {
-        QTimer::singleShot(0, &dialog, [&dialog, &prompter] {
+        // Hidden into the tray first (as Hide does where there is a tray): the program must keep
+        // running until Exit.
+        QTimer::singleShot(0, &dialog, [&dialog] { dialog.hide(); });
+        QTimer::singleShot(50, &dialog, [&dialog, &prompter] {
+            dialog.SetShown(true);
             prompter.yesNoAnswers.push_back(true); // "Are you sure you want to stop Corvellan ?"
             dialog.m_btnExit->click();
         });
     };
-    return app.InitInstance();
+    const int exitCode = app.InitInstance();
+    EXPECT_EQ(prompter.Count(ScriptedPrompter::Kind::YesNo), 1)
+        << "the program ended through Exit, not by hiding";
+    return exitCode;
 }
 
 class StartupTest : public ::testing::Test {
