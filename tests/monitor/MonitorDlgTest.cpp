@@ -50,8 +50,9 @@ TEST_F(MonitorTest, TrayClicksShowHideAndStartStop) {
     CMonitorDlg& dlg = Open();
     dlg.OnTrayNotify(QSystemTrayIcon::Trigger);
     EXPECT_FALSE(dlg.m_bShown);
-    if (!CTrayIcon::IsAvailable())
+    if (!CTrayIcon::IsAvailable()) {
         EXPECT_TRUE(dlg.isMinimized()) << "without a tray the window is minimised, never stranded";
+    }
 
     dlg.OnTrayNotify(QSystemTrayIcon::Context);
     EXPECT_TRUE(dlg.m_bRunning);
