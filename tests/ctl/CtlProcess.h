@@ -2,7 +2,15 @@
 
 #include "support/TempDir.h"
 
+#include <cerrno>
+#include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <locale.h>
+#include <spawn.h>
+#include <stdexcept>
 #include <string>
+#include <sys/wait.h>
 #include <vector>
 
 // What one run of corvellanctl left behind.
@@ -13,20 +21,53 @@ struct CtlResult {
 };
 
 // Runs the built corvellanctl in a clean environment of its own: settings and Calls.log under a
-// temporary directory, the time zone fixed to UTC and a UTF-8 C locale unless a test picks others.
+// temporary directory, TZ=UTC0 and LC_ALL=C.UTF-8 unless a test picks others.
 class CtlProcess {
 public:
-    CtlProcess();
+    CtlProcess() { std::filesystem::create_directories(ConfigDir()); }
 
-    CtlResult Run(const std::vector<std::string>& arguments) const;
+    CtlResult Run(std::vector<std::string> args) const {
+        args.insert(args.begin(), CORVELLANCTL_PATH);
+        std::vector<std::string> env = {"XDG_CONFIG_HOME=" + ConfigDir(),
+                                        "XDG_DATA_HOME=" + m_dir.File("data"), "HOME=" + m_dir.Path(),
+                                        "TZ=" + m_timeZone, "LC_ALL=" + m_locale,
+                                        // Tells a sanitizer report apart from the program's own exit 1.
+                                        "ASAN_OPTIONS=exitcode=86"};
+        // LOCPATH: locales built outside the system's directory reach the program too.
+        for (const char* name : {"PATH", "LOCPATH"})
+            if (const char* value = std::getenv(name))
+                env.push_back(std::string(name) + "=" + value);
+        const std::string out = m_dir.File("stdout"), err = m_dir.File("stderr");
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        std::vector<char*> argv, envp;
+        for (std::string& a : args)
+            argv.push_back(a.data());
+        for (std::string& e : env)
+            envp.push_back(e.data());
+        argv.push_back(nullptr);
+        envp.push_back(nullptr);
+        pid_t pid = 0;
+        const int spawned = ::posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data());
+        posix_spawn_file_actions_destroy(&actions);
+        if (spawned != 0)
+            throw std::runtime_error("cannot start " + args[0]);
+        int status = 0;
+        while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+        }
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status), TempDir::Read(out),
+                TempDir::Read(err)};
+    }
 
     void SetLocale(const std::string& locale) { m_locale = locale; }
     void SetTimeZone(const std::string& tz) { m_timeZone = tz; }
-    // Writes Corvellan.ini with the given lines.
-    void WriteSettings(const std::string& iniText) const;
-    void WriteCallLog(const std::string& bytes) const;
-    bool HasCallLog() const;
-    std::string CallLog() const;
+    void WriteSettings(const std::string& ini) const { TempDir::Write(ConfigDir() + "Corvellan.ini", ini); }
+    void WriteCallLog(const std::string& bytes) const { TempDir::Write(DataDir() + "Calls.log", bytes); }
+    bool Has(const std::string& dataFile) const { return std::filesystem::exists(DataDir() + dataFile); }
+    // The Calls.log bytes, or "" when there is none.
+    std::string CallLog() const { return TempDir::Read(DataDir() + "Calls.log"); }
     std::string ConfigDir() const { return m_dir.File("config/"); }
     std::string DataDir() const { return m_dir.File("data/corvellan/"); }
 
@@ -36,5 +77,9 @@ private:
     std::string m_timeZone = "UTC0";
 };
 
-// True when the C library has the named locale installed.
-bool LocaleInstalled(const std::string& locale);
+inline bool LocaleInstalled(const std::string& locale) {
+    const locale_t handle = ::newlocale(LC_ALL_MASK, locale.c_str(), static_cast<locale_t>(nullptr));
+    if (handle != static_cast<locale_t>(nullptr))
+        ::freelocale(handle);
+    return handle != static_cast<locale_t>(nullptr);
+}
