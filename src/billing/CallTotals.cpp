@@ -18,14 +18,15 @@ int GetCallCount(const CCallArray& calls) {
     return calls.GetUpperBound() + 1;
 }
 
-// The list is in chronological order and holds one month only, so the day of the month is enough
-// and the walk can stop at the first call of another day.
+// The list is in chronological order, so the walk can stop at the first call of another day. The
+// whole date is compared: a window left open over the turn of a month still holds the old month's
+// calls, and the 1st of December must not count the 1st of November.
 double GetSpentToday(const CCallArray& calls, CTime now) {
-    const int today = now.GetDay();
+    const std::tm today = now.GetLocalTm();
     double spent = 0.0;
     for (int i = calls.GetUpperBound(); i >= 0; --i) {
         const CCallRecord call = calls.GetAt(i);
-        if (call.GetStart().GetDay() != today)
+        if (!IsSameDate(call.GetStart().GetLocalTm(), today))
             break;
         spent += call.GetCost();
     }

@@ -7,6 +7,6 @@
 double GetTotalCost(const CCallArray& calls);
 CTimeSpan GetTotalTime(const CCallArray& calls);
 int GetCallCount(const CCallArray& calls);
-// The calls of today (the day of the month of now), walking back from the newest record and
-// stopping at the first that started on another day.
+// The calls that started on the date of now, walking back from the newest record and stopping at
+// the first that started on another date.
 double GetSpentToday(const CCallArray& calls, CTime now);

@@ -4,32 +4,13 @@
 
 #include <algorithm>
 
-namespace {
-bool SameMonth(const std::tm& a, const std::tm& b) {
-    return a.tm_year == b.tm_year && a.tm_mon == b.tm_mon;
-}
-} // namespace
-
 double GetSpentInMonth(const CCallArray& calls, CTime now) {
     const std::tm today = now.GetLocalTm();
     double sum = 0.0;
     for (int i = 0; i < calls.GetSize(); ++i) {
         const CCallRecord call = calls.GetAt(i);
-        if (SameMonth(call.GetStart().GetLocalTm(), today))
+        if (IsSameMonth(call.GetStart().GetLocalTm(), today))
             sum += call.GetCost();
-    }
-    return sum;
-}
-
-double GetSpentOnDate(const CCallArray& calls, CTime now) {
-    const std::tm today = now.GetLocalTm();
-    double sum = 0.0;
-    for (int i = calls.GetUpperBound(); i >= 0; --i) {
-        const CCallRecord call = calls.GetAt(i);
-        const std::tm start = call.GetStart().GetLocalTm();
-        if (!SameMonth(start, today) || start.tm_mday != today.tm_mday)
-            break;
-        sum += call.GetCost();
     }
     return sum;
 }

@@ -7,9 +7,6 @@
 
 // The cost of the calls that started in the month and year of now.
 double GetSpentInMonth(const CCallArray& calls, CTime now);
-// The cost of the newest calls that started on the date of now (day, month and year), walking back
-// from the newest and stopping at the first call of another date.
-double GetSpentOnDate(const CCallArray& calls, CTime now);
 // The next moment after now at which the shown figures can change: the start of the day period,
 // the start of the night period, or midnight (a new day, maybe a new month or the weekend).
 CTime GetNextDisplayBoundary(CTime now);

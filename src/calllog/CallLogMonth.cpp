@@ -3,10 +3,6 @@
 #include <algorithm>
 
 namespace {
-bool SameMonth(const std::tm& a, const std::tm& b) {
-    return a.tm_year == b.tm_year && a.tm_mon == b.tm_mon;
-}
-
 std::string OldestCallMonth(const std::vector<LoggedCall>& calls) {
     const auto oldest =
         std::min_element(calls.begin(), calls.end(),
@@ -21,7 +17,7 @@ MonthSelection SelectCurrentMonth(const ParsedLog& log, CTime now) {
     MonthSelection selection;
     selection.calls.reserve(log.calls.size());
     for (const LoggedCall& call : log.calls) {
-        if (SameMonth(call.start.GetLocalTm(), today))
+        if (IsSameMonth(call.start.GetLocalTm(), today))
             selection.calls.push_back(call);
     }
     // The year is compared as well: a log of the same month a year ago is an old log.

@@ -81,7 +81,7 @@ void InsertByEnd(CCallArray& calls, CTime start, CTime end) {
 }
 
 bool SameMonth(CTime a, CTime b) {
-    return a.GetYear() == b.GetYear() && a.GetMonth() == b.GetMonth();
+    return IsSameMonth(a.GetLocalTm(), b.GetLocalTm());
 }
 } // namespace
 

@@ -4,6 +4,7 @@
 #include "app/Resources.h"
 #include "app/Settings.h"
 #include "billing/CallRecord.h"
+#include "billing/CallTotals.h"
 #include "billing/Money.h"
 #include "billing/PeriodTotals.h"
 #include "billing/Tariff.h"
@@ -243,7 +244,7 @@ void CMonitorDlg::RefreshDisplay() {
     const CTime now = m_clock.Now();
     FollowDate(now);
     m_spentMonth = GetSpentInMonth(m_calls, now);
-    m_spentToday = GetSpentOnDate(m_calls, now);
+    m_spentToday = GetSpentToday(m_calls, now);
     SetBarRange(m_progressCall, Settings.CallLimit);
     SetBarRange(m_progressToday, Settings.DayLimit);
     SetBarRange(m_progressMonth, Settings.MonthLimit);
@@ -271,11 +272,11 @@ bool CMonitorDlg::FollowDate(CTime now) {
     const std::tm is = now.GetLocalTm();
     const bool firstTime = m_figuresDate == CTime();
     m_figuresDate = now;
-    const bool newMonth = was.tm_year != is.tm_year || was.tm_mon != is.tm_mon;
-    if (firstTime || (!newMonth && was.tm_mday == is.tm_mday))
+    const bool newMonth = !IsSameMonth(was, is);
+    if (firstTime || IsSameDate(was, is))
         return false;
     // A new day: today's figure starts from the new day's calls and its warning may come again.
-    m_spentToday = GetSpentOnDate(m_calls, now);
+    m_spentToday = GetSpentToday(m_calls, now);
     m_bDayWarned = false;
     if (newMonth) {
         m_spentMonth = GetSpentInMonth(m_calls, now);

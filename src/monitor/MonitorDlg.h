@@ -123,6 +123,5 @@ private:
     QTimer* m_timerHidden;
     QTimer* m_timerBoundary;
     CTime m_figuresDate; // the day the shown day and month figures belong to
-    bool m_bEnding = false;
     bool m_bDestroyed = false;
 };

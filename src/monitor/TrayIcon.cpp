@@ -17,7 +17,6 @@ bool CTrayIcon::IsAvailable() {
 
 void CTrayIcon::Add(bool running) {
     SetRunning(running);
-    m_added = true;
     if (IsAvailable())
         m_tray.show();
 }
@@ -30,5 +29,4 @@ void CTrayIcon::SetRunning(bool running) {
 
 void CTrayIcon::Remove() {
     m_tray.hide();
-    m_added = false;
 }

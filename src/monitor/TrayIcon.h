@@ -18,7 +18,6 @@ public:
     void Remove();
 
     bool IsRunningShown() const { return m_running; }
-    bool IsAdded() const { return m_added; }
     QString ToolTip() const { return m_tray.toolTip(); }
 
     static const char* const kTipStopped;
@@ -32,5 +31,4 @@ private:
     QIcon m_iconRunning;
     QIcon m_iconStopped;
     bool m_running = false;
-    bool m_added = false;
 };

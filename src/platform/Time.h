@@ -40,3 +40,11 @@ public:
 private:
     std::int64_t m_time = 0;
 };
+
+// Whether two broken-down local times fall in the same month of the same year, or on the same date.
+inline bool IsSameMonth(const std::tm& a, const std::tm& b) {
+    return a.tm_year == b.tm_year && a.tm_mon == b.tm_mon;
+}
+inline bool IsSameDate(const std::tm& a, const std::tm& b) {
+    return IsSameMonth(a, b) && a.tm_mday == b.tm_mday;
+}

@@ -45,6 +45,7 @@ TEST_F(CallListTest, SpentTodayWalksBackOverTheCallsBegunToday) {
     calls.Add(DayCall(10, 10));
     calls.Add(DayCall(11, 5));
     EXPECT_EQ(GetSpentToday(calls, now), 30.0);
+    EXPECT_EQ(GetSpentToday(calls, CTime(2024, 2, 17, 23, 0, 0)), 0.0) << "the 17th of another month";
     // A call dated another day appended last (clock changed by hand) ends the walk at once.
     calls.Add(CCallRecord(CTime(2024, 1, 3, 9, 0, 0), CTime(2024, 1, 3, 9, 10, 0)));
     EXPECT_EQ(GetSpentToday(calls, now), 0.0);
