@@ -1,7 +1,7 @@
-#include "app/Settings.h"
-#include "billing/CallArray.h"
-#include "billing/CallTotals.h"
-#include "billing/Tariff.h"
+#include "core/settings/Settings.h"
+#include "core/billing/CallArray.h"
+#include "core/billing/CallTotals.h"
+#include "core/billing/Tariff.h"
 
 #include <benchmark/benchmark.h>
 

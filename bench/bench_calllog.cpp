@@ -1,12 +1,12 @@
 // Writing and reading back a log of 100 000 calls, far more than a month can hold, to show that
 // neither direction is the slow part of start-up or exit.
-#include "app/Settings.h"
-#include "billing/CallArray.h"
-#include "calllog/CallLog.h"
-#include "calllog/CallLogText.h"
-#include "platform/AtomicFile.h"
-#include "platform/Paths.h"
-#include "platform/Prompter.h"
+#include "core/settings/Settings.h"
+#include "core/billing/CallArray.h"
+#include "core/calllog/CallLog.h"
+#include "core/calllog/CallLogText.h"
+#include "core/platform/AtomicFile.h"
+#include "core/platform/Paths.h"
+#include "core/platform/Prompter.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the reader of Calls.log. Besides crashes, leaks and hangs it checks
 // that every call read back is a real moment whose time field, written again, reads as itself.
-#include "calllog/CallLogMonth.h"
-#include "calllog/CallLogText.h"
+#include "core/calllog/CallLogMonth.h"
+#include "core/calllog/CallLogText.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,15 +1,15 @@
 #include "ctl/CtlCommands.h"
 
-#include "app/Settings.h"
-#include "billing/CallArray.h"
-#include "billing/Money.h"
-#include "billing/Tariff.h"
-#include "calllog/CallLog.h"
+#include "core/settings/Settings.h"
+#include "core/billing/CallArray.h"
+#include "core/billing/Money.h"
+#include "core/billing/Tariff.h"
+#include "core/calllog/CallLog.h"
 #include "ctl/StderrPrompter.h"
 #include "ctl/TimeArgument.h"
-#include "platform/SystemClock.h"
-#include "reports/CallListText.h"
-#include "reports/ReportText.h"
+#include "core/platform/SystemClock.h"
+#include "core/reports/CallListText.h"
+#include "core/reports/ReportText.h"
 
 #include <QCommandLineParser>
 #include <QLockFile>

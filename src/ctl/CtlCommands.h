@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/Paths.h"
-#include "platform/Time.h"
+#include "core/platform/Paths.h"
+#include "core/platform/Time.h"
 
 #include <QStringList>
 #include <optional>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Time.h"
+#include "core/platform/Time.h"
 
 #include <optional>
 #include <string_view>

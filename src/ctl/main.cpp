@@ -1,6 +1,6 @@
 #include "ctl/CtlCommands.h"
-#include "platform/Locale.h"
-#include "platform/ProgramState.h"
+#include "core/platform/Locale.h"
+#include "core/platform/ProgramState.h"
 
 #include <QString>
 #include <iostream>

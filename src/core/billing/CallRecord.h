@@ -1,0 +1,25 @@
+#pragma once
+
+#include "core/platform/Time.h"
+
+// One finished call. Its cost is never carried from copy to copy: it is derived by the tariff in
+// force whenever a record is built or copied, so a change of rates reprices every call.
+class CCallRecord {
+public:
+    CCallRecord() = default;
+    CCallRecord(CTime start, CTime end);
+    CCallRecord(const CCallRecord& other);
+    // Copies the times only; the cost stays as it was (readers only ever see fresh copies).
+    CCallRecord& operator=(const CCallRecord& other);
+    ~CCallRecord() = default;
+
+    double GetCost() const { return m_cost; }
+    CTime GetStart() const { return m_start; }
+    CTime GetEnd() const { return m_end; }
+    CTimeSpan GetDuration() const;
+
+private:
+    double m_cost = 0.0;
+    CTime m_start;
+    CTime m_end;
+};

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "core/platform/Clock.h"
+
+// A clock that stands still until it is set or advanced: tests, and "--now" on the command line.
+class FakeClock : public Clock {
+public:
+    explicit FakeClock(CTime now = CTime()) : m_now(now) {}
+    CTime Now() const override { return m_now; }
+    void Set(CTime now) { m_now = now; }
+    void Advance(std::int64_t seconds) { m_now = m_now + CTimeSpan(seconds); }
+
+private:
+    CTime m_now;
+};

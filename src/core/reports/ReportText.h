@@ -1,0 +1,14 @@
+#pragma once
+
+#include "core/platform/Time.h"
+
+#include <string>
+
+class CCallArray;
+
+// The brief report of the month shown on the Report page and printed by "corvellanctl report":
+// the calls so far, their total time and cost, the bill projected from the first D days (D being
+// the day of the month of now, the month counted as 30 days) and a verdict on that projection
+// against monthLimit. Line breaks are "\r\n"; amounts are shown amounts (currency symbol first);
+// the month name follows the current C locale.
+std::string BuildReportText(const CCallArray& calls, CTime now, double monthLimit);

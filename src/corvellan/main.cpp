@@ -1,0 +1,6 @@
+#include "gui/app/MonitorApp.h"
+
+int main(int argc, char** argv) {
+    CMonitorApp app(argc, argv);
+    return app.InitInstance();
+}

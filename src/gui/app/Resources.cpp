@@ -1,0 +1,12 @@
+#include "gui/app/Resources.h"
+
+#include <QtGlobal>
+
+static void RegisterOnce() {
+    Q_INIT_RESOURCE(corvellan);
+}
+
+void InitCorvellanResources() {
+    static const bool registered = (RegisterOnce(), true);
+    Q_UNUSED(registered);
+}

@@ -1,0 +1,28 @@
+#include "gui/monitor/AboutDlg.h"
+#include "gui/app/Resources.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+
+CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
+    InitCorvellanResources();
+    setWindowTitle(QStringLiteral("About Corvellan"));
+    setObjectName(QStringLiteral("aboutDlg"));
+    auto* icon = new QLabel(this);
+    icon->setPixmap(QIcon(QStringLiteral(":/icons/128.svg")).pixmap(32, 32));
+    auto* version = new QLabel(QStringLiteral("Corvellan Version 1.0"), this);
+    version->setObjectName(QStringLiteral("versionLabel"));
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    buttons->button(QDialogButtonBox::Ok)->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(icon, 0, 0, Qt::AlignTop);
+    layout->addWidget(version, 0, 1);
+    layout->addWidget(buttons, 0, 2, Qt::AlignTop);
+    layout->setColumnStretch(1, 1);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}

@@ -1,6 +1,0 @@
-#include "app/MonitorApp.h"
-
-int main(int argc, char** argv) {
-    CMonitorApp app(argc, argv);
-    return app.InitInstance();
-}

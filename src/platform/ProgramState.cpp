@@ -1,5 +1,0 @@
-#include "platform/ProgramState.h"
-
-std::string ProgramDirectory;
-std::string CurrencySymbol;
-bool LogChanged = false;

@@ -1,8 +1,0 @@
-#pragma once
-
-#include "platform/Clock.h"
-
-class SystemClock : public Clock {
-public:
-    CTime Now() const override;
-};

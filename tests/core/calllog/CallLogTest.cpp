@@ -1,0 +1,251 @@
+#include "core/calllog/CallLog.h"
+
+#include "core/settings/Settings.h"
+#include "core/billing/CallArray.h"
+#include "core/calllog/CallLogText.h"
+#include "core/platform/Paths.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TempDir.h"
+#include "support/TzGuard.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <optional>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <tuple>
+#include <unistd.h>
+
+namespace {
+namespace fs = std::filesystem;
+
+const std::string kRule(43, '-');
+const std::string kToldCorrupt =
+    "tell (stop) Corvellan Error: ERROR: For some reason the call log file is corrupt. "
+    "Information about the calls you have made this month will not be available.\n";
+
+const CTime kDec1(1764547500);                                    // 1 December 2025 00:05 UTC
+const LoggedCall kNov30{CTime(1764532800), CTime(1764534600)};    // 30 November 2025 20:00-20:30
+const LoggedCall kDec1Call{CTime(1764547800), CTime(1764548400)}; // 1 December 2025 00:10-00:20
+const LoggedCall kDec2024{CTime(1734724800), CTime(1734726600)};  // 20 December 2024 20:00-20:30
+
+// What the user was shown, a line a prompt: a message told, a question asked or a Save As dialog, its
+// icon, the caption (of a Save As, the proposed name) and the text (the default extension).
+std::string Said(const ScriptedPrompter& prompter) {
+    const char* const kinds[] = {"tell", "ask", "save as"};
+    const char* const icons[] = {"", " (i)", " (!)", " (?)", " (stop)"};
+    std::string said;
+    for (const ScriptedPrompter::Shown& s : prompter.shown)
+        said += kinds[static_cast<int>(s.kind)] + std::string(icons[static_cast<int>(s.icon)]) + " " +
+                s.caption + ": " + s.text + "\n";
+    return said;
+}
+
+// Built-in settings, local time = UTC and a fresh data folder for every test.
+class CallLog : public ::testing::Test {
+protected:
+    void SetUp() override { Settings = CSettings{}; }
+    static std::vector<LoggedCall> Times(const CCallArray& calls) {
+        std::vector<LoggedCall> list;
+        for (int i = 0; i < calls.GetSize(); ++i)
+            list.push_back({calls.GetAt(i).GetStart(), calls.GetAt(i).GetEnd()});
+        return list;
+    }
+    // The text a run at `written` leaves behind.
+    static std::string LogText(CTime written, const std::vector<LoggedCall>& list) {
+        CCallArray calls;
+        for (const LoggedCall& call : list)
+            calls.Add(CCallRecord(call.start, call.end));
+        return FormatCallLog(calls, written, 20, "$");
+    }
+    std::string LogPath() const { return m_paths.CallLogFile(); }
+    void WriteLog(const std::string& bytes) const { TempDir::Write(LogPath(), bytes); }
+    long FilesInData() const {
+        return std::distance(fs::directory_iterator(m_dir.File("data")), fs::directory_iterator());
+    }
+
+    TzGuard m_tz{"UTC0"};
+    TempDir m_dir;
+    Paths m_paths{m_dir.File("config/"), m_dir.File("data/")};
+};
+
+TEST_F(CallLog, WorkedExampleIsByteForByte) {
+    Settings.WeekdayDayRate = 1.23 / 42.05; // the 42:03 call on a Friday evening costs 1.23
+    const std::string text = LogText(CTime(1997, 12, 20, 12, 0, 0),
+                                     {{CTime(1997, 12, 5, 21, 3, 7), CTime(1997, 12, 5, 21, 45, 10)}});
+    EXPECT_EQ(text,
+              kRule + "\r\n\t\tDecember Log\r\n" + kRule +
+                  "\r\n\r\nStart:\t05/12/97\t21:03:07\r\nEnd:\t05/12/97\t21:45:10\r\n\r\n" + kRule +
+                  "\r\n\t\tDecember Totals\r\n" + kRule +
+                  "\r\nNumber of calls made:\t1\r\nTotal online time:\t0:42:3\r\nCost of all calls:\t$1.23"
+                  "\r\n\r\nMonth limit for December you have set:$20.00\r\nStatus:\tOK ! You are below "
+                  "your month limit.\r\n" +
+                  kRule);
+    EXPECT_EQ(text.size(), 484u);
+}
+
+// Calls every two hours from Wednesday 4 March 2026 08:00, at 1 per minute.
+TEST_F(CallLog, TotalsAndStatus) {
+    Settings.WeekdayDayRate = Settings.WeekdayNightRate = 1;
+    const CTime day(2026, 3, 4, 8, 0, 0);
+    const std::tuple<std::vector<int>, double, const char*, const char*, const char*, const char*,
+                     const char*, bool>
+        rows[] = {{{}, 0, "$", "0", "0:0:0", "$0.00", "$0.00", false},
+                  {{1200}, 20, "$", "1", "0:20:0", "$20.00", "$20.00", false},
+                  {{1201}, 20, "$", "1", "0:20:1", "$20.02", "$20.00", true},
+                  {{1, 60}, 0, "", "2", "0:1:1", "1.02", "0.00", true},
+                  {{93909}, 2000, "$", "1", "26:5:9", "$1565.15", "$2000.00", false}};
+    for (const auto& [callSeconds, limit, symbol, count, time, cost, limitText, warning] : rows) {
+        CCallArray calls;
+        for (std::size_t i = 0; i < callSeconds.size(); ++i)
+            calls.Add(CCallRecord(day + CTimeSpan(7200 * i), day + CTimeSpan(7200 * i + callSeconds[i])));
+        const std::string text = FormatCallLog(calls, CTime(2026, 3, 31, 9, 0, 0), limit, symbol);
+        EXPECT_EQ(text.substr(text.find("Number")),
+                  std::string("Number of calls made:\t") + count + "\r\nTotal online time:\t" + time +
+                      "\r\nCost of all calls:\t" + cost +
+                      "\r\n\r\nMonth limit for March you have set:" + limitText + "\r\nStatus:\t" +
+                      (warning
+                           ? "WARNING ! You have spent more time online this month than you have intended to."
+                           : "OK ! You are below your month limit.") +
+                      "\r\n" + kRule);
+    }
+}
+
+// Calls across midnight, on a leap day, at both ends of the two-digit years (1970-2069) and over a change
+// to daylight saving in Berlin (UTC where its rules are not installed) read back as written.
+TEST_F(CallLog, RoundTripKeepsTimesAndOrder) {
+    TzGuard tz(TzGuard::ZoneAvailable("Europe/Berlin") ? "Europe/Berlin" : "UTC0");
+    std::vector<LoggedCall> list = {{CTime(2026, 3, 30, 23, 50, 1), CTime(2026, 3, 31, 0, 20, 59)},
+                                    {CTime(1999, 12, 31, 23, 59, 0), CTime(2000, 1, 1, 0, 1, 0)},
+                                    {CTime(1970, 1, 1, 0, 0, 5), CTime(1996, 2, 29, 12, 0, 0)},
+                                    {CTime(2026, 3, 2, 9, 0, 0), CTime(2069, 12, 31, 23, 59, 59)}};
+    const CTime day(2026, 3, 29, 0, 0, 0); // the clocks go forward that night
+    for (std::int64_t s = 0; s < 28 * 3600; s += 7 * 60 + 1)
+        list.push_back({day + CTimeSpan(s), day + CTimeSpan(s + 3599)});
+    const ParsedLog log = ParseCallLog(LogText(CTime(2026, 3, 31, 12, 0, 0), list));
+    EXPECT_EQ(log.calls, list);
+}
+
+// Each log is loaded on 31 December, then saved twice: a log not understood whole is reported, and
+// kept once beside the new one, as it was.
+TEST_F(CallLog, LoadsWhatItCanAndKeepsTheLogsItCouldNotRead) {
+    const CTime now(2025, 12, 31, 12, 0, 0);
+    ScriptedPrompter told;
+    CCallArray none;
+    CCallLog(m_paths, told).Load(none, now); // no log yet: nothing to tell
+    WriteLog(LogText(now, {kDec1Call}));     // then one grown too large to be ours, not read at all
+    fs::resize_file(LogPath(), (std::uintmax_t{64} << 20) + 1);
+    CCallLog(m_paths, told).Load(none, now);
+    EXPECT_EQ(Said(told), kToldCorrupt);
+
+    std::vector<LoggedCall> many;
+    for (int i = 0; i < 5000; ++i)
+        many.push_back({kDec1 + CTimeSpan(i * 500), kDec1 + CTimeSpan(i * 500 + 100 + i % 300)});
+    std::string lfOnly = LogText(now, many);
+    std::erase(lfOnly, '\r');
+    const std::string head = "\t\tDecember Log\n";
+    const std::string call = "Start:\t01/12/25\t00:10:00\nEnd:\t01/12/25\t00:20:00\n\n";
+    std::string bad; // a block for each field out of range or not two digits each, the last a letter
+    for (const char* field :
+         {"29/02/97\t12:00:00", "31/04/26\t12:00:00", "00/12/97\t21:03:07", "05/13/97\t21:03:07",
+          "05/12/97\t24:00:00", "05/12/97\t21:60:07", "05/12/97\t21:03:60", " 5/12/97\t21:03:07",
+          "05/12/97\t21:03:0", "01/12/25\t00:2x:00"})
+        bad += std::string("Start:\t") + field + "\nEnd:\t01/12/25\t00:20:00\n\n";
+    const std::string kept =
+        " The original file will be kept beside the new log when the log is next saved.\n";
+    // The log, the calls read and what the user is told.
+    const std::tuple<std::string, std::vector<LoggedCall>, std::string> rows[] = {
+        {lfOnly, many, ""},
+        {LogText(now, {}), {}, ""},                                      // header without blocks
+        {head + call + "Start:\t01/12/25\t00:30:00\n", {kDec1Call}, ""}, // block without End
+        {"", {}, kToldCorrupt},
+        {head + call + bad.substr(bad.rfind("Start")) + call,
+         {kDec1Call, kDec1Call},
+         "tell (!) Corvellan: 1 entry of the call log could not be read and was left out." + kept},
+        {head + bad + call,
+         {kDec1Call},
+         "tell (!) Corvellan: 10 entries of the call log could not be read and were left out." + kept},
+    };
+    for (const auto& [text, read, said] : rows) {
+        SCOPED_TRACE(text.substr(0, 200));
+        WriteLog(text);
+        ScriptedPrompter prompter;
+        CCallLog log(m_paths, prompter);
+        CCallArray calls;
+        log.Load(calls, now);
+        EXPECT_EQ(Times(calls), read);
+        EXPECT_EQ(Said(prompter), said);
+        ASSERT_TRUE(log.Save(calls, now) && log.Save(calls, now + CTimeSpan(1)));
+        EXPECT_EQ(ParseCallLog(TempDir::Read(LogPath())).calls, read);
+        const std::string backup = LogPath() + ".bak-20251231-120000";
+        EXPECT_EQ(FilesInData(), said.empty() ? 1 : 2);
+        EXPECT_EQ(TempDir::Read(backup), said.empty() ? "" : text);
+        fs::remove(backup);
+    }
+}
+
+// Old logs, written ten minutes after their last call, read at 01:05 on 1 December. A row: the calls (oldest
+// first), the month offered, how many December calls end the list, Yes or No, the name given to Save As
+// (none cancels) and whether it cannot be written.
+TEST_F(CallLog, RollOverAsksAndLoadsOnlyTheNewMonth) {
+    TempDir::Write(m_dir.File("plain"), "not a directory");
+    const std::tuple<std::vector<LoggedCall>, std::string, std::size_t, bool, const char*, bool> rows[] = {
+        {{kNov30}, "November", 0, true, "copies/old.txt", false},
+        {{kNov30}, "November", 0, true, nullptr, false},
+        {{kNov30}, "November", 0, false, nullptr, false},
+        {{kNov30}, "November", 0, true, "plain/old.txt", true}, // "plain" is a file
+        {{kDec2024}, "December", 0, false, nullptr, false},     // the same month a year ago
+        // Written on 1 December: the header names December, the oldest call November.
+        {{kNov30, kDec1Call}, "November", 1, true, "copies/first.txt", false},
+    };
+    for (const auto& [list, month, keptFromEnd, yes, copyTo, copyFails] : rows) {
+        const std::string old = LogText(list.back().end + CTimeSpan(600), list);
+        SCOPED_TRACE(old);
+        WriteLog(old);
+        ScriptedPrompter prompter;
+        prompter.yesNoAnswers = {yes};
+        prompter.saveAnswers = {copyTo ? std::optional(m_dir.File(copyTo)) : std::nullopt};
+        CCallArray calls;
+        CCallLog(m_paths, prompter).Load(calls, kDec1 + CTimeSpan(3600));
+        EXPECT_EQ(Times(calls), std::vector<LoggedCall>(list.end() - keptFromEnd, list.end()));
+        EXPECT_EQ(TempDir::Read(LogPath()), old);
+        std::string said =
+            "ask (?) Corvellan: Since a new month has started, Corvellan will clear the call log for ";
+        said += month +
+                ". Corvellan can save this old log under a different filename, so that you can access it "
+                "later. Do you wish to save the log for " +
+                month + "?\n";
+        if (yes)
+            said += "save as " + month + ": txt\n";
+        if (copyFails) // and the reason
+            said += "tell (stop) Corvellan Error: ERROR : The old call log could not be saved as " +
+                    m_dir.File(copyTo) + " (";
+        EXPECT_EQ(copyFails ? Said(prompter).substr(0, said.size()) : Said(prompter), said);
+        EXPECT_EQ(prompter.lastFilter, yes ? "Text Files(*.txt)|*.txt | All Files(*.*)|*.*|" : "");
+        EXPECT_EQ(copyTo ? TempDir::Read(m_dir.File(copyTo)) : "", copyTo && !copyFails ? old : "");
+    }
+}
+
+// A file size limit makes the write fail part-way, even for root; set in a child process so the
+// test runner keeps its own limits.
+TEST_F(CallLog, FailedWriteLeavesTheOldLogIntact) {
+    WriteLog("old log\r\n");
+    const pid_t child = ::fork();
+    ASSERT_NE(child, -1);
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{64, 64};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        ScriptedPrompter prompter;
+        ::_exit(CCallLog(m_paths, prompter).Save(CCallArray(), kDec1) ||
+                Said(prompter) != "tell (stop) Corvellan Error: ERROR : Log file could not be created\n");
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "Save must fail and say so";
+    EXPECT_EQ(TempDir::Read(LogPath()), "old log\r\n");
+    EXPECT_EQ(FilesInData(), 1);
+}
+} // namespace

@@ -1,0 +1,73 @@
+#include "gui/app/SingleInstance.h"
+#include "gui/app/SignalWatcher.h"
+#include "core/platform/Paths.h"
+
+#include "support/TempDir.h"
+
+#include <QProcess>
+#include <QSignalSpy>
+#include <csignal>
+#include <gtest/gtest.h>
+
+namespace {
+class SingleInstanceTest : public ::testing::Test {
+protected:
+    TempDir dir;
+    Paths paths{dir.File("config"), dir.File("data")};
+};
+
+TEST_F(SingleInstanceTest, ASecondInstanceIsRefusedAndRaisesTheFirst) {
+    CSingleInstance first(paths);
+    ASSERT_TRUE(first.Acquire());
+    QSignalSpy raised(&first, &CSingleInstance::raiseRequested);
+
+    CSingleInstance second(paths);
+    EXPECT_FALSE(second.Acquire());
+    EXPECT_TRUE(second.RaiseRunningInstance());
+    EXPECT_TRUE(raised.wait(5000));
+}
+
+TEST_F(SingleInstanceTest, ASecondProgramStartExitsAndRaisesTheRunningWindow) {
+    CSingleInstance first(paths);
+    ASSERT_TRUE(first.Acquire());
+    QSignalSpy raised(&first, &CSingleInstance::raiseRequested);
+
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), QString::fromStdString(dir.File("config")));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), QString::fromStdString(dir.Path()));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    program.setProcessEnvironment(env);
+    // The program keeps Calls.log in <data home>/corvellan/, the same directory as ours.
+    const Paths programPaths(dir.File("config"), dir.Path() + "corvellan");
+    CSingleInstance sameAsProgram(programPaths);
+    ASSERT_TRUE(sameAsProgram.Acquire());
+    QSignalSpy raisedProgram(&sameAsProgram, &CSingleInstance::raiseRequested);
+
+    program.start(QStringLiteral(CORVELLAN_PATH), {});
+    ASSERT_TRUE(program.waitForFinished(60000));
+    EXPECT_EQ(program.exitCode(), 0);
+    EXPECT_TRUE(raisedProgram.wait(5000));
+    EXPECT_EQ(raised.count(), 0);
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(programPaths.SettingsFile())))
+        << "the second start touched no file";
+}
+
+TEST_F(SingleInstanceTest, AStaleLockOfADeadProcessIsTakenOver) {
+    // QLockFile's own format: pid, application name, host name.
+    TempDir::Write(paths.LockFile(),
+                   "999999\ncorvellan\n" + QSysInfo::machineHostName().toStdString() + "\n");
+    CSingleInstance instance(paths);
+    EXPECT_TRUE(instance.Acquire());
+}
+
+TEST(SignalWatcherTest, TurnsTerminationSignalsIntoAQtSignal) {
+    CSignalWatcher watcher;
+    QSignalSpy spy(&watcher, &CSignalWatcher::terminationRequested);
+    for (int number : {SIGTERM, SIGHUP, SIGINT}) {
+        std::raise(number);
+        ASSERT_TRUE(spy.wait(2000)) << number;
+        EXPECT_EQ(spy.takeFirst().at(0).toInt(), number);
+    }
+}
+} // namespace
