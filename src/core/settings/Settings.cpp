@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <locale.h>
+#include <variant>
 
 CSettings Settings;
 bool SettingsChanged = false;
@@ -45,55 +46,66 @@ double ReadDouble(const IniFile& file, const char* section, const char* key, dou
     return raw ? ReadIniDouble(*raw) : fallback;
 }
 
-bool ReadBool(const IniFile& file, const char* section, const char* key, bool fallback) {
-    return file.GetUInt(section, key, fallback ? 1 : 0) != 0;
-}
+// Every key of Corvellan.ini, in the order they are written. The member's type decides the value
+// form: money text, decimal digits, "1"/"0", or text with its line breaks escaped.
+using SettingsMember =
+    std::variant<double CSettings::*, unsigned CSettings::*, bool CSettings::*, std::string CSettings::*>;
+struct SettingsKey {
+    const char* section;
+    const char* key;
+    SettingsMember member;
+};
+
+const SettingsKey kKeys[] = {
+    {kBilling, "WeekdayDayRate", &CSettings::WeekdayDayRate},
+    {kBilling, "WeekdayNightRate", &CSettings::WeekdayNightRate},
+    {kBilling, "WeekendDayRate", &CSettings::WeekendDayRate},
+    {kBilling, "WeekendNightRate", &CSettings::WeekendNightRate},
+    {kBilling, "DayStartsHours", &CSettings::DayStartsHours},
+    {kBilling, "DayStartsMinutes", &CSettings::DayStartsMinutes},
+    {kBilling, "NightStartsHours", &CSettings::NightStartsHours},
+    {kBilling, "NightStartsMinutes", &CSettings::NightStartsMinutes},
+    {kBilling, "BreakIntervals", &CSettings::BreakIntervals},
+    {kBilling, "Intervals", &CSettings::Intervals},
+    {kLimits, "CallLimit", &CSettings::CallLimit},
+    {kLimits, "WarnCall", &CSettings::WarnCall},
+    {kLimits, "DayLimit", &CSettings::DayLimit},
+    {kLimits, "WarnDay", &CSettings::WarnDay},
+    {kLimits, "MonthLimit", &CSettings::MonthLimit},
+    {kLimits, "WarnMonth", &CSettings::WarnMonth},
+    {kMessages, "CallLimitMessage", &CSettings::CallLimitMessage},
+    {kMessages, "DayLimitMessage", &CSettings::DayLimitMessage},
+    {kMessages, "MonthLimitMessage", &CSettings::MonthLimitMessage},
+};
+
+struct KeyReader {
+    const IniFile& file;
+    const SettingsKey& row;
+    CSettings& s;
+    void operator()(double CSettings::*m) const { s.*m = ReadDouble(file, row.section, row.key, s.*m); }
+    void operator()(unsigned CSettings::*m) const { s.*m = file.GetUInt(row.section, row.key, s.*m); }
+    void operator()(bool CSettings::*m) const {
+        s.*m = file.GetUInt(row.section, row.key, s.*m ? 1 : 0) != 0;
+    }
+    void operator()(std::string CSettings::*m) const { s.*m = ReadText(file, row.section, row.key, s.*m); }
+};
+
+struct KeyWriter {
+    const CSettings& s;
+    std::string operator()(double CSettings::*m) const { return FormatTwoDecimals(s.*m); }
+    std::string operator()(unsigned CSettings::*m) const { return std::to_string(s.*m); }
+    std::string operator()(bool CSettings::*m) const { return s.*m ? "1" : "0"; }
+    std::string operator()(std::string CSettings::*m) const { return EncodeIniText(s.*m); }
+};
 
 void ReadAll(const IniFile& file, CSettings& s) {
-    s.WeekdayDayRate = ReadDouble(file, kBilling, "WeekdayDayRate", s.WeekdayDayRate);
-    s.WeekdayNightRate = ReadDouble(file, kBilling, "WeekdayNightRate", s.WeekdayNightRate);
-    s.WeekendDayRate = ReadDouble(file, kBilling, "WeekendDayRate", s.WeekendDayRate);
-    s.WeekendNightRate = ReadDouble(file, kBilling, "WeekendNightRate", s.WeekendNightRate);
-    s.DayStartsHours = file.GetUInt(kBilling, "DayStartsHours", s.DayStartsHours);
-    s.DayStartsMinutes = file.GetUInt(kBilling, "DayStartsMinutes", s.DayStartsMinutes);
-    s.NightStartsHours = file.GetUInt(kBilling, "NightStartsHours", s.NightStartsHours);
-    s.NightStartsMinutes = file.GetUInt(kBilling, "NightStartsMinutes", s.NightStartsMinutes);
-    s.BreakIntervals = ReadBool(file, kBilling, "BreakIntervals", s.BreakIntervals);
-    s.Intervals = file.GetUInt(kBilling, "Intervals", s.Intervals);
-    s.CallLimit = ReadDouble(file, kLimits, "CallLimit", s.CallLimit);
-    s.WarnCall = ReadBool(file, kLimits, "WarnCall", s.WarnCall);
-    s.DayLimit = ReadDouble(file, kLimits, "DayLimit", s.DayLimit);
-    s.WarnDay = ReadBool(file, kLimits, "WarnDay", s.WarnDay);
-    s.MonthLimit = ReadDouble(file, kLimits, "MonthLimit", s.MonthLimit);
-    s.WarnMonth = ReadBool(file, kLimits, "WarnMonth", s.WarnMonth);
-    s.CallLimitMessage = ReadText(file, kMessages, "CallLimitMessage", s.CallLimitMessage);
-    s.DayLimitMessage = ReadText(file, kMessages, "DayLimitMessage", s.DayLimitMessage);
-    s.MonthLimitMessage = ReadText(file, kMessages, "MonthLimitMessage", s.MonthLimitMessage);
+    for (const SettingsKey& row : kKeys)
+        std::visit(KeyReader{file, row, s}, row.member);
 }
 
 void WriteAll(IniFile& file, const CSettings& s) {
-    const auto flag = [](bool b) {
-        return b ? "1" : "0";
-    };
-    file.Set(kBilling, "WeekdayDayRate", FormatTwoDecimals(s.WeekdayDayRate));
-    file.Set(kBilling, "WeekdayNightRate", FormatTwoDecimals(s.WeekdayNightRate));
-    file.Set(kBilling, "WeekendDayRate", FormatTwoDecimals(s.WeekendDayRate));
-    file.Set(kBilling, "WeekendNightRate", FormatTwoDecimals(s.WeekendNightRate));
-    file.Set(kBilling, "DayStartsHours", std::to_string(s.DayStartsHours));
-    file.Set(kBilling, "DayStartsMinutes", std::to_string(s.DayStartsMinutes));
-    file.Set(kBilling, "NightStartsHours", std::to_string(s.NightStartsHours));
-    file.Set(kBilling, "NightStartsMinutes", std::to_string(s.NightStartsMinutes));
-    file.Set(kBilling, "BreakIntervals", flag(s.BreakIntervals));
-    file.Set(kBilling, "Intervals", std::to_string(s.Intervals));
-    file.Set(kLimits, "CallLimit", FormatTwoDecimals(s.CallLimit));
-    file.Set(kLimits, "WarnCall", flag(s.WarnCall));
-    file.Set(kLimits, "DayLimit", FormatTwoDecimals(s.DayLimit));
-    file.Set(kLimits, "WarnDay", flag(s.WarnDay));
-    file.Set(kLimits, "MonthLimit", FormatTwoDecimals(s.MonthLimit));
-    file.Set(kLimits, "WarnMonth", flag(s.WarnMonth));
-    file.Set(kMessages, "CallLimitMessage", EncodeIniText(s.CallLimitMessage));
-    file.Set(kMessages, "DayLimitMessage", EncodeIniText(s.DayLimitMessage));
-    file.Set(kMessages, "MonthLimitMessage", EncodeIniText(s.MonthLimitMessage));
+    for (const SettingsKey& row : kKeys)
+        file.Set(row.section, row.key, std::visit(KeyWriter{s}, row.member));
 }
 } // namespace
 
