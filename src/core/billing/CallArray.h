@@ -2,29 +2,24 @@
 
 #include "core/billing/CallRecord.h"
 
-#include <cstddef>
-#include <memory>
+#include <vector>
 
-// The month's calls, oldest first, in a growable contiguous buffer with the classic growth rule:
-// one eighth of the size, at least 4 and at most 1024 records, or straight to the requested size.
+// The month's calls, oldest first, with the classic growth rule: the capacity grows by one eighth
+// of the size, at least 4 and at most 1024 records, or straight to the requested size.
 class CCallArray {
 public:
-    CCallArray() = default;
-    CCallArray(const CCallArray&) = delete;
-    CCallArray& operator=(const CCallArray&) = delete;
-    ~CCallArray();
-
     int Add(CCallRecord record);
     // A fresh copy, priced by the tariff in force now. The index is the caller's to keep in range.
-    CCallRecord GetAt(int index) const;
-    int GetSize() const { return m_size; }
-    int GetUpperBound() const { return m_size - 1; }
-    int GetCapacity() const { return m_capacity; }
+    CCallRecord GetAt(int index) const { return m_data[static_cast<std::size_t>(index)]; }
+    int GetSize() const { return static_cast<int>(m_data.size()); }
+    int GetUpperBound() const { return GetSize() - 1; }
+    int GetCapacity() const { return static_cast<int>(m_data.capacity()); }
     void RemoveAll();
+    // New slots are blank records (both times 0, cost 0).
     void SetSize(int newSize);
 
 private:
-    CCallRecord* m_data = nullptr;
-    int m_size = 0;
-    int m_capacity = 0;
+    void Reserve(int requested);
+
+    std::vector<CCallRecord> m_data;
 };

@@ -9,6 +9,8 @@ public:
     CCallRecord() = default;
     CCallRecord(CTime start, CTime end);
     CCallRecord(const CCallRecord& other);
+    // Only the list moves its records when it grows; that is no copy a reader sees, so no pricing.
+    CCallRecord(CCallRecord&& other) noexcept = default;
     // Copies the times only; the cost stays as it was (readers only ever see fresh copies).
     CCallRecord& operator=(const CCallRecord& other);
     ~CCallRecord() = default;

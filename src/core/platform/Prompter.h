@@ -13,6 +13,11 @@ public:
 
     // A box with one OK button.
     virtual void ShowMessage(const std::string& caption, const std::string& text, PromptIcon icon) = 0;
+    // A message that does not wait for the user: the caller goes on while it is shown. Where that
+    // cannot be done it is shown as ShowMessage shows it.
+    virtual void ShowNotice(const std::string& caption, const std::string& text, PromptIcon icon) {
+        ShowMessage(caption, text, icon);
+    }
     // A box with Yes and No; true for Yes.
     virtual bool AskYesNo(const std::string& caption, const std::string& text, PromptIcon icon) = 0;
     // A Save As dialog proposing proposedName; the extension is added when the user types none,

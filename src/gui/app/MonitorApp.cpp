@@ -1,49 +1,46 @@
 #include "gui/app/MonitorApp.h"
 
-#include "gui/app/HelpViewer.h"
-#include "gui/app/Resources.h"
+#include "core/platform/Locale.h"
+#include "core/platform/ProgramState.h"
+#include "core/platform/SystemClock.h"
 #include "core/settings/Settings.h"
+#include "gui/app/HelpViewer.h"
+#include "gui/app/QtPrompter.h"
+#include "gui/app/Resources.h"
 #include "gui/app/SignalWatcher.h"
 #include "gui/app/SingleInstance.h"
 #include "gui/monitor/MonitorDlg.h"
-#include "core/platform/Locale.h"
-#include "core/platform/ProgramState.h"
-#include "gui/app/QtPrompter.h"
-#include "core/platform/SystemClock.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QIcon>
 #include <QSessionManager>
+#include <QTimer>
 #include <cstdio>
-
-CMonitorApp* CMonitorApp::s_instance = nullptr;
 
 CMonitorApp::CMonitorApp(int& argc, char** argv)
     : m_ownPrompter(std::make_unique<QtPrompter>()), m_ownClock(std::make_unique<SystemClock>()),
       m_paths(Paths::FromEnvironment()), m_prompter(m_ownPrompter.get()), m_clock(m_ownClock.get()) {
     if (QCoreApplication::instance() == nullptr)
         m_qtApp = std::make_unique<QApplication>(argc, argv);
-    s_instance = this;
+    InitCorvellanResources();
 }
 
 CMonitorApp::CMonitorApp(Paths paths, Prompter& prompter, Clock& clock)
     : m_paths(std::move(paths)), m_prompter(&prompter), m_clock(&clock) {
-    s_instance = this;
+    InitCorvellanResources();
 }
 
 CMonitorApp::~CMonitorApp() {
     delete m_helpViewer;
-    if (s_instance == this)
-        s_instance = nullptr;
 }
 
 int CMonitorApp::InitInstance() {
     QApplication::setApplicationName(QStringLiteral("Corvellan"));
     QApplication::setApplicationDisplayName(QStringLiteral("Corvellan"));
-    InitCorvellanResources();
     // The window hides into the tray; that must never end the program.
     QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/128.svg")));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/corvellan.svg")));
 
     // Qt has already called setlocale(LC_ALL, ""); make it explicit, and fall back to "C" when the
     // user's locale is not installed.
@@ -60,32 +57,60 @@ int CMonitorApp::InitInstance() {
         }
     }
 
-    const bool firstRun = LoadSettings(m_paths, *m_prompter);
-
-    CMonitorDlg dialog(nullptr, firstRun, m_paths, *m_prompter, *m_clock);
-    m_dialog = &dialog;
-    if (auto* qtPrompter = dynamic_cast<QtPrompter*>(m_prompter))
-        qtPrompter->SetOwner(&dialog);
-    QObject::connect(&instance, &CSingleInstance::raiseRequested, &dialog,
-                     [&dialog] { dialog.SetShown(true); });
+    // From here on a signal ends the program the orderly way, even from inside a message box.
     CSignalWatcher signalWatcher;
-    QObject::connect(&signalWatcher, &CSignalWatcher::terminationRequested, &dialog,
-                     [&dialog] { dialog.EndSession(); });
+    QObject::connect(&signalWatcher, &CSignalWatcher::terminationRequested, [this] { RequestEnd(); });
 #ifndef QT_NO_SESSIONMANAGER
-    // The desktop session is ending: record a running call and leave like Exit does.
-    QObject::connect(qApp, &QGuiApplication::commitDataRequest, &dialog,
-                     [&dialog](QSessionManager&) { dialog.EndSession(); });
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, &signalWatcher,
+                     [this](QSessionManager&) { RequestEnd(); });
 #endif
-    if (onDialogCreated)
-        onDialogCreated(dialog);
-    dialog.Run();
-    if (auto* qtPrompter = dynamic_cast<QtPrompter*>(m_prompter))
-        qtPrompter->SetOwner(nullptr);
-    m_dialog = nullptr;
+
+    const bool firstRun = LoadSettings(m_paths, *m_prompter);
+    if (!m_ending) {
+        CMonitorDlg dialog(nullptr, firstRun, m_paths, *m_prompter, *m_clock);
+        m_dialog = &dialog;
+        if (m_ownPrompter)
+            m_ownPrompter->SetOwner(&dialog);
+        QObject::connect(&instance, &CSingleInstance::raiseRequested, &dialog,
+                         [&dialog] { dialog.SetShown(true); });
+        QObject::connect(&dialog, &CMonitorDlg::helpRequested,
+                         [this](unsigned long context) { ShowHelp(context); });
+        if (onDialogCreated)
+            onDialogCreated(dialog);
+        dialog.Run();
+        if (m_ownPrompter)
+            m_ownPrompter->SetOwner(nullptr);
+        m_dialog = nullptr;
+    }
 
     if (SettingsChanged)
         SaveSettings(m_paths, *m_prompter);
+    m_sweeper.stop();
     return 0;
+}
+
+void CMonitorApp::RequestEnd() {
+    if (m_ending)
+        return;
+    m_ending = true;
+    if (auto* qtPrompter = dynamic_cast<QtPrompter*>(m_prompter))
+        qtPrompter->SetEnding();
+    if (m_dialog != nullptr)
+        m_dialog->EndSession();
+    CloseDialogs();
+    // A dialog opened by code that was waiting on a closed one is closed as well.
+    QObject::connect(&m_sweeper, &QTimer::timeout, [this] { CloseDialogs(); });
+    m_sweeper.start(50);
+}
+
+void CMonitorApp::CloseDialogs() {
+    while (QWidget* popup = QApplication::activePopupWidget())
+        popup->close();
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        auto* dialog = qobject_cast<QDialog*>(widget);
+        if (dialog != nullptr && dialog != m_dialog && dialog->isVisible())
+            dialog->done(QDialog::Rejected);
+    }
 }
 
 unsigned long CMonitorApp::TranslateHelpContext(unsigned long context) {
@@ -107,8 +132,7 @@ unsigned long CMonitorApp::TranslateHelpContext(unsigned long context) {
     }
 }
 
-void CMonitorApp::WinHelp(unsigned long context, unsigned command) {
-    Q_UNUSED(command); // only topic lookups are ever asked for
+void CMonitorApp::ShowHelp(unsigned long context) {
     if (!m_helpViewer)
         m_helpViewer = new CHelpViewer();
     m_helpViewer->ShowTopic(TranslateHelpContext(context));

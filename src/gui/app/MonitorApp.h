@@ -1,15 +1,17 @@
 #pragma once
 
-#include "gui/app/HelpViewer.h"
 #include "core/platform/Paths.h"
+#include "gui/app/HelpViewer.h"
 
 #include <QPointer>
+#include <QTimer>
 #include <functional>
 #include <memory>
 
 class QApplication;
 class Clock;
 class Prompter;
+class QtPrompter;
 class CMonitorDlg;
 
 // The application object: owns the QApplication (when none exists yet) and runs the start-up and
@@ -29,28 +31,28 @@ public:
     int InitInstance();
 
     // Opens the help viewer at the topic for a help context (window help ids are translated).
-    void WinHelp(unsigned long context, unsigned command = HELP_CONTEXT);
+    void ShowHelp(unsigned long context);
     static unsigned long TranslateHelpContext(unsigned long context);
 
-    // The monitor window while InitInstance runs it, else null.
-    CMonitorDlg* MonitorDialog() const { return m_dialog; }
+    // A signal or the end of the desktop session: a running call is recorded, every open dialog is
+    // closed as if cancelled, and start-up or the window's run goes on to the normal end.
+    void RequestEnd();
+
     CHelpViewer* HelpViewer() const { return m_helpViewer; }
-    // Called once the monitor window exists, before it runs (tests end it from here).
+    // Called once the monitor window exists, before it runs (tests drive it from here).
     std::function<void(CMonitorDlg&)> onDialogCreated;
 
-    static CMonitorApp* Instance() { return s_instance; }
-
-    static constexpr unsigned HELP_CONTEXT = 1;
-
 private:
+    void CloseDialogs();
+
     std::unique_ptr<QApplication> m_qtApp;
-    std::unique_ptr<Prompter> m_ownPrompter;
+    std::unique_ptr<QtPrompter> m_ownPrompter;
     std::unique_ptr<Clock> m_ownClock;
     Paths m_paths;
     Prompter* m_prompter;
     Clock* m_clock;
     CMonitorDlg* m_dialog = nullptr;
     QPointer<CHelpViewer> m_helpViewer;
-
-    static CMonitorApp* s_instance;
+    bool m_ending = false;
+    QTimer m_sweeper;
 };

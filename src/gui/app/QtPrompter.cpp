@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <memory>
 
 namespace {
 QMessageBox::Icon ToQt(PromptIcon icon) {
@@ -20,37 +21,59 @@ QMessageBox::Icon ToQt(PromptIcon icon) {
     return QMessageBox::NoIcon;
 }
 
+QMessageBox* MakeBox(QWidget* owner, const std::string& caption, const std::string& text, PromptIcon icon,
+                     QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton) {
+    auto* box = new QMessageBox(ToQt(icon), QString::fromStdString(caption), QString::fromStdString(text),
+                                buttons, owner);
+    // Users' own texts (warning messages) must never be read as markup.
+    box->setTextFormat(Qt::PlainText);
+    box->setDefaultButton(defaultButton);
+    return box;
+}
+
 QMessageBox::StandardButton Run(QWidget* owner, const std::string& caption, const std::string& text,
                                 PromptIcon icon, QMessageBox::StandardButtons buttons,
                                 QMessageBox::StandardButton defaultButton) {
-    QMessageBox box(ToQt(icon), QString::fromStdString(caption), QString::fromStdString(text), buttons,
-                    owner);
-    // Users' own texts (warning messages) must never be read as markup.
-    box.setTextFormat(Qt::PlainText);
-    box.setDefaultButton(defaultButton);
-    return static_cast<QMessageBox::StandardButton>(box.exec());
+    std::unique_ptr<QMessageBox> box(MakeBox(owner, caption, text, icon, buttons, defaultButton));
+    return static_cast<QMessageBox::StandardButton>(box->exec());
 }
 } // namespace
 
 void QtPrompter::ShowMessage(const std::string& caption, const std::string& text, PromptIcon icon) {
+    if (m_ending)
+        return;
     Run(m_owner, caption, text, icon, QMessageBox::Ok, QMessageBox::Ok);
 }
 
+void QtPrompter::ShowNotice(const std::string& caption, const std::string& text, PromptIcon icon) {
+    if (m_ending)
+        return;
+    // Not modal and no nested loop: the caller (a timer tick) goes on while the user reads it.
+    QMessageBox* box = MakeBox(m_owner, caption, text, icon, QMessageBox::Ok, QMessageBox::Ok);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal);
+    box->show();
+}
+
 bool QtPrompter::AskYesNo(const std::string& caption, const std::string& text, PromptIcon icon) {
-    return Run(m_owner, caption, text, icon, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) ==
-           QMessageBox::Yes;
+    // A box closed because the program is ending answers No, whatever button it was closed with.
+    const bool yes = !m_ending && Run(m_owner, caption, text, icon, QMessageBox::Yes | QMessageBox::No,
+                                      QMessageBox::Yes) == QMessageBox::Yes;
+    return yes && !m_ending;
 }
 
 std::optional<std::string> QtPrompter::AskSaveFileName(const std::string& proposedName,
                                                        const std::string& defaultExtension,
                                                        const std::string& filter) {
+    if (m_ending)
+        return std::nullopt;
     QFileDialog dialog(m_owner);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QString::fromStdString(defaultExtension));
     dialog.setNameFilters(NameFilters(filter));
     dialog.selectFile(QString::fromStdString(proposedName));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (dialog.exec() != QDialog::Accepted || m_ending || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst().toStdString();
 }

@@ -5,13 +5,16 @@
 #include <QPointer>
 #include <QWidget>
 
-// The Prompter on real Qt dialogs, owned by a window when one is set.
+// The Prompter on real Qt dialogs, owned by a window when one is set. Once the program is ending it
+// shows nothing more and gives every question its safe answer: No, or cancelled.
 class QtPrompter : public Prompter {
 public:
     explicit QtPrompter(QWidget* owner = nullptr) : m_owner(owner) {}
     void SetOwner(QWidget* owner) { m_owner = owner; }
+    void SetEnding() { m_ending = true; }
 
     void ShowMessage(const std::string& caption, const std::string& text, PromptIcon icon) override;
+    void ShowNotice(const std::string& caption, const std::string& text, PromptIcon icon) override;
     bool AskYesNo(const std::string& caption, const std::string& text, PromptIcon icon) override;
     std::optional<std::string> AskSaveFileName(const std::string& proposedName,
                                                const std::string& defaultExtension,
@@ -22,4 +25,5 @@ public:
 
 private:
     QPointer<QWidget> m_owner;
+    bool m_ending = false;
 };

@@ -1,5 +1,4 @@
 #include "gui/monitor/AboutDlg.h"
-#include "gui/app/Resources.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -8,11 +7,10 @@
 #include <QPushButton>
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
-    InitCorvellanResources();
     setWindowTitle(QStringLiteral("About Corvellan"));
     setObjectName(QStringLiteral("aboutDlg"));
     auto* icon = new QLabel(this);
-    icon->setPixmap(QIcon(QStringLiteral(":/icons/128.svg")).pixmap(32, 32));
+    icon->setPixmap(QIcon(QStringLiteral(":/icons/corvellan.svg")).pixmap(32, 32));
     auto* version = new QLabel(QStringLiteral("Corvellan Version 1.0"), this);
     version->setObjectName(QStringLiteral("versionLabel"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);

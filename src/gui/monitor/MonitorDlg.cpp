@@ -1,18 +1,11 @@
 #include "gui/monitor/MonitorDlg.h"
 
-#include "gui/app/MonitorApp.h"
-#include "gui/app/Resources.h"
-#include "core/settings/Settings.h"
-#include "core/billing/CallRecord.h"
-#include "core/billing/CallTotals.h"
 #include "core/billing/Money.h"
-#include "core/billing/PeriodTotals.h"
-#include "core/billing/Tariff.h"
-#include "gui/monitor/AboutDlg.h"
-#include "gui/monitor/TrayIcon.h"
 #include "core/platform/Clock.h"
 #include "core/platform/ProgramState.h"
 #include "core/platform/Prompter.h"
+#include "gui/monitor/AboutDlg.h"
+#include "gui/monitor/TrayIcon.h"
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>
@@ -29,9 +22,6 @@
 #include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <algorithm>
-#include <climits>
-#include <cmath>
 
 namespace {
 const char* const kExitQuestion =
@@ -64,20 +54,14 @@ QProgressBar* MakeBar(QWidget* parent, const char* name) {
     return bar;
 }
 
-QPushButton* MakeIconButton(QWidget* parent, const char* name, const QString& icon, int size) {
+QPushButton* MakeIconButton(QWidget* parent, const char* name, const char* icon, int size) {
     auto* button = new QPushButton(parent);
     button->setObjectName(QString::fromLatin1(name));
-    button->setIcon(QIcon(icon));
+    button->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(icon))));
     button->setIconSize(QSize(size, size));
     button->setFixedSize(size + 12, size + 12);
     button->setAutoDefault(false);
     return button;
-}
-
-// Resources must be registered before the first member icon is built.
-QIcon AppIcon() {
-    InitCorvellanResources();
-    return QIcon(QStringLiteral(":/icons/128.svg"));
 }
 
 QTimer* MakeTimer(QObject* parent, int periodMs, bool singleShot) {
@@ -87,17 +71,17 @@ QTimer* MakeTimer(QObject* parent, int periodMs, bool singleShot) {
     return timer;
 }
 
-int TruncatedTenths(double amount) {
-    const double tenths = std::trunc(amount * 10.0);
-    if (!(tenths > 0))
-        return 0;
-    return tenths >= INT_MAX ? INT_MAX : static_cast<int>(tenths);
+void SetBar(QProgressBar* bar, const BarState& state) {
+    // A range of 0..0 would make Qt draw a busy indicator; a bar that is off is simply empty.
+    bar->setRange(0, state.maximum > 0 ? state.maximum : 1);
+    bar->setValue(state.value);
 }
 } // namespace
 
 CMonitorDlg::CMonitorDlg(QWidget* parent, bool firstRun, const Paths& paths, Prompter& prompter, Clock& clock)
-    : QDialog(parent), m_paths(paths), m_prompter(prompter), m_clock(clock), m_callLog(paths, prompter),
-      m_hIcon(AppIcon()), m_bFirstRun(firstRun), m_tray(new CTrayIcon(this)),
+    : QDialog(parent), m_meter(clock, m_calls), m_callLog(paths, prompter), m_prompter(prompter),
+      m_clock(clock), m_bFirstRun(firstRun), m_iconRunning(QStringLiteral(":/icons/call-running.svg")),
+      m_iconStopped(QStringLiteral(":/icons/call-stopped.svg")), m_tray(new CTrayIcon(this)),
       m_timerShown(MakeTimer(this, kShownPeriodMs, false)),
       m_timerHidden(MakeTimer(this, kHiddenPeriodMs, false)), m_timerBoundary(MakeTimer(this, 0, true)) {
     setObjectName(QStringLiteral("CMonitorDlg"));
@@ -111,10 +95,11 @@ CMonitorDlg::CMonitorDlg(QWidget* parent, bool firstRun, const Paths& paths, Pro
     setWindowFlags(flags);
     BuildLayout();
 
-    connect(m_timerShown, &QTimer::timeout, this, [this] { OnTimer(TIMER_SHOWN); });
-    connect(m_timerHidden, &QTimer::timeout, this, [this] { OnTimer(TIMER_HIDDEN); });
+    connect(m_timerShown, &QTimer::timeout, this, [this] { OnTick(true); });
+    connect(m_timerHidden, &QTimer::timeout, this, [this] { OnTick(false); });
     connect(m_timerBoundary, &QTimer::timeout, this, &CMonitorDlg::OnBoundary);
-    connect(m_tray, &CTrayIcon::activated, this, &CMonitorDlg::OnTrayNotify);
+    connect(m_tray, &CTrayIcon::toggleWindowRequested, this, [this] { SetShown(!m_bShown); });
+    connect(m_tray, &CTrayIcon::toggleTimerRequested, this, &CMonitorDlg::OnStartStop);
     connect(m_btnStartStop, &QPushButton::clicked, this, &CMonitorDlg::OnStartStop);
     connect(m_btnHide, &QPushButton::clicked, this, &CMonitorDlg::OnHide);
     connect(m_btnCustomize, &QPushButton::clicked, this, &CMonitorDlg::OnCustomize);
@@ -126,7 +111,7 @@ CMonitorDlg::CMonitorDlg(QWidget* parent, bool firstRun, const Paths& paths, Pro
 }
 
 CMonitorDlg::~CMonitorDlg() {
-    DestroyWindow();
+    EndRun();
 }
 
 void CMonitorDlg::BuildLayout() {
@@ -173,12 +158,12 @@ void CMonitorDlg::BuildLayout() {
     left->addWidget(month);
     left->addStretch();
 
-    m_btnStartStop = MakeIconButton(this, "m_btnStartStop", QStringLiteral(":/icons/136.svg"), 40);
-    m_btnHide = MakeIconButton(this, "m_btnHide", QStringLiteral(":/icons/148.svg"), 24);
-    m_btnCustomize = MakeIconButton(this, "m_btnCustomize", QStringLiteral(":/icons/147.svg"), 24);
-    m_btnLogs = MakeIconButton(this, "m_btnLogs", QStringLiteral(":/icons/146.svg"), 24);
-    m_btnHelp = MakeIconButton(this, "m_btnHelp", QStringLiteral(":/icons/151.svg"), 24);
-    m_btnExit = MakeIconButton(this, "m_btnExit", QStringLiteral(":/icons/150.svg"), 24);
+    m_btnStartStop = MakeIconButton(this, "m_btnStartStop", "call-stopped", 40);
+    m_btnHide = MakeIconButton(this, "m_btnHide", "hide", 24);
+    m_btnCustomize = MakeIconButton(this, "m_btnCustomize", "customize", 24);
+    m_btnLogs = MakeIconButton(this, "m_btnLogs", "logs", 24);
+    m_btnHelp = MakeIconButton(this, "m_btnHelp", "help", 24);
+    m_btnExit = MakeIconButton(this, "m_btnExit", "exit", 24);
     m_btnHide->setAccessibleName(tr("Minimize"));
     m_btnHide->setDefault(true); // Enter hides the window
     m_btnStartStop->setToolTip(tr("Start or stop the call timer"));
@@ -212,155 +197,80 @@ int CMonitorDlg::Run() {
     OnInitDialog();
     // Not QDialog::exec(): its loop ends as soon as the dialog is hidden, and this window spends
     // most of its life hidden in the tray. Only done() (Exit, end of session) ends this loop.
-    QEventLoop loop;
-    connect(this, &QDialog::finished, &loop, &QEventLoop::quit);
-    show();
-    loop.exec(QEventLoop::DialogExec);
-    DestroyWindow();
+    if (!m_bEnding) {
+        QEventLoop loop;
+        connect(this, &QDialog::finished, &loop, &QEventLoop::quit);
+        show();
+        loop.exec(QEventLoop::DialogExec);
+    }
+    EndRun();
     return result();
 }
 
 void CMonitorDlg::OnInitDialog() {
-    setWindowIcon(m_hIcon);
-    if (m_bFirstRun)
+    setWindowIcon(QIcon(QStringLiteral(":/icons/corvellan.svg")));
+    if (m_bFirstRun && !m_bEnding)
         OnCustomize();
     m_bShown = true;
-    m_bRunning = false;
-    m_hIconStopped = QIcon(QStringLiteral(":/icons/136.svg"));
-    m_hIconRunning = QIcon(QStringLiteral(":/icons/131.svg"));
-    m_editStartStopLabel->setText(QStringLiteral("START Timer"));
+    ShowRunning(false);
     m_tray->Add(false);
-    m_btnStartStop->setIcon(m_hIconStopped);
     m_calls.RemoveAll();
-    LoadCallLog();
+    if (!m_bEnding)
+        m_callLog.Load(m_calls, m_clock.Now());
     RefreshDisplay();
-    m_bCallWarned = false;
-    m_bDayWarned = false;
-    m_bMonthWarned = false;
     ArmBoundaryTimer();
+    m_bInitialised = true;
 }
 
 void CMonitorDlg::RefreshDisplay() {
-    const CTime now = m_clock.Now();
-    FollowDate(now);
-    m_spentMonth = GetSpentInMonth(m_calls, now);
-    m_spentToday = GetSpentToday(m_calls, now);
-    SetBarRange(m_progressCall, Settings.CallLimit);
-    SetBarRange(m_progressToday, Settings.DayLimit);
-    SetBarRange(m_progressMonth, Settings.MonthLimit);
-    ShowMonthFigures();
-    UpdatePrice(now);
-    m_editCallCost->setText(QString::fromStdString(CurrencySymbol) + QStringLiteral("0.00"));
+    Render(m_meter.Refresh());
 }
 
-void CMonitorDlg::ShowMonthFigures() {
-    m_editSpentMonth->setText(Shown(m_spentMonth));
-    if (Settings.MonthLimit != 0)
-        SetBarPosition(m_progressMonth, m_spentMonth);
-    m_editSpentToday->setText(Shown(m_spentToday));
-    if (Settings.DayLimit != 0)
-        SetBarPosition(m_progressToday, m_spentToday);
+void CMonitorDlg::Render(const MeterFigures& figures) {
+    m_editCallCost->setText(Shown(figures.callCost));
+    m_editSpentToday->setText(Shown(figures.spentToday));
+    m_editSpentMonth->setText(Shown(figures.spentMonth));
+    m_editPrice->setText(Shown(figures.rate) + QStringLiteral(" / min"));
+    SetBar(m_progressCall, figures.callBar);
+    SetBar(m_progressToday, figures.todayBar);
+    SetBar(m_progressMonth, figures.monthBar);
 }
 
-void CMonitorDlg::UpdatePrice(CTime now) {
-    m_strPrice = Shown(GetRateAt(now)) + QStringLiteral(" / min");
-    m_editPrice->setText(m_strPrice);
+void CMonitorDlg::OnTick(bool shown) {
+    const TickResult tick = m_meter.Tick(m_clock.Now());
+    ShowWarnings(tick.warnings);
+    // A hidden window only watches the limits.
+    if (shown)
+        Render(tick.figures);
 }
 
-bool CMonitorDlg::FollowDate(CTime now) {
-    const std::tm was = m_figuresDate.GetLocalTm();
-    const std::tm is = now.GetLocalTm();
-    const bool firstTime = m_figuresDate == CTime();
-    m_figuresDate = now;
-    const bool newMonth = !IsSameMonth(was, is);
-    if (firstTime || IsSameDate(was, is))
-        return false;
-    // A new day: today's figure starts from the new day's calls and its warning may come again.
-    m_spentToday = GetSpentToday(m_calls, now);
-    m_bDayWarned = false;
-    if (newMonth) {
-        m_spentMonth = GetSpentInMonth(m_calls, now);
-        m_bMonthWarned = false;
-    }
-    return true;
-}
-
-void CMonitorDlg::OnTimer(int id) {
-    const CTime now = m_clock.Now();
-    if (FollowDate(now))
-        UpdatePrice(now);
-    const double cost = ComputeCallCost(m_startTime, now);
-    CheckLimits(cost);
-    if (id != TIMER_SHOWN || !m_bRunning)
-        return;
-    m_editCallCost->setText(Shown(cost));
-    m_editSpentToday->setText(Shown(m_spentToday + cost));
-    m_editSpentMonth->setText(Shown(m_spentMonth + cost));
-    if (Settings.CallLimit != 0)
-        SetBarPosition(m_progressCall, cost);
-    if (Settings.DayLimit != 0)
-        SetBarPosition(m_progressToday, m_spentToday + cost);
-    if (Settings.MonthLimit != 0)
-        SetBarPosition(m_progressMonth, m_spentMonth + cost);
-}
-
-void CMonitorDlg::CheckLimits(double cost) {
-    // Each flag is set before its box is shown: ticks keep coming while the box is open.
-    if (Settings.WarnCall && Settings.CallLimit != 0 && !m_bCallWarned && cost > Settings.CallLimit) {
-        m_bCallWarned = true;
-        m_prompter.ShowMessage("Corvellan", Settings.CallLimitMessage, PromptIcon::Exclamation);
-    }
-    if (Settings.WarnDay && Settings.DayLimit != 0 && !m_bDayWarned &&
-        m_spentToday + cost > Settings.DayLimit) {
-        m_bDayWarned = true;
-        m_prompter.ShowMessage("Corvellan", Settings.DayLimitMessage, PromptIcon::Exclamation);
-    }
-    if (Settings.WarnMonth && Settings.MonthLimit != 0 && !m_bMonthWarned &&
-        m_spentMonth + cost > Settings.MonthLimit) {
-        m_bMonthWarned = true;
-        m_prompter.ShowMessage("Corvellan", Settings.MonthLimitMessage, PromptIcon::Exclamation);
-    }
+// The boxes do not wait: the ticks, and so the other limits and the figures, go on behind them.
+void CMonitorDlg::ShowWarnings(const std::vector<LimitWarning>& warnings) {
+    for (LimitWarning warning : warnings)
+        m_prompter.ShowNotice("Corvellan", CCallMeter::WarningText(warning), PromptIcon::Exclamation);
 }
 
 void CMonitorDlg::OnStartStop() {
-    m_bRunning = !m_bRunning;
-    if (m_bRunning) {
-        StartTimerFor(IsWindowShown());
-        m_btnStartStop->setIcon(m_hIconRunning);
-        m_startTime = m_clock.Now();
-        m_editStartTime->setText(QString::fromStdString(m_startTime.Format("%H:%M:%S")));
-        m_progressCall->setValue(m_progressCall->minimum());
-        m_btnCustomize->setEnabled(false);
-        m_tray->SetRunning(true);
-        m_editStartStopLabel->setText(QStringLiteral("STOP Timer"));
+    if (!m_meter.IsRunning()) {
+        const CTime start = m_meter.Start();
+        StartTickFor(IsWindowShown());
+        m_editStartTime->setText(QString::fromStdString(start.Format("%H:%M:%S")));
+        ShowRunning(true);
+        SetBar(m_progressCall, m_meter.Figures().callBar);
         return;
     }
-    StopTimers();
-    m_btnStartStop->setIcon(m_hIconStopped);
-    const CCallRecord record(m_startTime, m_clock.Now());
-    m_spentMonth += record.GetCost();
-    m_spentToday += record.GetCost();
-    m_calls.Add(record);
-    m_btnCustomize->setEnabled(true);
-    LogChanged = true;
-    m_tray->SetRunning(false);
-    m_editStartStopLabel->setText(QStringLiteral("START Timer"));
+    StopTicks();
+    m_meter.Stop();
+    ShowRunning(false);
     // Written at once, so a crash or a power cut loses at most the call being timed.
-    SaveCallLog();
+    m_callLog.Save(m_calls, m_clock.Now());
 }
 
-void CMonitorDlg::OnTrayNotify(QSystemTrayIcon::ActivationReason reason) {
-    switch (reason) {
-    case QSystemTrayIcon::Trigger:
-        SetShown(!m_bShown);
-        break;
-    case QSystemTrayIcon::Context:
-    case QSystemTrayIcon::MiddleClick: // hosts without a right-click event send this instead
-        OnStartStop();
-        break;
-    default:
-        break;
-    }
+void CMonitorDlg::ShowRunning(bool running) {
+    m_btnStartStop->setIcon(running ? m_iconRunning : m_iconStopped);
+    m_btnCustomize->setEnabled(!running);
+    m_tray->SetRunning(running);
+    m_editStartStopLabel->setText(running ? QStringLiteral("STOP Timer") : QStringLiteral("START Timer"));
 }
 
 void CMonitorDlg::SetShown(bool show) {
@@ -381,8 +291,8 @@ void CMonitorDlg::SetShown(bool show) {
     else
         showMinimized(); // no tray to come back from: keep a taskbar entry
     m_timerShown->stop();
-    if (m_bRunning)
-        StartTimerFor(false);
+    if (m_meter.IsRunning())
+        StartTickFor(false);
 }
 
 bool CMonitorDlg::IsWindowShown() const {
@@ -390,48 +300,35 @@ bool CMonitorDlg::IsWindowShown() const {
 }
 
 void CMonitorDlg::OnShowWindow(bool show) {
-    if (m_bRunning)
-        StartTimerFor(show);
+    if (m_meter.IsRunning())
+        StartTickFor(show);
 }
 
-void CMonitorDlg::StartTimerFor(bool shown) {
-    if (shown) {
-        m_timerHidden->stop();
-        if (!m_timerShown->isActive())
-            m_timerShown->start();
-    } else {
-        m_timerShown->stop();
-        if (!m_timerHidden->isActive())
-            m_timerHidden->start();
-    }
+void CMonitorDlg::StartTickFor(bool shown) {
+    QTimer* wanted = shown ? m_timerShown : m_timerHidden;
+    (shown ? m_timerHidden : m_timerShown)->stop();
+    if (!wanted->isActive())
+        wanted->start();
 }
 
-void CMonitorDlg::StopTimers() {
+void CMonitorDlg::StopTicks() {
     m_timerShown->stop();
     m_timerHidden->stop();
 }
 
-bool CMonitorDlg::IsTimerActive(int id) const {
-    if (id == TIMER_SHOWN)
-        return m_timerShown->isActive();
-    if (id == TIMER_HIDDEN)
-        return m_timerHidden->isActive();
-    return false;
+bool CMonitorDlg::IsTickActive(bool shown) const {
+    return (shown ? m_timerShown : m_timerHidden)->isActive();
 }
 
 void CMonitorDlg::ArmBoundaryTimer() {
     const CTime now = m_clock.Now();
-    const std::int64_t seconds = (GetNextDisplayBoundary(now) - now).GetTotalSeconds();
+    const std::int64_t seconds = (m_meter.NextBoundary(now) - now).GetTotalSeconds();
     m_timerBoundary->start(static_cast<int>(seconds * 1000 + 500));
 }
 
 void CMonitorDlg::OnBoundary() {
-    const CTime now = m_clock.Now();
-    FollowDate(now);
-    UpdatePrice(now);
-    if (!m_bRunning)
-        ShowMonthFigures();
-    if (!m_bDestroyed)
+    Render(m_meter.Follow(m_clock.Now()));
+    if (!m_bEnded)
         ArmBoundaryTimer();
 }
 
@@ -440,25 +337,26 @@ void CMonitorDlg::OnHide() {
 }
 
 void CMonitorDlg::OnExit() {
-    if (!m_prompter.AskYesNo("Corvellan", kExitQuestion, PromptIcon::Exclamation))
+    if (!m_prompter.AskYesNo("Corvellan", kExitQuestion, PromptIcon::Exclamation) || m_bEnding)
         return;
     // A call being timed is recorded rather than lost.
-    if (m_bRunning)
+    if (m_meter.IsRunning())
         OnStartStop();
     done(QDialog::Accepted);
 }
 
 void CMonitorDlg::EndSession() {
-    if (m_bDestroyed)
+    if (m_bEnding || m_bEnded)
         return;
-    if (m_bRunning)
+    m_bEnding = true;
+    // Before the log is read, the list is not the month's yet: nothing may be written.
+    if (m_bInitialised && m_meter.IsRunning())
         OnStartStop();
     done(QDialog::Accepted);
 }
 
 void CMonitorDlg::OnHelpContents() {
-    if (CMonitorApp* app = CMonitorApp::Instance())
-        app->WinHelp(101, CMonitorApp::HELP_CONTEXT);
+    emit helpRequested(kHelpContents);
 }
 
 void CMonitorDlg::OnAbout() {
@@ -467,49 +365,26 @@ void CMonitorDlg::OnAbout() {
 }
 
 void CMonitorDlg::OnCustomize() {
-    // The Preferences sheet opens here; whatever it changed, the price and bars follow.
+    // The button is off during a call; the first run comes here before any call.
+    if (m_meter.IsRunning())
+        return;
     RefreshDisplay();
 }
 
 void CMonitorDlg::OnLogsAndReports() {}
 
-void CMonitorDlg::DestroyWindow() {
-    if (m_bDestroyed)
+void CMonitorDlg::EndRun() {
+    if (m_bEnded)
         return;
-    if (m_bRunning)
+    m_bEnded = true;
+    if (m_bInitialised && m_meter.IsRunning())
         OnStartStop();
-    StopTimers();
+    StopTicks();
     m_timerBoundary->stop();
     m_tray->Remove();
-    if (LogChanged)
-        SaveCallLog();
+    if (m_bInitialised && LogChanged)
+        m_callLog.Save(m_calls, m_clock.Now());
     m_calls.RemoveAll();
-    m_bDestroyed = true;
-}
-
-bool CMonitorDlg::SaveCallLog() {
-    return m_callLog.Save(m_calls, m_clock.Now());
-}
-
-void CMonitorDlg::LoadCallLog() {
-    m_callLog.Load(m_calls, m_clock.Now());
-}
-
-void CMonitorDlg::SetBarRange(QProgressBar* bar, double limit) {
-    // Tenths of the currency unit, from the whole part of the limit (2.50 gives 0..20).
-    const double upper = 10.0 * std::trunc(limit);
-    // A range of 0..0 would make Qt draw a busy indicator; an off bar is simply empty.
-    if (!(upper >= 1.0)) {
-        bar->setRange(0, 1);
-        bar->setValue(0);
-        return;
-    }
-    bar->setRange(0, upper >= INT_MAX ? INT_MAX : static_cast<int>(upper));
-}
-
-void CMonitorDlg::SetBarPosition(QProgressBar* bar, double amount) {
-    // Qt ignores values outside the range; above the range means a full bar.
-    bar->setValue(std::min(TruncatedTenths(amount), bar->maximum()));
 }
 
 void CMonitorDlg::reject() {
@@ -545,8 +420,7 @@ void CMonitorDlg::changeEvent(QEvent* event) {
 
 void CMonitorDlg::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F1) {
-        if (CMonitorApp* app = CMonitorApp::Instance())
-            app->WinHelp(kHelpId, CMonitorApp::HELP_CONTEXT);
+        emit helpRequested(kHelpId);
         return;
     }
     QDialog::keyPressEvent(event);

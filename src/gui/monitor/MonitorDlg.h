@@ -2,11 +2,10 @@
 
 #include "core/billing/CallArray.h"
 #include "core/calllog/CallLog.h"
-#include "core/platform/Time.h"
+#include "core/meter/CallMeter.h"
 
 #include <QDialog>
 #include <QIcon>
-#include <QSystemTrayIcon>
 
 class Clock;
 class Paths;
@@ -17,66 +16,42 @@ class QPushButton;
 class QTimer;
 class CTrayIcon;
 
-// The main window: times calls, shows the running cost and the day's and month's spending against
-// the user's limits, and owns the month's call list.
+// The main window, a view of the call meter: it shows the call and the day's and month's spending
+// against the user's limits, forwards clicks, and owns the month's call list and its log file.
 class CMonitorDlg : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int TIMER_SHOWN = 1;
-    static constexpr int TIMER_HIDDEN = 3;
     static constexpr int kShownPeriodMs = 1000;
     static constexpr int kHiddenPeriodMs = 10000;
     // Help id of this window; the application translates it to its help topic.
     static constexpr unsigned long kHelpId = 0x20066;
+    static constexpr unsigned long kHelpContents = 101;
 
     CMonitorDlg(QWidget* parent, bool firstRun, const Paths& paths, Prompter& prompter, Clock& clock);
     ~CMonitorDlg() override;
 
-    // Runs the window: initialises it, runs it modally, then ends it.
+    // Initialises the window, runs it until Exit or the end of the session, then ends it.
     int Run();
     void OnInitDialog();
-    void DestroyWindow();
-
+    // Stops the timers, removes the tray icon and writes Calls.log if it changed.
+    void EndRun();
     void RefreshDisplay();
-    void OnTimer(int id);
-    void CheckLimits(double cost);
-    void SetShown(bool show);
-    void OnTrayNotify(QSystemTrayIcon::ActivationReason reason);
-    // The desktop session ends or the process was asked to stop: record a running call and end.
-    void EndSession();
-    // The next day or night switch or midnight has come: follow the rate and the date.
+    // A timer tick; shown tells the fast (window shown) timer from the slow one.
+    void OnTick(bool shown);
+    // The next switch of the tariff period or midnight has come.
     void OnBoundary();
+    void SetShown(bool show);
+    // The session ends or the process was asked to stop: record a running call and end the run.
+    void EndSession();
 
-    bool IsTimerActive(int id) const;
+    const CCallMeter& Meter() const { return m_meter; }
+    const CCallArray& Calls() const { return m_calls; }
+    bool IsTickActive(bool shown) const;
     bool IsWindowShown() const;
     CTrayIcon* TrayIcon() const { return m_tray; }
 
-    // The month's calls and figures; the Logs and Reports sheet works on them directly.
-    CCallArray m_calls;
-    QPushButton* m_btnHelp;
-    QLineEdit* m_editStartStopLabel;
-    QPushButton* m_btnExit;
-    QPushButton* m_btnHide;
-    QPushButton* m_btnLogs;
-    QPushButton* m_btnCustomize;
-    QProgressBar* m_progressMonth;
-    QProgressBar* m_progressToday;
-    QProgressBar* m_progressCall;
-    QLineEdit* m_editSpentMonth;
-    QLineEdit* m_editSpentToday;
-    QLineEdit* m_editStartTime;
-    QLineEdit* m_editCallCost;
-    QPushButton* m_btnStartStop;
-    QLineEdit* m_editPrice;
-    QString m_strPrice;
-    bool m_bMonthWarned = false;
-    bool m_bDayWarned = false;
-    bool m_bCallWarned = false;
-    double m_spentToday = 0.0;
-    double m_spentMonth = 0.0;
-    bool m_bRunning = false;
-    CTime m_startTime;
-    bool m_bShown = true;
+signals:
+    void helpRequested(unsigned long context);
 
 public slots:
     void OnStartStop();
@@ -98,30 +73,44 @@ protected:
 
 private:
     void BuildLayout();
+    void Render(const MeterFigures& figures);
+    void ShowWarnings(const std::vector<LimitWarning>& warnings);
     void OnShowWindow(bool show);
-    void StartTimerFor(bool shown);
-    void StopTimers();
+    void StartTickFor(bool shown);
+    void StopTicks();
     void ArmBoundaryTimer();
-    bool FollowDate(CTime now);
-    void UpdatePrice(CTime now);
-    void ShowMonthFigures();
-    bool SaveCallLog();
-    void LoadCallLog();
-    static void SetBarRange(QProgressBar* bar, double limit);
-    static void SetBarPosition(QProgressBar* bar, double amount);
+    void ShowRunning(bool running);
 
-    const Paths& m_paths;
+    CCallArray m_calls;
+    CCallMeter m_meter;
+    CCallLog m_callLog;
     Prompter& m_prompter;
     Clock& m_clock;
-    CCallLog m_callLog;
-    QIcon m_hIcon;
     bool m_bFirstRun;
-    QIcon m_hIconRunning;
-    QIcon m_hIconStopped;
+    bool m_bShown = true;
+    bool m_bInitialised = false;
+    bool m_bEnding = false;
+    bool m_bEnded = false;
+
+    QPushButton* m_btnHelp;
+    QLineEdit* m_editStartStopLabel;
+    QPushButton* m_btnExit;
+    QPushButton* m_btnHide;
+    QPushButton* m_btnLogs;
+    QPushButton* m_btnCustomize;
+    QProgressBar* m_progressMonth;
+    QProgressBar* m_progressToday;
+    QProgressBar* m_progressCall;
+    QLineEdit* m_editSpentMonth;
+    QLineEdit* m_editSpentToday;
+    QLineEdit* m_editStartTime;
+    QLineEdit* m_editCallCost;
+    QPushButton* m_btnStartStop;
+    QLineEdit* m_editPrice;
+    QIcon m_iconRunning;
+    QIcon m_iconStopped;
     CTrayIcon* m_tray;
     QTimer* m_timerShown;
     QTimer* m_timerHidden;
     QTimer* m_timerBoundary;
-    CTime m_figuresDate; // the day the shown day and month figures belong to
-    bool m_bDestroyed = false;
 };

@@ -1,14 +1,14 @@
 #include "gui/monitor/TrayIcon.h"
-#include "gui/app/Resources.h"
 
-const char* const CTrayIcon::kTipStopped = "Left-click: show/hide window.  Right-click: START timer";
-const char* const CTrayIcon::kTipRunning = "Left-click: show/hide window.  Right-click: STOP timer";
+namespace {
+const char* const kTipStopped = "Left-click: show/hide window.  Right-click: START timer";
+const char* const kTipRunning = "Left-click: show/hide window.  Right-click: STOP timer";
+} // namespace
 
 CTrayIcon::CTrayIcon(QObject* parent)
-    : QObject(parent), m_tray(this),
-      m_iconRunning((InitCorvellanResources(), QStringLiteral(":/icons/131.svg"))),
-      m_iconStopped(QStringLiteral(":/icons/136.svg")) {
-    connect(&m_tray, &QSystemTrayIcon::activated, this, &CTrayIcon::activated);
+    : QObject(parent), m_tray(this), m_iconRunning(QStringLiteral(":/icons/call-running.svg")),
+      m_iconStopped(QStringLiteral(":/icons/call-stopped.svg")) {
+    connect(&m_tray, &QSystemTrayIcon::activated, this, &CTrayIcon::OnActivated);
 }
 
 bool CTrayIcon::IsAvailable() {
@@ -29,4 +29,18 @@ void CTrayIcon::SetRunning(bool running) {
 
 void CTrayIcon::Remove() {
     m_tray.hide();
+}
+
+void CTrayIcon::OnActivated(QSystemTrayIcon::ActivationReason reason) {
+    switch (reason) {
+    case QSystemTrayIcon::Trigger:
+        emit toggleWindowRequested();
+        break;
+    case QSystemTrayIcon::Context:
+    case QSystemTrayIcon::MiddleClick:
+        emit toggleTimerRequested();
+        break;
+    default: // double clicks and anything else do nothing
+        break;
+    }
 }

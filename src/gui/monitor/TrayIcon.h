@@ -4,8 +4,8 @@
 #include <QObject>
 #include <QSystemTrayIcon>
 
-// The notification-area icon. It only shows the call state and reports clicks; the monitor window
-// decides what they mean. Without a system tray it keeps its state but shows nothing.
+// The notification-area icon. It shows the call state and says what a click means; the monitor
+// window decides what to do. Without a system tray it keeps its state but shows nothing.
 class CTrayIcon : public QObject {
     Q_OBJECT
 public:
@@ -20,11 +20,13 @@ public:
     bool IsRunningShown() const { return m_running; }
     QString ToolTip() const { return m_tray.toolTip(); }
 
-    static const char* const kTipStopped;
-    static const char* const kTipRunning;
+    // A left click shows or hides the window; a right click starts or stops the timer. Hosts that
+    // never report a right click (GNOME's AppIndicator extension) send a middle click instead.
+    void OnActivated(QSystemTrayIcon::ActivationReason reason);
 
 signals:
-    void activated(QSystemTrayIcon::ActivationReason reason);
+    void toggleWindowRequested();
+    void toggleTimerRequested();
 
 private:
     QSystemTrayIcon m_tray;

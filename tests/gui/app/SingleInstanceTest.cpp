@@ -1,6 +1,6 @@
 #include "gui/app/SingleInstance.h"
-#include "gui/app/SignalWatcher.h"
 #include "core/platform/Paths.h"
+#include "gui/app/SignalWatcher.h"
 
 #include "support/TempDir.h"
 

@@ -1,43 +1,35 @@
 #pragma once
 
-#include "core/settings/Settings.h"
-#include "gui/monitor/MonitorDlg.h"
 #include "core/platform/FakeClock.h"
 #include "core/platform/Paths.h"
-#include "core/platform/ProgramState.h"
+#include "gui/monitor/MonitorDlg.h"
 
+#include "support/FreshState.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
-#include "support/TzGuard.h"
 
 #include <QLineEdit>
 #include <QProgressBar>
-#include <gtest/gtest.h>
+#include <QPushButton>
 #include <memory>
 
 // A real monitor window on the offscreen platform, with a fake clock, scripted answers and its
 // files in a temporary directory. The clock starts on a Wednesday afternoon.
-class MonitorTest : public ::testing::Test {
+class MonitorTest : public FreshStateTest {
 protected:
-    void SetUp() override {
-        Settings = CSettings{};
-        SettingsChanged = false;
-        LogChanged = false;
-        CurrencySymbol = "$";
-    }
-    void TearDown() override { CurrencySymbol.clear(); }
-
-    CMonitorDlg& Open() {
-        dialog = std::make_unique<CMonitorDlg>(nullptr, false, paths, prompter, clock);
+    CMonitorDlg& Open(Prompter* with = nullptr) {
+        dialog = std::make_unique<CMonitorDlg>(nullptr, false, paths, with ? *with : prompter, clock);
         dialog->OnInitDialog();
         dialog->show();
         return *dialog;
     }
-    std::string Text(QLineEdit* edit) const { return edit->text().toStdString(); }
+    template <typename T = QLineEdit> T* Find(const char* name) const {
+        return dialog->findChild<T*>(QString::fromLatin1(name));
+    }
+    std::string Text(const char* name) const { return Find(name)->text().toStdString(); }
+    QPushButton* Button(const char* name) const { return Find<QPushButton>(name); }
     std::string Log() const { return TempDir::Read(paths.CallLogFile()); }
-    int Messages() const { return prompter.Count(ScriptedPrompter::Kind::Message); }
 
-    TzGuard tz{"UTC0"};
     TempDir dir;
     Paths paths{dir.File("config"), dir.File("data")};
     ScriptedPrompter prompter;

@@ -1,0 +1,169 @@
+#include "core/meter/CallMeter.h"
+
+#include "core/billing/CallArray.h"
+#include "core/billing/CallTotals.h"
+#include "core/billing/PeriodTotals.h"
+#include "core/billing/Tariff.h"
+#include "core/platform/Clock.h"
+#include "core/platform/ProgramState.h"
+#include "core/settings/Settings.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
+namespace {
+int ClampedTenths(double amount) {
+    const double tenths = std::trunc(amount * 10.0);
+    if (!(tenths > 0))
+        return 0;
+    return tenths >= INT_MAX ? INT_MAX : static_cast<int>(tenths);
+}
+
+} // namespace
+
+// The whole part of the limit is taken before the tenths: 2.50 gives 0..20, not 0..25.
+BarState BarFor(double limit, double amount) {
+    const double whole = std::trunc(limit);
+    if (!(whole >= 1.0))
+        return {};
+    BarState bar;
+    bar.maximum = ClampedTenths(whole);
+    // Above the limit the bar is simply full.
+    bar.value = std::min(ClampedTenths(amount), bar.maximum);
+    return bar;
+}
+
+CCallMeter::CCallMeter(Clock& clock, CCallArray& calls) : m_clock(clock), m_calls(calls) {}
+
+MeterFigures CCallMeter::Refresh() {
+    const CTime now = m_clock.Now();
+    FollowDate(now);
+    m_spentMonth = GetSpentInMonth(m_calls, now);
+    m_spentToday = GetSpentToday(m_calls, now);
+    ShowFinishedCalls();
+    m_shownCallCost = 0.0;
+    m_rate = GetRateAt(now);
+    return Figures();
+}
+
+CTime CCallMeter::Start() {
+    m_bRunning = true;
+    m_startTime = m_clock.Now();
+    m_shownCallBar = 0.0;
+    return m_startTime;
+}
+
+CCallRecord CCallMeter::Stop() {
+    const CCallRecord record(m_startTime, m_clock.Now());
+    m_bRunning = false;
+    m_spentMonth += record.GetCost();
+    m_spentToday += record.GetCost();
+    m_calls.Add(record);
+    LogChanged = true;
+    return record;
+}
+
+TickResult CCallMeter::Tick(CTime now) {
+    TickResult result;
+    if (!m_bRunning) {
+        result.figures = Figures();
+        return result;
+    }
+    FollowDate(now);
+    // Priced afresh from the start at every tick; nothing is accumulated between ticks.
+    const double cost = ComputeCallCost(m_startTime, now);
+    CheckLimits(cost, result.warnings);
+    m_shownCallCost = cost;
+    m_shownCallBar = cost;
+    m_shownToday = m_spentToday + cost;
+    m_shownMonth = m_spentMonth + cost;
+    m_rate = GetRateAt(now);
+    result.figures = Figures();
+    return result;
+}
+
+MeterFigures CCallMeter::Follow(CTime now) {
+    FollowDate(now);
+    m_rate = GetRateAt(now);
+    // During a call the next tick brings the totals, running call included.
+    if (!m_bRunning)
+        ShowFinishedCalls();
+    return Figures();
+}
+
+MeterFigures CCallMeter::ListCleared() {
+    m_spentToday = 0.0;
+    m_spentMonth = 0.0;
+    ShowFinishedCalls();
+    LogChanged = true;
+    return Figures();
+}
+
+CTime CCallMeter::NextBoundary(CTime now) const {
+    return GetNextDisplayBoundary(now);
+}
+
+MeterFigures CCallMeter::Figures() const {
+    MeterFigures figures;
+    figures.callCost = m_shownCallCost;
+    figures.spentToday = m_shownToday;
+    figures.spentMonth = m_shownMonth;
+    figures.rate = m_rate;
+    figures.callBar = BarFor(Settings.CallLimit, m_shownCallBar);
+    figures.todayBar = BarFor(Settings.DayLimit, m_shownToday);
+    figures.monthBar = BarFor(Settings.MonthLimit, m_shownMonth);
+    return figures;
+}
+
+const std::string& CCallMeter::WarningText(LimitWarning warning) {
+    switch (warning) {
+    case LimitWarning::Call:
+        return Settings.CallLimitMessage;
+    case LimitWarning::Day:
+        return Settings.DayLimitMessage;
+    case LimitWarning::Month:
+        break;
+    }
+    return Settings.MonthLimitMessage;
+}
+
+// Strictly above the limit; a limit of 0 never warns, whatever its switch says.
+void CCallMeter::CheckLimits(double cost, std::vector<LimitWarning>& due) {
+    if (Settings.WarnCall && Settings.CallLimit != 0 && !m_bCallWarned && cost > Settings.CallLimit) {
+        m_bCallWarned = true;
+        due.push_back(LimitWarning::Call);
+    }
+    if (Settings.WarnDay && Settings.DayLimit != 0 && !m_bDayWarned &&
+        m_spentToday + cost > Settings.DayLimit) {
+        m_bDayWarned = true;
+        due.push_back(LimitWarning::Day);
+    }
+    if (Settings.WarnMonth && Settings.MonthLimit != 0 && !m_bMonthWarned &&
+        m_spentMonth + cost > Settings.MonthLimit) {
+        m_bMonthWarned = true;
+        due.push_back(LimitWarning::Month);
+    }
+}
+
+// A window left open over midnight: the day's total starts from the new day's calls and its warning
+// may come again; at a new month the same for the month.
+void CCallMeter::FollowDate(CTime now) {
+    const std::tm was = m_figuresDate.GetLocalTm();
+    const std::tm is = now.GetLocalTm();
+    const bool firstTime = m_figuresDate == CTime();
+    m_figuresDate = now;
+    if (firstTime || IsSameDate(was, is))
+        return;
+    m_spentToday = GetSpentToday(m_calls, now);
+    m_bDayWarned = false;
+    if (!IsSameMonth(was, is)) {
+        m_spentMonth = GetSpentInMonth(m_calls, now);
+        m_bMonthWarned = false;
+    }
+}
+
+void CCallMeter::ShowFinishedCalls() {
+    m_shownToday = m_spentToday;
+    m_shownMonth = m_spentMonth;
+}
