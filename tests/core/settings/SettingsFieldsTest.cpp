@@ -1,0 +1,202 @@
+#include "core/settings/SettingsFields.h"
+#include "core/billing/Tariff.h"
+#include "core/settings/PreferencesFields.h"
+#include "core/settings/Settings.h"
+
+#include "support/TzGuard.h"
+
+#include <clocale>
+#include <cmath>
+#include <cstdio>
+#include <gtest/gtest.h>
+#include <map>
+
+namespace {
+constexpr std::nullopt_t kRefused = std::nullopt;
+
+TEST(SettingsFieldsTest, ReadsEachKindOfFieldWholeOrRefusesIt) {
+    const struct {
+        FieldRule rule;
+        const char* text;
+        const char* decimalPoint;
+        std::optional<double> value;
+    } cases[] = {
+        {FieldRule::Hours, "0", ".", 0},
+        {FieldRule::Hours, "24", ".", 24},
+        {FieldRule::Hours, " 7 ", ".", 7},
+        {FieldRule::Hours, "25", ".", kRefused},
+        {FieldRule::Hours, "-1", ".", kRefused},
+        {FieldRule::Hours, "six", ".", kRefused},
+        {FieldRule::Hours, "", ".", kRefused},
+        {FieldRule::Hours, "6.5", ".", kRefused},
+        {FieldRule::Hours, "18446744073709551640", ".", kRefused}, // wraps to 24 in 64 bits
+        {FieldRule::Minutes, "60", ".", 60},
+        {FieldRule::Minutes, "61", ".", kRefused},
+        {FieldRule::Rate, "1.5", ".", 1.5},
+        {FieldRule::Rate, "-2", ".", -2},
+        {FieldRule::Rate, ".5", ".", 0.5},
+        {FieldRule::Rate, "1e3", ".", 1000},
+        {FieldRule::Rate, "1,5", ",", 1.5},
+        {FieldRule::Rate, "1.5", ",", 1.5},
+        {FieldRule::Rate, "1,5", ".", kRefused}, // never 1, never 15
+        {FieldRule::Rate, "1.000,5", ",", kRefused},
+        {FieldRule::Rate, "1.5x", ".", kRefused},
+        {FieldRule::Rate, "1e400", ".", kRefused},
+        {FieldRule::Rate, "1e", ".", kRefused},
+        {FieldRule::Rate, "nan", ".", kRefused},
+        {FieldRule::Rate, "inf", ".", kRefused},
+        {FieldRule::Rate, "0x10", ".", kRefused},
+        {FieldRule::Rate, ".", ".", kRefused},
+        {FieldRule::Limit, "1000000", ".", 1000000},
+        {FieldRule::Limit, "1000000.01", ".", kRefused},
+        {FieldRule::Limit, "0", ".", 0},
+        {FieldRule::Limit, "-0.01", ".", kRefused},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ReadField(c.rule, c.text, c.decimalPoint), c.value) << '"' << c.text << '"';
+    EXPECT_FALSE(std::signbit(*ReadField(FieldRule::Limit, "-0", "."))) << "-0 reads as 0";
+}
+
+TEST(SettingsFieldsTest, RefusalsSayWhatIsExpected) {
+    EXPECT_EQ(RefusalMessage(FieldRule::Hours), "Please enter a whole number from 0 to 24.");
+    EXPECT_EQ(RefusalMessage(FieldRule::Minutes), "Please enter a whole number from 0 to 60.");
+    EXPECT_EQ(RefusalMessage(FieldRule::Rate), "Please enter a number.");
+    EXPECT_EQ(RefusalMessage(FieldRule::Limit), "Please enter a number from 0 to 1000000.");
+}
+
+TEST(SettingsFieldsTest, ShowsNumbersInGeneralFormAndReadsThemBack) {
+    const struct {
+        double value;
+        const char* decimalPoint;
+        const char* text;
+    } cases[] = {{2, ".", "2"},        {1.5, ".", "1.5"},         {12.5, ".", "12.5"}, {1.5, ",", "1,5"},
+                 {-0.0, ".", "0"},     {1000000, ".", "1000000"}, {0.1, ".", "0.1"},   {0.13, ",", "0,13"},
+                 {1e20, ".", "1e+20"}, {-2.25, ",", "-2,25"}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(FormatGeneralNumber(c.value, c.decimalPoint), c.text);
+        EXPECT_EQ(ReadField(FieldRule::Rate, c.text, c.decimalPoint), c.value + 0.0) << c.text;
+    }
+    EXPECT_EQ(ShowField(FieldRule::Hours, 24, ","), "24");
+}
+
+TEST(SettingsFieldsTest, FollowsTheUsersDecimalSeparator) {
+    const std::string saved = std::setlocale(LC_ALL, nullptr);
+    if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr)
+        GTEST_SKIP() << "locale de_DE.UTF-8 is not installed";
+    const std::string point = UserDecimalPoint();
+    std::setlocale(LC_ALL, saved.c_str());
+    EXPECT_EQ(point, ",");
+    EXPECT_EQ(ReadField(FieldRule::Rate, "1,5", point), 1.5);
+    EXPECT_EQ(ReadField(FieldRule::Rate, "1.5", point), 1.5);
+    EXPECT_EQ(FormatGeneralNumber(1.5, point), "1,5");
+}
+
+TEST(SettingsFieldsTest, ReadsBillingNumbersInPageOrderAndStopsAtTheFirstRefused) {
+    CBillingFields fields{CSettings{}};
+    std::vector<std::string> texts = {"61", "25", "23", "0", "3", "2,5", "1", "0.5", "5"};
+    std::optional<FieldRefusal> refusal = ReadNumbers(fields.Numbers(), texts, ",");
+    ASSERT_TRUE(refusal);
+    EXPECT_STREQ(fields.Numbers()[refusal->index].name, "DayStartsMinutes") << "minutes come first";
+    EXPECT_EQ(refusal->message, "Please enter a whole number from 0 to 60.");
+
+    texts[0] = "45";
+    refusal = ReadNumbers(fields.Numbers(), texts, ",");
+    ASSERT_TRUE(refusal);
+    EXPECT_STREQ(fields.Numbers()[refusal->index].name, "DayStartsHours");
+    EXPECT_EQ(fields.DayStartsMinutes, 45u) << "read before the refused one";
+    EXPECT_EQ(fields.NightStartsHours, 11u) << "not reached";
+
+    texts[1] = "7";
+    EXPECT_FALSE(ReadNumbers(fields.Numbers(), texts, ","));
+    EXPECT_EQ(fields.DayStartsHours, 7u);
+    EXPECT_EQ(fields.WeekdayNightRate, 2.5);
+    EXPECT_EQ(fields.Intervals, 5u);
+}
+
+// The pages' numbers are named after the settings they hold, and OK copies every field back.
+TEST(SettingsFieldsTest, PageFieldsHoldAndCopyBackTheirOwnSettings) {
+    using Member = std::variant<unsigned CSettings::*, double CSettings::*>;
+    const std::map<std::string, Member> members = {{"DayStartsMinutes", &CSettings::DayStartsMinutes},
+                                                   {"DayStartsHours", &CSettings::DayStartsHours},
+                                                   {"NightStartsHours", &CSettings::NightStartsHours},
+                                                   {"NightStartsMinutes", &CSettings::NightStartsMinutes},
+                                                   {"WeekdayDayRate", &CSettings::WeekdayDayRate},
+                                                   {"WeekdayNightRate", &CSettings::WeekdayNightRate},
+                                                   {"WeekendDayRate", &CSettings::WeekendDayRate},
+                                                   {"WeekendNightRate", &CSettings::WeekendNightRate},
+                                                   {"Intervals", &CSettings::Intervals},
+                                                   {"CallLimit", &CSettings::CallLimit},
+                                                   {"DayLimit", &CSettings::DayLimit},
+                                                   {"MonthLimit", &CSettings::MonthLimit}};
+    auto get = [](const CSettings& s, const Member& m) {
+        return std::visit([&](auto p) { return static_cast<double>(s.*p); }, m);
+    };
+    CSettings distinct;
+    double next = 1;
+    for (const auto& [name, member] : members)
+        std::visit([&](auto p) { distinct.*p = static_cast<std::decay_t<decltype(distinct.*p)>>(next++); },
+                   member);
+    distinct.BreakIntervals = true;
+    distinct.WarnCall = true;
+    distinct.WarnMonth = false;
+    distinct.CallLimitMessage = "call";
+    distinct.DayLimitMessage = "day";
+    distinct.MonthLimitMessage = "month";
+
+    CBillingFields billing{distinct};
+    CLimitsFields limits{distinct};
+    std::vector<NumberField> numbers = billing.Numbers();
+    for (const NumberField& field : limits.Numbers())
+        numbers.push_back(field);
+    ASSERT_EQ(numbers.size(), members.size());
+    for (const NumberField& field : numbers) {
+        const double held = std::visit([](auto* v) { return static_cast<double>(*v); }, field.value);
+        EXPECT_EQ(held, get(distinct, members.at(field.name))) << field.name;
+    }
+
+    CSettings copied;
+    billing.CopyTo(copied);
+    limits.CopyTo(copied);
+    CMessagesFields{distinct}.CopyTo(copied);
+    EXPECT_EQ(copied, distinct);
+}
+
+// Reads "Day rate from HH:MM to HH:MM, ..." back as the minutes of the day charged at the day rate.
+bool IsDayMinute(const std::string& text, int minuteOfDay) {
+    int fromH = 0, fromM = 0, toH = 0, toM = 0;
+    if (std::sscanf(text.c_str(), "Day rate from %d:%d to %d:%d", &fromH, &fromM, &toH, &toM) != 4)
+        return false;
+    const int from = fromH * 60 + fromM;
+    const int to = toH * 60 + toM == 0 ? 24 * 60 : toH * 60 + toM;
+    return minuteOfDay >= from && minuteOfDay < to;
+}
+
+TEST(SettingsFieldsTest, PeriodSentenceTellsWhatTheTariffCharges) {
+    TzGuard utc{"UTC0"};
+    const struct {
+        unsigned dayHours, dayMinutes, nightHours, nightMinutes;
+        const char* text;
+    } cases[] = {
+        {6, 30, 11, 30, "Day rate from 06:31 to 23:30, night rate from 23:30 to 06:31"},
+        {24, 60, 11, 30, "Every moment is charged at the night rate with these times"},
+        {22, 0, 9, 0, "Every moment is charged at the night rate with these times"}, // day after night
+        {6, 60, 11, 60, "Day rate from 07:00 to 00:00, night rate from 00:00 to 07:00"},
+        {0, 0, 24, 0, "Day rate from 00:01 to 00:00, night rate from 00:00 to 00:01"},
+        {8, 59, 0, 0, "Day rate from 09:00 to 12:00, night rate from 12:00 to 09:00"},
+    };
+    for (const auto& c : cases) {
+        const std::string text = TariffPeriodsText(c.dayHours, c.dayMinutes, c.nightHours, c.nightMinutes);
+        EXPECT_EQ(text, c.text);
+        Settings = CSettings{};
+        Settings.DayStartsHours = c.dayHours;
+        Settings.DayStartsMinutes = c.dayMinutes;
+        Settings.NightStartsHours = c.nightHours;
+        Settings.NightStartsMinutes = c.nightMinutes;
+        for (int minute = 0; minute < 24 * 60; ++minute) {
+            const int period = GetTariffPeriod(CTime(2024, 7, 17, minute / 60, minute % 60, 30));
+            ASSERT_EQ(period == PERIOD_DAY, IsDayMinute(text, minute)) << text << " at minute " << minute;
+        }
+    }
+    Settings = CSettings{};
+}
+} // namespace
