@@ -29,7 +29,7 @@ TEST(SettingsFieldsTest, ReadsEachKindOfFieldWholeOrRefusesIt) {
         {FieldRule::Hours, "six", ".", kRefused},
         {FieldRule::Hours, "", ".", kRefused},
         {FieldRule::Hours, "6.5", ".", kRefused},
-        {FieldRule::Hours, "18446744073709551640", ".", kRefused}, // wraps to 24 in 64 bits
+        {FieldRule::Hours, "4294967320", ".", kRefused}, // 24 once cut to 32 bits
         {FieldRule::Minutes, "60", ".", 60},
         {FieldRule::Minutes, "61", ".", kRefused},
         {FieldRule::Rate, "1.5", ".", 1.5},
@@ -179,7 +179,9 @@ TEST(SettingsFieldsTest, PeriodSentenceTellsWhatTheTariffCharges) {
     } cases[] = {
         {6, 30, 11, 30, "Day rate from 06:31 to 23:30, night rate from 23:30 to 06:31"},
         {24, 60, 11, 30, "Every moment is charged at the night rate with these times"},
-        {22, 0, 9, 0, "Every moment is charged at the night rate with these times"}, // day after night
+        {22, 0, 9, 0, "Every moment is charged at the night rate with these times"},     // day after night
+        {23, 29, 11, 30, "Every moment is charged at the night rate with these times"},  // no day minute
+        {6, 30, 10, 75, "Day rate from 06:31 to 23:00, night rate from 23:00 to 06:31"}, // hand-edited file
         {6, 60, 11, 60, "Day rate from 07:00 to 00:00, night rate from 00:00 to 07:00"},
         {0, 0, 24, 0, "Day rate from 00:01 to 00:00, night rate from 00:00 to 00:01"},
         {8, 59, 0, 0, "Day rate from 09:00 to 12:00, night rate from 12:00 to 09:00"},
