@@ -80,6 +80,8 @@ CBillingPage::CBillingPage(Prompter& prompter, QWidget* parent)
     QFont small = m_textPeriods->font();
     small.setPointSizeF(small.pointSizeF() * 0.85);
     m_textPeriods->setFont(small);
+    // Room for the sentence even while it is empty, so the page does not jump as the user types.
+    m_textPeriods->setMinimumHeight(QFontMetrics(small).lineSpacing() * 2);
     timeGrid->addWidget(m_textPeriods, row, 0, 1, 5);
     timeGrid->setColumnStretch(0, 1);
 
