@@ -1,0 +1,94 @@
+#include "core/settings/PreferencesFields.h"
+
+#include "core/settings/Settings.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+
+CBillingFields::CBillingFields(const CSettings& s)
+    : DayStartsMinutes(s.DayStartsMinutes), DayStartsHours(s.DayStartsHours),
+      NightStartsHours(s.NightStartsHours), NightStartsMinutes(s.NightStartsMinutes),
+      WeekdayDayRate(s.WeekdayDayRate), WeekdayNightRate(s.WeekdayNightRate),
+      WeekendDayRate(s.WeekendDayRate), WeekendNightRate(s.WeekendNightRate), Intervals(s.Intervals),
+      BreakIntervals(s.BreakIntervals) {}
+
+std::vector<NumberField> CBillingFields::Numbers() {
+    return {{"DayStartsMinutes", FieldRule::Minutes, &DayStartsMinutes},
+            {"DayStartsHours", FieldRule::Hours, &DayStartsHours},
+            {"NightStartsHours", FieldRule::Hours, &NightStartsHours},
+            {"NightStartsMinutes", FieldRule::Minutes, &NightStartsMinutes},
+            {"WeekdayDayRate", FieldRule::Rate, &WeekdayDayRate},
+            {"WeekdayNightRate", FieldRule::Rate, &WeekdayNightRate},
+            {"WeekendDayRate", FieldRule::Rate, &WeekendDayRate},
+            {"WeekendNightRate", FieldRule::Rate, &WeekendNightRate},
+            {"Intervals", FieldRule::Minutes, &Intervals}};
+}
+
+void CBillingFields::CopyTo(CSettings& s) const {
+    s.DayStartsHours = DayStartsHours;
+    s.DayStartsMinutes = DayStartsMinutes;
+    s.NightStartsHours = NightStartsHours;
+    s.NightStartsMinutes = NightStartsMinutes;
+    s.WeekdayDayRate = WeekdayDayRate;
+    s.WeekdayNightRate = WeekdayNightRate;
+    s.WeekendDayRate = WeekendDayRate;
+    s.WeekendNightRate = WeekendNightRate;
+    s.Intervals = Intervals;
+    s.BreakIntervals = BreakIntervals;
+}
+
+CLimitsFields::CLimitsFields(const CSettings& s)
+    : WarnCall(s.WarnCall), WarnDay(s.WarnDay), WarnMonth(s.WarnMonth), CallLimit(s.CallLimit),
+      DayLimit(s.DayLimit), MonthLimit(s.MonthLimit) {}
+
+std::vector<NumberField> CLimitsFields::Numbers() {
+    return {{"CallLimit", FieldRule::Limit, &CallLimit},
+            {"DayLimit", FieldRule::Limit, &DayLimit},
+            {"MonthLimit", FieldRule::Limit, &MonthLimit}};
+}
+
+void CLimitsFields::CopyTo(CSettings& s) const {
+    s.CallLimit = CallLimit;
+    s.DayLimit = DayLimit;
+    s.MonthLimit = MonthLimit;
+    s.WarnCall = WarnCall;
+    s.WarnDay = WarnDay;
+    s.WarnMonth = WarnMonth;
+}
+
+CMessagesFields::CMessagesFields(const CSettings& s)
+    : CallLimitMessage(s.CallLimitMessage), DayLimitMessage(s.DayLimitMessage),
+      MonthLimitMessage(s.MonthLimitMessage) {}
+
+void CMessagesFields::CopyTo(CSettings& s) const {
+    s.CallLimitMessage = CallLimitMessage;
+    s.DayLimitMessage = DayLimitMessage;
+    s.MonthLimitMessage = MonthLimitMessage;
+}
+
+namespace {
+constexpr std::uint64_t kMinutesPerDay = 24 * 60;
+
+std::string ClockText(std::uint64_t minuteOfDay) {
+    char text[8];
+    std::snprintf(text, sizeof text, "%02u:%02u", static_cast<unsigned>(minuteOfDay / 60 % 24),
+                  static_cast<unsigned>(minuteOfDay % 60));
+    return text;
+}
+} // namespace
+
+std::string TariffPeriodsText(unsigned dayStartsHours, unsigned dayStartsMinutes, unsigned nightStartsHours,
+                              unsigned nightStartsMinutes) {
+    // The tariff looks at the hour and minute of a moment. The named day-start minute is still
+    // night, so the day begins a minute later; a minute of 60 or more matches no minute of its hour.
+    const std::uint64_t lastEarlyNight =
+        std::uint64_t{dayStartsHours} * 60 + std::min(dayStartsMinutes, 59u); // the last night minute
+    const std::uint64_t dayBegins = lastEarlyNight + 1;
+    const std::uint64_t nightBegins = std::min<std::uint64_t>(
+        (std::uint64_t{nightStartsHours} + 12) * 60 + std::min(nightStartsMinutes, 60u), kMinutesPerDay);
+    if (dayBegins >= nightBegins)
+        return "Every moment is charged at the night rate with these times";
+    return "Day rate from " + ClockText(dayBegins) + " to " + ClockText(nightBegins) + ", night rate from " +
+           ClockText(nightBegins) + " to " + ClockText(dayBegins);
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "core/settings/PreferencesFields.h"
+#include "gui/prefs/PreferencesPage.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+
+// "Billing System": the four rates, the times at which day and night begin, and the rounding of
+// calls to whole intervals. Each edit is named after the setting it holds.
+class CBillingPage : public CPreferencesPage, public CBillingFields {
+    Q_OBJECT
+public:
+    static constexpr unsigned long kHelpId = 0x20084;
+
+    explicit CBillingPage(Prompter& prompter, QWidget* parent = nullptr);
+
+    bool DoDataExchange(bool saveAndValidate) override;
+    void OnOK() override;
+
+    QCheckBox* m_checkBreakIntervals;
+    QLineEdit* m_editIntervals;
+    // Which moments the typed times charge at the day and at the night rate.
+    QLabel* m_textPeriods;
+
+private:
+    void UpdatePeriods();
+};

@@ -1,0 +1,77 @@
+#include "gui/prefs/LimitsPage.h"
+
+#include "core/settings/Settings.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int kAmountDigits = 8;
+
+struct LimitRow {
+    const char* title;
+    const char* warnName;
+    const char* warnText;
+    const char* limitName;
+    const char* tail;
+    Qt::Alignment currencyAlignment;
+};
+
+const LimitRow kRows[] = {
+    {"Call Limit", "WarnCall", "Warn me when I reach call limit", "CallLimit", "on each call.",
+     Qt::AlignRight},
+    {"Day limit", "WarnDay", "Warn me when I reach day limit", "DayLimit", "every day.", Qt::AlignLeft},
+    {"Month Limit", "WarnMonth", "Warn me when I reach month limit", "MonthLimit", "every month.",
+     Qt::AlignLeft},
+};
+
+QCheckBox* Check(const QWidget* page, const char* name) {
+    return page->findChild<QCheckBox*>(QString::fromLatin1(name));
+}
+} // namespace
+
+CLimitsPage::CLimitsPage(Prompter& prompter, QWidget* parent)
+    : CPreferencesPage(prompter, kHelpId, parent), CLimitsFields(Settings) {
+    auto* rows = new QVBoxLayout(this);
+    for (const LimitRow& row : kRows) {
+        // Made in the order the Tab key visits them: the warning first, then the amount.
+        auto* warn = new QCheckBox(QString::fromLatin1(row.warnText), this);
+        warn->setObjectName(QString::fromLatin1(row.warnName));
+        QLineEdit* amount = MakeNumberEdit(row.limitName, kAmountDigits, false);
+
+        // "I can afford to spend [amount] $ on each call."
+        auto* group = new QGroupBox(QString::fromLatin1(row.title), this);
+        auto* sentence = new QHBoxLayout;
+        sentence->addWidget(new QLabel(QStringLiteral("I can afford to spend"), group));
+        sentence->addWidget(amount);
+        sentence->addWidget(MakeCurrencyLabel(row.currencyAlignment));
+        sentence->addWidget(new QLabel(QString::fromLatin1(row.tail), group));
+        sentence->addStretch();
+        auto* lines = new QVBoxLayout(group);
+        lines->addLayout(sentence);
+        lines->addWidget(warn);
+        rows->addWidget(group);
+    }
+    rows->addStretch();
+}
+
+bool CLimitsPage::DoDataExchange(bool saveAndValidate) {
+    bool CLimitsFields::*const warns[] = {&CLimitsFields::WarnCall, &CLimitsFields::WarnDay,
+                                          &CLimitsFields::WarnMonth};
+    for (std::size_t i = 0; i < std::size(warns); ++i) {
+        QCheckBox* box = Check(this, kRows[i].warnName);
+        if (saveAndValidate)
+            this->*warns[i] = box->isChecked();
+        else
+            box->setChecked(this->*warns[i]);
+    }
+    return ExchangeNumbers(Numbers(), saveAndValidate);
+}
+
+void CLimitsPage::OnOK() {
+    CopyTo(Settings);
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "core/settings/PreferencesFields.h"
+#include "gui/prefs/PreferencesPage.h"
+
+// "Time Limits": what one call, one day and one month may cost, and whether reaching each limit
+// shows its warning. Each control is named after the setting it holds.
+class CLimitsPage : public CPreferencesPage, public CLimitsFields {
+    Q_OBJECT
+public:
+    static constexpr unsigned long kHelpId = 0x20086;
+
+    explicit CLimitsPage(Prompter& prompter, QWidget* parent = nullptr);
+
+    bool DoDataExchange(bool saveAndValidate) override;
+    void OnOK() override;
+};

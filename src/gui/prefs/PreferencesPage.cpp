@@ -1,0 +1,65 @@
+#include "gui/prefs/PreferencesPage.h"
+
+#include "core/platform/ProgramState.h"
+#include "core/platform/Prompter.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpressionValidator>
+
+CPreferencesPage::CPreferencesPage(Prompter& prompter, unsigned long helpId, QWidget* parent)
+    : QWidget(parent), m_prompter(prompter), m_helpId(helpId) {}
+
+void CPreferencesPage::OnSetActive() {
+    if (m_bShown)
+        return;
+    m_bShown = true;
+    DoDataExchange(false);
+}
+
+bool CPreferencesPage::ExchangeNumbers(std::vector<NumberField> fields, bool saveAndValidate) {
+    const std::string decimalPoint = UserDecimalPoint();
+    std::vector<QLineEdit*> edits;
+    for (const NumberField& field : fields) {
+        edits.push_back(findChild<QLineEdit*>(QString::fromLatin1(field.name)));
+        Q_ASSERT(edits.back() != nullptr);
+    }
+    if (!saveAndValidate) {
+        const std::vector<std::string> texts = ShowNumbers(fields, decimalPoint);
+        for (std::size_t i = 0; i < edits.size(); ++i)
+            edits[i]->setText(QString::fromStdString(texts[i]));
+        return true;
+    }
+    std::vector<std::string> texts;
+    for (QLineEdit* edit : edits)
+        texts.push_back(edit->text().toStdString());
+    const std::optional<FieldRefusal> refusal = ReadNumbers(fields, texts, decimalPoint);
+    if (!refusal)
+        return true;
+    m_prompter.ShowMessage("Corvellan", refusal->message, PromptIcon::Exclamation);
+    QLineEdit* edit = edits[refusal->index];
+    edit->setFocus(Qt::OtherFocusReason);
+    edit->selectAll();
+    return false;
+}
+
+QLineEdit* CPreferencesPage::MakeNumberEdit(const char* name, int digits, bool wholeNumber) {
+    auto* edit = new QLineEdit(this);
+    edit->setObjectName(QString::fromLatin1(name));
+    if (wholeNumber) {
+        // Digits only, as typed; the range is checked when the page is left.
+        edit->setValidator(
+            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
+    }
+    const int width = edit->fontMetrics().horizontalAdvance(QString(digits, QLatin1Char('0')));
+    edit->setFixedWidth(width + 16);
+    return edit;
+}
+
+QLabel* CPreferencesPage::MakeCurrencyLabel(Qt::Alignment alignment) {
+    auto* label = new QLabel(this);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(alignment | Qt::AlignVCenter);
+    label->setText(QString::fromStdString(CurrencySymbol));
+    return label;
+}

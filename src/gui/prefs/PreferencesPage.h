@@ -1,0 +1,42 @@
+#pragma once
+
+#include "core/settings/SettingsFields.h"
+
+#include <QWidget>
+#include <vector>
+
+class Prompter;
+class QLabel;
+class QLineEdit;
+
+// A page of the Preferences sheet. It works on its own copy of the settings; the sheet asks it to
+// fill its controls when it first comes to the front, to read them back when the user leaves it or
+// presses OK, and, once the sheet is confirmed, to copy its values into Settings.
+class CPreferencesPage : public QWidget {
+    Q_OBJECT
+public:
+    CPreferencesPage(Prompter& prompter, unsigned long helpId, QWidget* parent);
+
+    // Fields to controls (false), or controls to fields with their checks (true). The first value
+    // refused is reported, gets the focus, and makes the result false.
+    virtual bool DoDataExchange(bool saveAndValidate) = 0;
+    // Copies the page's fields into Settings.
+    virtual void OnOK() = 0;
+
+    // The page comes to the front; the first time, its controls are filled.
+    void OnSetActive();
+    bool WasShown() const { return m_bShown; }
+    unsigned long HelpId() const { return m_helpId; }
+
+protected:
+    // The numbers of the page moved between their fields and the edits named after them.
+    bool ExchangeNumbers(std::vector<NumberField> fields, bool saveAndValidate);
+    QLineEdit* MakeNumberEdit(const char* name, int digits, bool wholeNumber);
+    QLabel* MakeCurrencyLabel(Qt::Alignment alignment);
+
+    Prompter& m_prompter;
+
+private:
+    unsigned long m_helpId;
+    bool m_bShown = false;
+};

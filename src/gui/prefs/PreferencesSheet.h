@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QDialog>
+#include <vector>
+
+class Prompter;
+class QDialogButtonBox;
+class QTabWidget;
+class CBillingPage;
+class CLimitsPage;
+class CMessagesPage;
+class CPreferencesPage;
+
+// The "Preferences" sheet: the Billing System, Time Limits and Messages pages, OK and Cancel. Built
+// afresh from Settings at each opening. OK checks every page that was shown, has each copy its
+// values into Settings and sets SettingsChanged; Cancel changes nothing.
+class CPreferencesSheet : public QDialog {
+    Q_OBJECT
+public:
+    explicit CPreferencesSheet(Prompter& prompter, QWidget* parent = nullptr);
+
+    CBillingPage* BillingPage() const { return m_billing; }
+    CLimitsPage* LimitsPage() const { return m_limits; }
+    CMessagesPage* MessagesPage() const { return m_messages; }
+    QTabWidget* Tabs() const { return m_tabs; }
+    QDialogButtonBox* Buttons() const { return m_buttons; }
+
+public slots:
+    void accept() override;
+
+signals:
+    // F1 on a page: its help id, for the application's help.
+    void helpRequested(unsigned long context);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void OnCurrentChanged(int index);
+    // Brings a page to the front without asking the one in front to check its values.
+    void ShowPage(int index);
+
+    QTabWidget* m_tabs;
+    QDialogButtonBox* m_buttons;
+    CBillingPage* m_billing;
+    CLimitsPage* m_limits;
+    CMessagesPage* m_messages;
+    std::vector<CPreferencesPage*> m_pages;
+    int m_current = 0;
+    bool m_bSwitching = false;
+};
