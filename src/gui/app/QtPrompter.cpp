@@ -1,5 +1,6 @@
 #include "gui/app/QtPrompter.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <memory>
@@ -39,10 +40,17 @@ QMessageBox::StandardButton Run(QWidget* owner, const std::string& caption, cons
 }
 } // namespace
 
+// A box asked for from inside a sheet belongs over the sheet, not over the window behind it.
+QWidget* QtPrompter::Owner() const {
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    return m_owner;
+}
+
 void QtPrompter::ShowMessage(const std::string& caption, const std::string& text, PromptIcon icon) {
     if (m_ending)
         return;
-    Run(m_owner, caption, text, icon, QMessageBox::Ok, QMessageBox::Ok);
+    Run(Owner(), caption, text, icon, QMessageBox::Ok, QMessageBox::Ok);
 }
 
 void QtPrompter::ShowNotice(const std::string& caption, const std::string& text, PromptIcon icon) {
@@ -57,7 +65,7 @@ void QtPrompter::ShowNotice(const std::string& caption, const std::string& text,
 
 bool QtPrompter::AskYesNo(const std::string& caption, const std::string& text, PromptIcon icon) {
     // A box closed because the program is ending answers No, whatever button it was closed with.
-    const bool yes = !m_ending && Run(m_owner, caption, text, icon, QMessageBox::Yes | QMessageBox::No,
+    const bool yes = !m_ending && Run(Owner(), caption, text, icon, QMessageBox::Yes | QMessageBox::No,
                                       QMessageBox::Yes) == QMessageBox::Yes;
     return yes && !m_ending;
 }
@@ -67,7 +75,7 @@ std::optional<std::string> QtPrompter::AskSaveFileName(const std::string& propos
                                                        const std::string& filter) {
     if (m_ending)
         return std::nullopt;
-    QFileDialog dialog(m_owner);
+    QFileDialog dialog(Owner());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QString::fromStdString(defaultExtension));

@@ -24,6 +24,8 @@ public:
     static QStringList NameFilters(const std::string& filter);
 
 private:
+    QWidget* Owner() const;
+
     QPointer<QWidget> m_owner;
     bool m_ending = false;
 };

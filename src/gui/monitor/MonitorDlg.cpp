@@ -6,6 +6,7 @@
 #include "core/platform/Prompter.h"
 #include "gui/monitor/AboutDlg.h"
 #include "gui/monitor/TrayIcon.h"
+#include "gui/prefs/PreferencesSheet.h"
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>
@@ -197,7 +198,7 @@ int CMonitorDlg::Run() {
     OnInitDialog();
     // Not QDialog::exec(): its loop ends as soon as the dialog is hidden, and this window spends
     // most of its life hidden in the tray. Only done() (Exit, end of session) ends this loop.
-    if (!m_bEnding) {
+    if (!m_bDone) {
         QEventLoop loop;
         connect(this, &QDialog::finished, &loop, &QEventLoop::quit);
         show();
@@ -368,7 +369,15 @@ void CMonitorDlg::OnCustomize() {
     // The button is off during a call; the first run comes here before any call.
     if (m_meter.IsRunning())
         return;
-    RefreshDisplay();
+    CPreferencesSheet sheet(m_prompter, this);
+    connect(&sheet, &CPreferencesSheet::helpRequested, this, &CMonitorDlg::helpRequested);
+    sheet.exec();
+    // A call started from the tray while the sheet was open keeps its figures; the next tick
+    // prices it under the new tariff.
+    if (m_meter.IsRunning())
+        OnBoundary();
+    else
+        RefreshDisplay();
 }
 
 void CMonitorDlg::OnLogsAndReports() {}
@@ -385,6 +394,11 @@ void CMonitorDlg::EndRun() {
     if (m_bInitialised && LogChanged)
         m_callLog.Save(m_calls, m_clock.Now());
     m_calls.RemoveAll();
+}
+
+void CMonitorDlg::done(int result) {
+    m_bDone = true;
+    QDialog::done(result);
 }
 
 void CMonitorDlg::reject() {

@@ -63,6 +63,7 @@ public slots:
     void OnLogsAndReports();
 
 protected:
+    void done(int result) override;
     void reject() override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -91,6 +92,7 @@ private:
     bool m_bInitialised = false;
     bool m_bEnding = false;
     bool m_bEnded = false;
+    bool m_bDone = false; // the run was ended, maybe before its loop began
 
     QPushButton* m_btnHelp;
     QLineEdit* m_editStartStopLabel;

@@ -17,6 +17,7 @@ bool CTrayIcon::IsAvailable() {
 
 void CTrayIcon::Add(bool running) {
     SetRunning(running);
+    m_added = true;
     if (IsAvailable())
         m_tray.show();
 }
@@ -28,6 +29,7 @@ void CTrayIcon::SetRunning(bool running) {
 }
 
 void CTrayIcon::Remove() {
+    m_added = false;
     m_tray.hide();
 }
 

@@ -18,6 +18,7 @@ public:
     void Remove();
 
     bool IsRunningShown() const { return m_running; }
+    bool IsAdded() const { return m_added; }
     QString ToolTip() const { return m_tray.toolTip(); }
 
     // A left click shows or hides the window; a right click starts or stops the timer. Hosts that
@@ -33,4 +34,5 @@ private:
     QIcon m_iconRunning;
     QIcon m_iconStopped;
     bool m_running = false;
+    bool m_added = false;
 };

@@ -64,6 +64,7 @@ protected:
 
 TEST_F(StartupTest, FirstRunWritesTheWholeSettingsFileAtExit) {
     const int code = Run(prompter, [this](CMonitorDlg& dialog) {
+        qobject_cast<QDialog*>(QApplication::activeModalWidget())->reject(); // the Preferences
         dialog.SetShown(false); // hidden into the tray, the program keeps running until Exit
         Click(dialog, "m_btnHelp");
         prompter.yesNoAnswers.push_back(true);

@@ -94,6 +94,25 @@ TEST_F(MonitorTest, AWarningLeavesTheTicksRunning) {
     EXPECT_EQ(open, 2);
 }
 
+TEST_F(MonitorTest, TheFirstRunOpensThePreferencesBeforeTheTrayAndTheLog) {
+    TempDir::Write(paths.CallLogFile(), "not a log");
+    dialog = std::make_unique<CMonitorDlg>(nullptr, true, paths, prompter, clock);
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+        auto* sheet = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(sheet, nullptr);
+        EXPECT_EQ(sheet->windowTitle(), "Preferences");
+        EXPECT_FALSE(dialog->TrayIcon()->IsAdded());
+        EXPECT_TRUE(prompter.shown.empty()) << "Calls.log is read only after the sheet";
+        seen = true;
+        sheet->reject();
+    });
+    dialog->OnInitDialog();
+    EXPECT_TRUE(seen);
+    EXPECT_TRUE(dialog->TrayIcon()->IsAdded());
+    EXPECT_EQ(prompter.Count(ScriptedPrompter::Kind::Message), 1) << "the broken log, after the sheet";
+}
+
 TEST_F(MonitorTest, ExitAsksAndRecordsARunningCall) {
     CMonitorDlg& dlg = Open();
     dlg.OnStartStop();
