@@ -1,6 +1,5 @@
 #include "core/calllog/CallLog.h"
 
-#include "core/settings/Settings.h"
 #include "core/billing/CallArray.h"
 #include "core/calllog/CallLogMonth.h"
 #include "core/calllog/CallLogText.h"
@@ -8,6 +7,7 @@
 #include "core/platform/Paths.h"
 #include "core/platform/ProgramState.h"
 #include "core/platform/Prompter.h"
+#include "core/settings/Settings.h"
 
 #include <filesystem>
 

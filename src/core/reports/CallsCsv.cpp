@@ -50,14 +50,15 @@ std::string BuildCallsCsv(const CCallArray& calls) {
 }
 
 bool ExportCallsCsv(const CCallArray& calls, CTime now, Prompter& prompter) {
-    const std::optional<std::string> name = prompter.AskSaveFileName(now.Format("Calls-%Y-%m"), "csv", kCsvFilter);
+    const std::optional<std::string> name =
+        prompter.AskSaveFileName(now.Format("Calls-%Y-%m"), "csv", kCsvFilter);
     if (!name)
         return false;
     std::string reason;
     if (!IsWritableTarget(*name, reason) || !WriteFileAtomically(*name, BuildCallsCsv(calls), &reason)) {
-        prompter.ShowMessage(kErrorCaption,
-                             "ERROR : The list of calls could not be saved as " + *name + " (" + reason + ").",
-                             PromptIcon::Stop);
+        prompter.ShowMessage(
+            kErrorCaption, "ERROR : The list of calls could not be saved as " + *name + " (" + reason + ").",
+            PromptIcon::Stop);
         return false;
     }
     return true;

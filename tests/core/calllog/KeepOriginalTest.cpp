@@ -32,7 +32,8 @@ TEST(KeepOriginalTest, KeepsTheLogOnceBeforeAClearedMonthIsWritten) {
     log.KeepOriginalBeforeNextSave();
     ASSERT_TRUE(log.Save(calls, now));
     EXPECT_EQ(TempDir::Read(paths.CallLogFile() + ".bak-20251209-183005"), month);
-    EXPECT_EQ(TempDir::Read(paths.CallLogFile()), FormatCallLog(calls, now, Settings.MonthLimit, CurrencySymbol));
+    EXPECT_EQ(TempDir::Read(paths.CallLogFile()),
+              FormatCallLog(calls, now, Settings.MonthLimit, CurrencySymbol));
 
     ASSERT_TRUE(log.Save(calls, now + CTimeSpan(60)));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.File("data/")), {}), 2);

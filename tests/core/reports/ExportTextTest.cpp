@@ -24,7 +24,8 @@ TEST(CsvFieldTest, QuotesOnlyWhatNeedsIt) {
 
 TEST_F(ReportTextTest, CsvHasOneRecordPerCallUnderAHeader) {
     // 12 min 7 s at 1 a minute is 12.1166..., written with two decimals.
-    const CCallArray& calls = CallsAt({{CTime(2024, 3, 1, 23, 55, 0), 12 * 60 + 7}, {CTime(2024, 3, 2, 8, 0, 0), 90}});
+    const CCallArray& calls =
+        CallsAt({{CTime(2024, 3, 1, 23, 55, 0), 12 * 60 + 7}, {CTime(2024, 3, 2, 8, 0, 0), 90}});
     EXPECT_EQ(BuildCallsCsv(calls), "Start,End,Duration (seconds),Cost\r\n"
                                     "2024-03-01T23:55:00,2024-03-02T00:07:07,727,12.12\r\n"
                                     "2024-03-02T08:00:00,2024-03-02T08:01:30,90,1.50\r\n");
@@ -62,7 +63,9 @@ TEST_F(ReportTextTest, ExportWritesTheChosenFileOrSaysWhyNot) {
         if (failed) {
             EXPECT_EQ(prompter.shown[1].caption, "Corvellan Error");
             EXPECT_EQ(prompter.shown[1].icon, PromptIcon::Stop);
-            EXPECT_EQ(prompter.shown[1].text.rfind("ERROR : The list of calls could not be saved as " + *c.answer, 0), 0u);
+            EXPECT_EQ(prompter.shown[1].text.rfind(
+                          "ERROR : The list of calls could not be saved as " + *c.answer, 0),
+                      0u);
             EXPECT_EQ(TempDir::Read(existing), "old bytes");
         }
     }
@@ -104,7 +107,8 @@ TEST_F(ReportTextTest, JsonListsEachCallWithItsZone) {
     EXPECT_EQ(BuildCallsJson(Calls({})),
               "{\n  \"calls\": [],\n  \"count\": 0,\n  \"online_seconds\": 0,\n  \"total_cost\": 0.00\n}\n");
     TzGuard berlin("CET-1CEST,M3.5.0,M10.5.0/3");
-    const CCallArray& calls = CallsAt({{CTime(2024, 3, 31, 1, 50, 0), 20 * 60}, {CTime(2024, 4, 2, 9, 0, 0), 90}});
+    const CCallArray& calls =
+        CallsAt({{CTime(2024, 3, 31, 1, 50, 0), 20 * 60}, {CTime(2024, 4, 2, 9, 0, 0), 90}});
     EXPECT_EQ(BuildCallsJson(calls),
               "{\n  \"calls\": [\n"
               "    {\"start\": \"2024-03-31T01:50:00+01:00\", \"end\": \"2024-03-31T03:10:00+02:00\", "

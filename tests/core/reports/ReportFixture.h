@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/settings/Settings.h"
 #include "core/billing/CallArray.h"
 #include "core/platform/ProgramState.h"
+#include "core/settings/Settings.h"
 #include "support/TzGuard.h"
 
 #include <clocale>

@@ -72,7 +72,8 @@ TEST_F(ReportTextTest, PaceSharesWhatIsLeftOverTheDaysLeft) {
          "To stay within your month limit you can spend $10.00 a day for the rest of the month"},
         {"limit reached", 100, CTime(2024, 3, 31, 18, 0, 0), 100,
          "To stay within your month limit you can spend $0.00 a day for the rest of the month"},
-        {"none left", 120, CTime(2024, 3, 10, 18, 0, 0), 100, "You have already spent more than your month limit"},
+        {"none left", 120, CTime(2024, 3, 10, 18, 0, 0), 100,
+         "You have already spent more than your month limit"},
         {"no limit", 120, CTime(2024, 3, 10, 18, 0, 0), 0, ""},
     };
     for (const auto& c : cases) {
