@@ -1,17 +1,17 @@
 #include "ctl/CtlCommands.h"
 
+#include "core/settings/Settings.h"
 #include "core/billing/CallArray.h"
 #include "core/billing/Money.h"
 #include "core/billing/Tariff.h"
 #include "core/calllog/CallLog.h"
+#include "ctl/StderrPrompter.h"
+#include "ctl/TimeArgument.h"
 #include "core/platform/SystemClock.h"
 #include "core/reports/CallListText.h"
 #include "core/reports/CallsCsv.h"
 #include "core/reports/ReportJson.h"
 #include "core/reports/ReportText.h"
-#include "core/settings/Settings.h"
-#include "ctl/StderrPrompter.h"
-#include "ctl/TimeArgument.h"
 
 #include <QCommandLineParser>
 #include <QLockFile>

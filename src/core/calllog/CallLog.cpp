@@ -1,5 +1,6 @@
 #include "core/calllog/CallLog.h"
 
+#include "core/settings/Settings.h"
 #include "core/billing/CallArray.h"
 #include "core/calllog/CallLogMonth.h"
 #include "core/calllog/CallLogText.h"
@@ -7,7 +8,6 @@
 #include "core/platform/Paths.h"
 #include "core/platform/ProgramState.h"
 #include "core/platform/Prompter.h"
-#include "core/settings/Settings.h"
 
 #include <filesystem>
 
