@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QStandardPaths>
 
 namespace {
 QMessageBox::Icon ToQt(PromptIcon icon) {
@@ -49,6 +50,8 @@ std::optional<std::string> QtPrompter::AskSaveFileName(const std::string& propos
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QString::fromStdString(defaultExtension));
     dialog.setNameFilters(NameFilters(filter));
+    // Saved copies and exports belong with the user's documents, not wherever the program started.
+    dialog.setDirectory(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
     dialog.selectFile(QString::fromStdString(proposedName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;

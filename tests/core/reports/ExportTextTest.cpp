@@ -7,6 +7,7 @@
 #include "support/TempDir.h"
 
 #include <filesystem>
+#include <sys/stat.h>
 
 namespace {
 TEST(CsvFieldTest, QuotesOnlyWhatNeedsIt) {
@@ -38,6 +39,7 @@ TEST_F(ReportTextTest, ExportWritesTheChosenFileOrSaysWhyNot) {
     const std::string existing = dir.File("march.csv");
     TempDir::Write(existing, "old bytes");
     std::filesystem::create_directory(dir.File("folder.csv"));
+    ASSERT_EQ(::mkfifo(dir.File("pipe.csv").c_str(), 0600), 0);
     const CCallArray& calls = Calls({60});
     const CTime now(2024, 3, 9, 10, 0, 0);
     const struct {
@@ -45,9 +47,8 @@ TEST_F(ReportTextTest, ExportWritesTheChosenFileOrSaysWhyNot) {
         std::optional<std::string> answer;
         bool written;
     } cases[] = {
-        {"cancelled", std::nullopt, false},
-        {"a directory", dir.File("folder.csv"), false},
-        {"under a regular file", existing + "/inside.csv", false},
+        {"cancelled", std::nullopt, false},         {"a directory", dir.File("folder.csv"), false},
+        {"a pipe", dir.File("pipe.csv"), false},    {"under a regular file", existing + "/inside.csv", false},
         {"over an earlier export", existing, true},
     };
     for (const auto& c : cases) {
@@ -71,7 +72,8 @@ TEST_F(ReportTextTest, ExportWritesTheChosenFileOrSaysWhyNot) {
     }
     EXPECT_EQ(TempDir::Read(existing), BuildCallsCsv(calls));
     EXPECT_TRUE(std::filesystem::is_directory(dir.File("folder.csv")));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 2) << "no temporary left";
+    EXPECT_TRUE(std::filesystem::is_fifo(dir.File("pipe.csv")));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 3) << "no temporary left";
 }
 
 TEST(JsonStringTest, EscapesQuotesBackslashesAndControlCharacters) {
@@ -121,7 +123,7 @@ TEST_F(ReportTextTest, JsonListsEachCallWithItsZone) {
 // Each day from the 1st to today, by the day the call started; other months and later days are left out.
 TEST_F(ReportTextTest, ChartSumsTheCostOfEachDaySoFar) {
     const CCallArray& calls = CallsAt({
-        {CTime(2024, 2, 29, 20, 0, 0), 5 * 60},
+        {CTime(2024, 2, 3, 20, 0, 0), 5 * 60},
         {CTime(2024, 3, 1, 9, 0, 0), 10 * 60},
         {CTime(2024, 3, 1, 21, 0, 0), 2 * 60},
         {CTime(2024, 3, 3, 23, 50, 0), 20 * 60},
