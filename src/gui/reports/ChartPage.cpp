@@ -62,6 +62,10 @@ void CChartPage::OnInitDialog() {
     auto* dayAxis = new QBarCategoryAxis;
     dayAxis->append(days);
     dayAxis->setTitleText(tr("Day of the month"));
+    // Up to 31 numbers side by side: a smaller type keeps every one of them readable.
+    QFont dayFont = dayAxis->labelsFont();
+    dayFont.setPointSizeF(dayFont.pointSizeF() * 0.8);
+    dayAxis->setLabelsFont(dayFont);
     auto* moneyAxis = new QValueAxis;
     moneyAxis->setLabelFormat(
         QString::fromStdString(CurrencySymbol).replace(QLatin1Char('%'), QStringLiteral("%%")) +
@@ -92,6 +96,7 @@ void CChartPage::OnInitDialog() {
     moneyAxis->setRange(0, top > 0 ? top * 1.1 : 1.0);
     moneyAxis->applyNiceNumbers();
     chart->legend()->setAlignment(Qt::AlignBottom);
+    chart->setMargins(QMargins(4, 4, 4, 4));
     chart->setTitle(QString::fromStdString(now.Format("%B %Y")));
     m_chartView->setChart(chart);
     m_labelProjection->setText(

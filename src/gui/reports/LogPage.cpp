@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 const char* const kClearQuestion =
@@ -62,10 +63,8 @@ void CLogPage::BuildLayout() {
     m_ctlCallList->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_ctlCallList->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     m_ctlCallList->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    const int widths[] = {107, 100, 70};
-    for (int column = 0; column < 3; ++column)
-        m_ctlCallList->setColumnWidth(column, widths[column]);
     m_ctlCallList->horizontalHeader()->setStretchLastSection(true);
+    SetColumnWidths();
 
     m_ctlClearLog = new QPushButton(tr("&Clear Log ..."), this);
     m_ctlClearLog->setObjectName(QStringLiteral("m_ctlClearLog"));
@@ -108,6 +107,20 @@ void CLogPage::BuildLayout() {
     bottom->addLayout(totals);
     bottom->addStretch();
     page->addLayout(bottom);
+}
+
+// The classic widths, or wider where this font needs it for the heading or the first row; only
+// one row is measured, so a long month costs nothing here.
+void CLogPage::SetColumnWidths() {
+    const int widths[] = {107, 100, 70};
+    const int padding = 16;
+    const QFontMetrics metrics = m_ctlCallList->fontMetrics();
+    for (int column = 0; column < 3; ++column) {
+        int text = metrics.horizontalAdvance(m_model->headerData(column, Qt::Horizontal).toString());
+        if (m_model->rowCount() > 0)
+            text = std::max(text, metrics.horizontalAdvance(m_model->index(0, column).data().toString()));
+        m_ctlCallList->setColumnWidth(column, std::max(widths[column], text + padding));
+    }
 }
 
 void CLogPage::OnInitDialog() {

@@ -40,6 +40,7 @@ public slots:
 
 private:
     void BuildLayout();
+    void SetColumnWidths();
     void OnInitDialog();
     void DoDataExchange();
     void ShowEmptyTotals();

@@ -27,7 +27,7 @@ CLogsAndReportsSheet::CLogsAndReportsSheet(const CCallArray& calls, Clock& clock
     connect(m_buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_logPage, &CLogPage::logCleared, this, &CLogsAndReportsSheet::OnLogCleared);
-    resize(560, 420);
+    resize(640, 460);
 }
 
 bool CLogsAndReportsSheet::IsListEmpty() const {
