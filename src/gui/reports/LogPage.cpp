@@ -132,7 +132,7 @@ void CLogPage::OnInitDialog() {
     m_nTotalCalls = totals.callCount;
     m_strTimeOnline = QString::fromStdString(totals.totalTime);
     m_strTotalCost = QString::fromStdString(totals.totalCost);
-    DoDataExchange();
+    DoDataExchange(false);
 }
 
 void CLogPage::ShowEmptyTotals() {
@@ -141,11 +141,12 @@ void CLogPage::ShowEmptyTotals() {
     m_strTotalCost = QString::fromStdString(CurrencySymbol) + QStringLiteral("0.00");
     m_ctlClearLog->setEnabled(false);
     m_btnExportCsv->setEnabled(false);
-    DoDataExchange();
+    DoDataExchange(false);
 }
 
-// The page only ever shows its values; nothing is read back.
-void CLogPage::DoDataExchange() {
+void CLogPage::DoDataExchange(bool saveAndValidate) {
+    if (saveAndValidate)
+        return;
     m_editTotalCalls->setText(QString::number(m_nTotalCalls));
     m_editTimeOnline->setText(m_strTimeOnline);
     m_editTotalCost->setText(m_strTotalCost);

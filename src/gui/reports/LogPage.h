@@ -42,7 +42,8 @@ private:
     void BuildLayout();
     void SetColumnWidths();
     void OnInitDialog();
-    void DoDataExchange();
+    // Values to controls only: the page has nothing for the user to type.
+    void DoDataExchange(bool saveAndValidate);
     void ShowEmptyTotals();
 
     const CCallArray& m_calls;
