@@ -13,7 +13,7 @@ run | test) ;;
     ;;
 esac
 
-packages=(build-essential cmake ninja-build qt6-base-dev libqt6svg6 tzdata locales)
+packages=(build-essential cmake ninja-build qt6-base-dev libqt6svg6 qt6-charts-dev libqt6charts6 tzdata locales)
 if [ "$mode" = test ]; then
     packages+=(libgtest-dev googletest libbenchmark-dev clang libclang-rt-14-dev)
 fi

@@ -9,6 +9,8 @@
 #include "ctl/TimeArgument.h"
 #include "core/platform/SystemClock.h"
 #include "core/reports/CallListText.h"
+#include "core/reports/CallsCsv.h"
+#include "core/reports/ReportJson.h"
 #include "core/reports/ReportText.h"
 
 #include <QCommandLineParser>
@@ -42,6 +44,8 @@ constexpr const char* kWindowRunning = "Corvellan is running: stop and start cal
 
 const QCommandLineOption kRawOption(QStringLiteral("raw"));
 const QCommandLineOption kNowOption(QStringLiteral("now"), QString(), QStringLiteral("TIME"));
+const QCommandLineOption kCsvOption(QStringLiteral("csv"));
+const QCommandLineOption kJsonOption(QStringLiteral("json"));
 const QCommandLineOption kHelpOption(QStringList{QStringLiteral("h"), QStringLiteral("help")});
 const QCommandLineOption kVersionOption(QStringList{QStringLiteral("v"), QStringLiteral("version")});
 
@@ -90,7 +94,7 @@ CCtlCommands::CCtlCommands(Paths paths, std::ostream& out, std::ostream& err)
 
 int CCtlCommands::Run(const QStringList& arguments) {
     QCommandLineParser parser;
-    parser.addOptions({kRawOption, kNowOption, kHelpOption, kVersionOption});
+    parser.addOptions({kRawOption, kNowOption, kCsvOption, kJsonOption, kHelpOption, kVersionOption});
     if (!parser.parse(arguments))
         return Usage(parser.errorText().toStdString());
     if (parser.isSet(kHelpOption)) {
@@ -130,6 +134,14 @@ int CCtlCommands::PrepareCommand(const Command& command, const QCommandLineParse
         return Usage("--raw goes with price only");
     if (parser.isSet(kNowOption) && !command.takesNow)
         return Usage("--now does not go with " + name);
+    if (parser.isSet(kCsvOption) && name != "calls")
+        return Usage("--csv goes with calls only");
+    if (parser.isSet(kJsonOption) && name != "calls" && name != "report")
+        return Usage("--json goes with report and calls only");
+    if (parser.isSet(kCsvOption) && parser.isSet(kJsonOption))
+        return Usage("--csv and --json do not go together");
+    m_csv = parser.isSet(kCsvOption);
+    m_json = parser.isSet(kJsonOption);
     m_raw = parser.isSet(kRawOption);
     m_now = SystemClock().Now();
     if (parser.isSet(kNowOption) && !ReadTime(parser.value(kNowOption), m_now))
@@ -159,7 +171,10 @@ int CCtlCommands::Report(const QStringList&) {
     CCallArray calls;
     StderrPrompter prompter(m_err);
     const bool clean = LoadCalls(calls, prompter);
-    m_out << PlainNewlines(BuildReportText(calls, m_now, Settings.MonthLimit)) << '\n';
+    if (m_json)
+        m_out << BuildReportJson(calls, m_now, Settings.MonthLimit);
+    else
+        m_out << PlainNewlines(BuildReportWithPace(calls, m_now, Settings.MonthLimit)) << '\n';
     return clean ? kExitOk : kExitFailed;
 }
 
@@ -167,6 +182,10 @@ int CCtlCommands::Calls(const QStringList&) {
     CCallArray calls;
     StderrPrompter prompter(m_err);
     const bool clean = LoadCalls(calls, prompter);
+    if (m_csv || m_json) {
+        m_out << (m_csv ? BuildCallsCsv(calls) : BuildCallsJson(calls));
+        return clean ? kExitOk : kExitFailed;
+    }
     const CallListTexts texts = BuildCallListTexts(calls);
     for (const CallRowTexts& row : texts.rows)
         m_out << row.start << '\t' << row.duration << '\t' << row.cost << '\n';
@@ -275,9 +294,12 @@ std::string CCtlCommands::UsageText() const {
            "                           --raw: unrounded, up to 15 significant digits\n"
            "  rate [AT]                the rate in force at AT (default now), day or night, weekday or\n"
            "                           weekend\n"
-           "  report                   the report of the month\n"
-           "  calls                    the month's calls (start, duration, cost), then the number of\n"
-           "                           calls, the total online time and the total cost\n"
+           "  report [--json]          the report of the month, with the daily allowance when a month\n"
+           "                           limit is set; --json: its figures for scripts\n"
+           "  calls [--csv|--json]     the month's calls (start, duration, cost), then the number of\n"
+           "                           calls, the total online time and the total cost; --csv: one\n"
+           "                           call a record (ISO 8601 times, seconds, cost); --json: the same\n"
+           "                           for scripts\n"
            "  add START END            record a call that was not timed; only calls of the current\n"
            "                           month, and not while Corvellan is running\n"
            "\n"

@@ -56,4 +56,6 @@ private:
     std::ostream& m_err;
     CTime m_now;
     bool m_raw = false;
+    bool m_csv = false;
+    bool m_json = false;
 };

@@ -55,7 +55,8 @@ TEST(CtlReadTest, ListsAndReportsTheMonthEvenFromABrokenLog) {
          "You have spent a total of 2 hours, 0 minutes and 38 seconds, for which you will pay 201.20\n\n"
          "If you go on using the Net in the same way you have done so far, you will end up with a telephone "
          "bill somewhere about 603.60 , which is just above the month limit that you have set (500.00)\n"
-         "You shouldn't have any serious worries so far !\n"},
+         "You shouldn't have any serious worries so far !\n\n"
+         "To stay within your month limit you can spend 13.58 a day for the rest of the month\n"},
         {"not a call log", "calls", 1, kCorrupt,
          "Total calls made:\t0\nTime spent online:\t00:00:00\nTotal cost:\t0.00\n"},
         {"not a call log", "report", 1, kCorrupt,
@@ -63,7 +64,8 @@ TEST(CtlReadTest, ListsAndReportsTheMonthEvenFromABrokenLog) {
          "You have spent a total of 0 hours, 0 minutes and 0 seconds, for which you will pay 0.00\n\n"
          "If you go on using the Net in the same way you have done so far, you will end up with a telephone "
          "bill somewhere about 0.00 , which is well within the month limit that you have set (500.00)\n\n\n"
-         "You shouldn't have any worries so far !\n"},
+         "You shouldn't have any worries so far !\n\n"
+         "To stay within your month limit you can spend 22.72 a day for the rest of the month\n"},
     };
     CtlProcess ctl;
     ctl.WriteSettings("[Limits]\nMonthLimit=500.00\n");

@@ -88,6 +88,10 @@ bool CCallLog::Save(const CCallArray& calls, CTime now) {
     return true;
 }
 
+void CCallLog::KeepOriginalBeforeNextSave() {
+    m_keepOriginal = true;
+}
+
 void CCallLog::ReportCorrupt() {
     m_keepOriginal = true;
     m_prompter.ShowMessage(kErrorCaption, kCorruptError, PromptIcon::Stop);

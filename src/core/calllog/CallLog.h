@@ -22,6 +22,9 @@ public:
     // first write after a load that found unreadable entries or a corrupt log, keeps the original as
     // Calls.log.bak-YYYYMMDD-HHMMSS beside it.
     bool Save(const CCallArray& calls, CTime now);
+    // The next Save first keeps the file as it is now as Calls.log.bak-YYYYMMDD-HHMMSS, so a
+    // cleared month stays recoverable.
+    void KeepOriginalBeforeNextSave();
 
 private:
     void ReportCorrupt();

@@ -93,8 +93,9 @@ MeterFigures CCallMeter::Follow(CTime now) {
 }
 
 MeterFigures CCallMeter::ListCleared() {
-    m_spentToday = 0.0;
-    m_spentMonth = 0.0;
+    const CTime now = m_clock.Now();
+    m_spentToday = GetSpentToday(m_calls, now);
+    m_spentMonth = GetSpentInMonth(m_calls, now);
     ShowFinishedCalls();
     LogChanged = true;
     return Figures();

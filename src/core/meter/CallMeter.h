@@ -57,7 +57,8 @@ public:
     TickResult Tick(CTime now);
     // At a switch of the tariff period or a new date: the rate, and the totals when no call runs.
     MeterFigures Follow(CTime now);
-    // The month's list was emptied: the day's and month's spending are 0.
+    // The month's list was emptied: the day's and month's spending start again from what it holds
+    // now (nothing, or calls stopped while it was being emptied). Sets LogChanged.
     MeterFigures ListCleared();
     // The next moment after now at which Follow has something to do.
     CTime NextBoundary(CTime now) const;

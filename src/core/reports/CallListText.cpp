@@ -9,20 +9,29 @@ std::string DurationText(CTimeSpan span) {
     return head + ":" + span.Format("%M:%S");
 }
 
-CallListTexts BuildCallListTexts(const CCallArray& calls) {
-    CallListTexts texts;
+CallRowTexts BuildCallRowTexts(const CCallRecord& call) {
+    return {call.GetStart().Format("%x %X"), DurationText(call.GetDuration()), ShownAmount(call.GetCost())};
+}
+
+// One pass, each copy priced once, so the total cost agrees with the rows.
+CallListTotals BuildCallListTotals(const CCallArray& calls) {
     CTimeSpan totalTime;
     double totalCost = 0.0;
     for (int i = 0; i < calls.GetSize(); ++i) {
-        // Each copy is priced afresh, so the row and the total agree with the current tariff.
         const CCallRecord call = calls.GetAt(i);
         totalTime += call.GetDuration();
         totalCost += call.GetCost();
-        texts.rows.push_back(
-            {call.GetStart().Format("%x %X"), DurationText(call.GetDuration()), ShownAmount(call.GetCost())});
     }
-    texts.callCount = std::to_string(calls.GetSize());
-    texts.totalTime = DurationText(totalTime);
-    texts.totalCost = ShownAmount(totalCost);
+    return {static_cast<unsigned>(calls.GetSize()), DurationText(totalTime), ShownAmount(totalCost)};
+}
+
+CallListTexts BuildCallListTexts(const CCallArray& calls) {
+    CallListTexts texts;
+    for (int i = 0; i < calls.GetSize(); ++i)
+        texts.rows.push_back(BuildCallRowTexts(calls.GetAt(i)));
+    const CallListTotals totals = BuildCallListTotals(calls);
+    texts.callCount = std::to_string(totals.callCount);
+    texts.totalTime = totals.totalTime;
+    texts.totalCost = totals.totalCost;
     return texts;
 }

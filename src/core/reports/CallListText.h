@@ -6,6 +6,7 @@
 #include <vector>
 
 class CCallArray;
+class CCallRecord;
 
 // The texts of the Call Log page, shared by the window and "corvellanctl calls".
 
@@ -19,6 +20,18 @@ struct CallRowTexts {
     std::string duration;
     std::string cost;
 };
+
+CallRowTexts BuildCallRowTexts(const CCallRecord& call);
+
+// The three totals below the list: the number of calls, the total online time (a duration text,
+// "00:00:00" for an empty month) and the shown total cost. Costs follow the tariff in force now.
+struct CallListTotals {
+    unsigned callCount = 0;
+    std::string totalTime;
+    std::string totalCost;
+};
+
+CallListTotals BuildCallListTotals(const CCallArray& calls);
 
 // Every row in list order, and the three totals below the list: the number of calls, the total
 // online time (a duration text, "00:00:00" for an empty month) and the shown total cost. Costs

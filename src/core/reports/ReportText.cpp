@@ -3,27 +3,28 @@
 #include "core/billing/CallArray.h"
 #include "core/billing/CallTotals.h"
 #include "core/billing/Money.h"
+#include "core/reports/MonthFigures.h"
 
 namespace {
-constexpr double kNearLimitFactor = 0.8;
-
 std::string LimitTail(double monthLimit) {
     return "the month limit that you have set (" + ShownAmount(monthLimit) +
            ")\r\n\r\n\r\nYou shouldn't have any worries so far !";
 }
 
-// Below 80 % of the limit, up to it, exactly on it, up to 125 % of it, beyond. The comparisons are
-// made on the doubles themselves, so a projection a hair off a boundary falls on one side of it.
-std::string Verdict(double projected, double monthLimit) {
-    if (projected <= monthLimit && projected < kNearLimitFactor * monthLimit)
+std::string VerdictText(Verdict verdict, double monthLimit) {
+    switch (verdict) {
+    case Verdict::WellWithin:
         return "well within " + LimitTail(monthLimit);
-    if (projected <= monthLimit && projected != monthLimit)
+    case Verdict::JustUnder:
         return "just under " + LimitTail(monthLimit);
-    if (projected == monthLimit)
+    case Verdict::Exactly:
         return "exactly as much as " + LimitTail(monthLimit);
-    if (kNearLimitFactor * projected <= monthLimit)
+    case Verdict::JustAbove:
         return "just above the month limit that you have set (" + ShownAmount(monthLimit) +
                ")\r\nYou shouldn't have any serious worries so far !";
+    case Verdict::WayAbove:
+        break;
+    }
     return "WAY ABOVE the month limit that you have set (" + ShownAmount(monthLimit) +
            ")\r\nI suggest you IMMEDIATELY reconsider and optimize the time you spend online, otherwise be "
            "prepared for a FAT telephone bill !";
@@ -34,8 +35,7 @@ std::string BuildReportText(const CCallArray& calls, CTime now, double monthLimi
     const int day = now.GetDay();
     const CTimeSpan total = GetTotalTime(calls);
     const double spent = GetTotalCost(calls);
-    // The calls so far are taken to cover the first `day` days of a 30-day month.
-    const double projected = spent * 30 / day;
+    const double projected = ProjectedBill(spent, now);
 
     std::string text = "- Brief report for " + now.Format("%B");
     text += " :\r\nYou have made " + std::to_string(GetCallCount(calls));
@@ -47,6 +47,31 @@ std::string BuildReportText(const CCallArray& calls, CTime now, double monthLimi
     text += "\r\n\r\nIf you go on using the Net in the same way you have done so far, you will end up with a "
             "telephone bill somewhere about " +
             ShownAmount(projected);
-    text += " , which is " + Verdict(projected, monthLimit);
+    text += " , which is " + VerdictText(JudgeProjection(projected, monthLimit), monthLimit);
+    return text;
+}
+
+std::string BuildPaceText(const CCallArray& calls, CTime now, double monthLimit) {
+    const MonthPace pace = ComputeMonthPace(GetTotalCost(calls), now, monthLimit);
+    if (!pace.limited)
+        return {};
+    if (pace.overspent)
+        return "You have already spent more than your month limit";
+    return "To stay within your month limit you can spend " + ShownAmount(pace.perDay) +
+           " a day for the rest of the month";
+}
+
+std::string BuildReportWithPace(const CCallArray& calls, CTime now, double monthLimit) {
+    std::string text = BuildReportText(calls, now, monthLimit);
+    if (const std::string pace = BuildPaceText(calls, now, monthLimit); !pace.empty())
+        text += "\r\n\r\n" + pace;
+    return text;
+}
+
+std::string BuildProjectionText(const CCallArray& calls, CTime now, double monthLimit) {
+    std::string text = "Projected bill for " + now.Format("%B") + ": " +
+                       ShownAmount(ProjectedBill(GetTotalCost(calls), now));
+    if (monthLimit != 0)
+        text += " (month limit " + ShownAmount(monthLimit) + ")";
     return text;
 }

@@ -12,3 +12,13 @@ class CCallArray;
 // against monthLimit. Line breaks are "\r\n"; amounts are shown amounts (currency symbol first);
 // the month name follows the current C locale.
 std::string BuildReportText(const CCallArray& calls, CTime now, double monthLimit);
+
+// The daily allowance under the report when a month limit is set, else empty: what may still be
+// spent each day, today included, to stay within the limit.
+std::string BuildPaceText(const CCallArray& calls, CTime now, double monthLimit);
+
+// The report followed by the pace line, as the Report page and "corvellanctl report" show it.
+std::string BuildReportWithPace(const CCallArray& calls, CTime now, double monthLimit);
+
+// The line under the spending chart: the bill the month heads for, and the month limit when one is set.
+std::string BuildProjectionText(const CCallArray& calls, CTime now, double monthLimit);

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <memory>
 
 namespace {
@@ -80,6 +81,8 @@ std::optional<std::string> QtPrompter::AskSaveFileName(const std::string& propos
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QString::fromStdString(defaultExtension));
     dialog.setNameFilters(NameFilters(filter));
+    // Saved copies and exports belong with the user's documents, not wherever the program started.
+    dialog.setDirectory(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
     dialog.selectFile(QString::fromStdString(proposedName));
     if (dialog.exec() != QDialog::Accepted || m_ending || dialog.selectedFiles().isEmpty())
         return std::nullopt;

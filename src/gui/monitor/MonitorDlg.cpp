@@ -7,6 +7,7 @@
 #include "gui/monitor/AboutDlg.h"
 #include "gui/monitor/TrayIcon.h"
 #include "gui/prefs/PreferencesSheet.h"
+#include "gui/reports/LogsAndReportsSheet.h"
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>
@@ -380,7 +381,24 @@ void CMonitorDlg::OnCustomize() {
         RefreshDisplay();
 }
 
-void CMonitorDlg::OnLogsAndReports() {}
+void CMonitorDlg::OnLogsAndReports() {
+    const int shown = m_calls.GetSize();
+    CLogsAndReportsSheet sheet(m_calls, m_clock, m_prompter, this);
+    connect(&sheet, &CLogsAndReportsSheet::helpRequested, this, &CMonitorDlg::helpRequested);
+    if (sheet.exec() != QDialog::Accepted || !sheet.IsListEmpty())
+        return;
+    // Calls stopped from the tray while the sheet was open were not in the list it emptied.
+    std::vector<CCallRecord> later;
+    for (int i = shown; i < m_calls.GetSize(); ++i)
+        later.push_back(m_calls.GetAt(i));
+    m_calls.RemoveAll();
+    for (const CCallRecord& call : later)
+        m_calls.Add(call);
+    Render(m_meter.ListCleared());
+    // The old file is kept beside the emptied log: a month's records are never lost to one click.
+    m_callLog.KeepOriginalBeforeNextSave();
+    m_callLog.Save(m_calls, m_clock.Now());
+}
 
 void CMonitorDlg::EndRun() {
     if (m_bEnded)

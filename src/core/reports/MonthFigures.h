@@ -1,0 +1,33 @@
+#pragma once
+
+#include "core/platform/Time.h"
+
+#include <vector>
+
+class CCallArray;
+
+// The figures behind the report, the pace line and the chart. Money is in currency units.
+
+// The bill the month heads for: the calls so far are taken to cover the first D days (D the day of
+// the month of now) of a month counted as 30 days.
+double ProjectedBill(double spent, CTime now);
+
+// Where the projection lies against the month limit: below 80 %, from 80 % up to the limit, on it,
+// above it up to 125 %, beyond.
+enum class Verdict { WellWithin, JustUnder, Exactly, JustAbove, WayAbove };
+Verdict JudgeProjection(double projected, double monthLimit);
+
+// What may still be spent each day, today included, to end the month within its limit.
+struct MonthPace {
+    bool limited = false;   // a month limit is set; nothing else means anything without one
+    bool overspent = false; // the month's spending is already above the limit
+    int daysLeft = 0;
+    double perDay = 0.0; // rounded down to whole cents: following it never passes the limit
+};
+MonthPace ComputeMonthPace(double spent, CTime now, double monthLimit);
+
+int DaysInMonth(CTime now);
+
+// The cost of the calls that started on each day of the month of now, from the 1st to today.
+// Calls of other months, or dated after today, are left out.
+std::vector<double> GetSpentPerDay(const CCallArray& calls, CTime now);

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QWidget>
+
+class CCallArray;
+class Clock;
+class QChartView;
+class QLabel;
+
+// The Chart page: what each day of the month so far cost, today's bar set apart, the day limit as
+// a line when one is set, and the month's projected bill below. Drawn when first shown.
+class CChartPage : public QWidget {
+    Q_OBJECT
+public:
+    CChartPage(const CCallArray& calls, Clock& clock, QWidget* parent = nullptr);
+
+    void SetCalls(const CCallArray& calls) { m_calls = &calls; }
+
+    QChartView* m_chartView;
+    QLabel* m_labelProjection;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void OnInitDialog();
+
+    const CCallArray* m_calls;
+    Clock& m_clock;
+    bool m_bDrawn = false;
+};

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+class CCallArray;
+class CCallListModel;
+class Clock;
+class Prompter;
+class QLineEdit;
+class QPushButton;
+class QTableView;
+
+// The Call Log page: the month's calls with their start, duration and cost, the month's totals,
+// Clear Log and Export CSV. Clearing empties only the list shown; the sheet's owner empties the
+// month's list itself when the sheet is closed with OK.
+class CLogPage : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr unsigned long kHelpId = 0x2008A;
+
+    CLogPage(const CCallArray& calls, Clock& clock, Prompter& prompter, QWidget* parent = nullptr);
+
+    // The list shown is empty: the month had no calls, or Clear Log was confirmed.
+    bool IsListEmpty() const { return m_nTotalCalls == 0; }
+
+    QPushButton* m_ctlClearLog;
+    QPushButton* m_btnExportCsv;
+    QTableView* m_ctlCallList;
+    unsigned m_nTotalCalls = 0;
+    QString m_strTimeOnline;
+    QString m_strTotalCost;
+
+signals:
+    void logCleared();
+
+public slots:
+    void OnClearLog();
+    void OnExportCsv();
+
+private:
+    void BuildLayout();
+    void SetColumnWidths();
+    void OnInitDialog();
+    // Values to controls only: the page has nothing for the user to type.
+    void DoDataExchange(bool saveAndValidate);
+    void ShowEmptyTotals();
+
+    const CCallArray& m_calls;
+    Clock& m_clock;
+    Prompter& m_prompter;
+    CCallListModel* m_model;
+    QLineEdit* m_editTotalCalls;
+    QLineEdit* m_editTimeOnline;
+    QLineEdit* m_editTotalCost;
+};

@@ -1,0 +1,29 @@
+#include "gui/reports/ReportPage.h"
+
+#include "core/platform/Clock.h"
+#include "core/reports/ReportText.h"
+#include "core/settings/Settings.h"
+
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+CReportPage::CReportPage(const CCallArray& calls, Clock& clock, QWidget* parent)
+    : QWidget(parent), m_editReport(new QPlainTextEdit(this)), m_calls(&calls), m_clock(clock) {
+    setObjectName(QStringLiteral("CReportPage"));
+    m_editReport->setObjectName(QStringLiteral("m_editReport"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_editReport);
+}
+
+void CReportPage::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!m_bWritten)
+        OnInitDialog();
+}
+
+void CReportPage::OnInitDialog() {
+    m_bWritten = true;
+    QString text = QString::fromStdString(BuildReportWithPace(*m_calls, m_clock.Now(), Settings.MonthLimit));
+    text.remove(QLatin1Char('\r'));
+    m_editReport->setPlainText(text);
+}

@@ -1,0 +1,182 @@
+#include "gui/reports/LogsAndReportsSheet.h"
+#include "core/billing/CallArray.h"
+#include "core/platform/FakeClock.h"
+#include "core/platform/ProgramState.h"
+#include "core/reports/CallsCsv.h"
+#include "core/reports/ReportText.h"
+#include "core/settings/Settings.h"
+#include "gui/reports/ChartPage.h"
+#include "gui/reports/LogPage.h"
+#include "gui/reports/ReportPage.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TempDir.h"
+#include "support/TzGuard.h"
+
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStackedBarSeries>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTest>
+#include <clocale>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+// The sheet over calls one a day from Friday 1 March 2024 at 20:00 (2 a minute on the Friday, 1.50
+// at the weekend), a clock standing on Tuesday 12 March and scripted answers.
+class SheetTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Settings = CSettings{};
+        CurrencySymbol = "$";
+        std::setlocale(LC_TIME, "C");
+    }
+    void TearDown() override { CurrencySymbol.clear(); }
+
+    CLogsAndReportsSheet& Open(std::initializer_list<int> minutes) {
+        calls.RemoveAll();
+        int day = 1;
+        for (const int m : minutes) {
+            const CTime start(2024, 3, day++, 20, 0, 0);
+            calls.Add(CCallRecord(start, start + CTimeSpan(m * 60)));
+        }
+        sheet = std::make_unique<CLogsAndReportsSheet>(calls, clock, prompter);
+        sheet->show();
+        return *sheet;
+    }
+    std::string Shown() const {
+        const QAbstractItemModel* model = sheet->m_logPage->m_ctlCallList->model();
+        std::string text;
+        for (int row = 0; row < std::min(model->rowCount(), 2); ++row)
+            for (int column = 0; column < 3; ++column)
+                text += model->data(model->index(row, column)).toString().toStdString() + " | ";
+        for (const char* name : {"m_editTotalCalls", "m_editTimeOnline", "m_editTotalCost"})
+            text += sheet->findChild<QLineEdit*>(name)->text().toStdString() + " ";
+        return text;
+    }
+
+    TzGuard tz{"UTC0"};
+    CCallArray calls;
+    FakeClock clock{CTime(2024, 3, 12, 18, 0, 0)};
+    ScriptedPrompter prompter;
+    std::unique_ptr<CLogsAndReportsSheet> sheet;
+};
+
+TEST_F(SheetTest, ListsTheCallsUnderTheirHeadingsWithTheTotals) {
+    CLogsAndReportsSheet& dlg = Open({59, 60, 40});
+    const QAbstractItemModel* model = dlg.m_logPage->m_ctlCallList->model();
+    EXPECT_EQ(model->headerData(2, Qt::Horizontal).toString(), "Call Cost ");
+    EXPECT_EQ(model->data(model->index(0, 1), Qt::TextAlignmentRole).value<Qt::Alignment>(), Qt::AlignCenter);
+    EXPECT_EQ(model->rowCount(), 3);
+    EXPECT_EQ(Shown(), "03/01/24 20:00:00 | 00:59:00 | $118.00 | 03/02/24 20:00:00 | 1:00:00 | $90.00 | "
+                       "3 2:39:00 $268.00 ");
+    EXPECT_TRUE(dlg.m_logPage->m_ctlClearLog->isEnabled());
+    EXPECT_FALSE(dlg.IsListEmpty());
+
+    Open({});
+    EXPECT_EQ(Shown(), "0 00:00:00 $0.00 ");
+    EXPECT_FALSE(sheet->m_logPage->m_ctlClearLog->isEnabled());
+    EXPECT_FALSE(sheet->m_logPage->m_btnExportCsv->isEnabled());
+    EXPECT_TRUE(sheet->IsListEmpty());
+}
+
+// Clearing empties the list shown and what the report reads; the calls are the owner's to empty.
+TEST_F(SheetTest, ClearLogAsksThenEmptiesOnlyTheListShown) {
+    for (const bool yes : {false, true}) {
+        SCOPED_TRACE(yes ? "Yes" : "No");
+        prompter.yesNoAnswers = {yes};
+        CLogsAndReportsSheet& dlg = Open({10, 20});
+        dlg.m_logPage->m_ctlClearLog->click();
+        EXPECT_EQ(prompter.shown.back().caption, "Clear Call Log ?");
+        EXPECT_EQ(prompter.shown.back().icon, PromptIcon::Exclamation);
+        EXPECT_EQ(prompter.shown.back().text.substr(0, 48),
+                  "WARNING: It is highly unrecommended to clear the");
+        EXPECT_EQ(Shown(),
+                  yes ? "0 00:00:00 $0.00 "
+                      : "03/01/24 20:00:00 | 00:10:00 | $20.00 | 03/02/24 20:00:00 | 00:20:00 | $30.00 | "
+                        "2 00:30:00 $50.00 ");
+        EXPECT_EQ(dlg.m_logPage->m_ctlClearLog->isEnabled(), !yes);
+        EXPECT_EQ(dlg.IsListEmpty(), yes);
+        dlg.m_tabs->setCurrentIndex(1);
+        EXPECT_TRUE(dlg.m_reportPage->m_editReport->toPlainText().contains(yes ? "made 0 call(s)"
+                                                                               : "made 2 call(s)"));
+        dlg.m_buttons->button(QDialogButtonBox::Cancel)->click();
+        EXPECT_EQ(dlg.result(), QDialog::Rejected);
+        EXPECT_EQ(calls.GetSize(), 2);
+    }
+    Open({}).m_buttons->button(QDialogButtonBox::Ok)->click();
+    EXPECT_EQ(sheet->result(), QDialog::Accepted);
+}
+
+TEST_F(SheetTest, ExportCsvWritesTheListWhereTheUserChose) {
+    TempDir dir;
+    prompter.saveAnswers = {dir.File("march.csv")};
+    Open({10, 20}).m_logPage->m_btnExportCsv->click();
+    EXPECT_EQ(TempDir::Read(dir.File("march.csv")), BuildCallsCsv(calls));
+}
+
+// The report is written when its page is first shown, with the time of that moment, and not again.
+TEST_F(SheetTest, ReportIsWrittenOnceAndF1NamesThePageShown) {
+    Settings.MonthLimit = 100;
+    CLogsAndReportsSheet& dlg = Open({10, 20});
+    QSignalSpy help(&dlg, &CLogsAndReportsSheet::helpRequested);
+    QTest::keyClick(&dlg, Qt::Key_F1);
+    clock.Advance(86400);
+    dlg.m_tabs->setCurrentIndex(1);
+    QTest::keyClick(&dlg, Qt::Key_F1);
+    const QString written = QString::fromStdString(BuildReportWithPace(calls, clock.Now(), 100)).remove('\r');
+    clock.Advance(86400);
+    dlg.m_tabs->setCurrentIndex(0);
+    dlg.m_tabs->setCurrentIndex(1);
+    EXPECT_EQ(dlg.m_reportPage->m_editReport->toPlainText(), written);
+    EXPECT_FALSE(dlg.m_reportPage->m_editReport->isReadOnly());
+    ASSERT_EQ(help.size(), 2);
+    EXPECT_EQ(help[0][0].toULongLong(), 0x2008Au);
+    EXPECT_EQ(help[1][0].toULongLong(), 0x2008Cu);
+}
+
+// A real-looking month: one to three evening calls a day. Each tab is saved as the user sees it
+// when CORVELLAN_SCREENSHOT_DIR names a directory.
+TEST_F(SheetTest, ChartShowsEachDayTodayApartAndTheDayLimit) {
+    Settings.WeekdayDayRate = 0.05;
+    Settings.WeekdayNightRate = 0.02;
+    Settings.WeekendDayRate = 0.03;
+    Settings.WeekendNightRate = 0.01;
+    Settings.DayLimit = 5;
+    Settings.MonthLimit = 100;
+    unsigned seed = 7;
+    const auto next = [&seed](unsigned range) {
+        return ((seed = seed * 1103515245u + 12345u) >> 16) % range;
+    };
+    for (int day = 1; day <= 19; ++day) {
+        CTime start(2024, 3, day, 18 + int(next(3)), int(next(60)), int(next(60)));
+        for (unsigned n = 1 + next(3); n > 0; --n, start = start + CTimeSpan(60 * (70 + next(40))))
+            calls.Add(CCallRecord(start, start + CTimeSpan(60 * (8 + next(60)) + next(60))));
+    }
+    clock.Set(CTime(2024, 3, 19, 23, 40, 0));
+    CLogsAndReportsSheet dlg(calls, clock, prompter);
+    dlg.show();
+    const QString out = qEnvironmentVariable("CORVELLAN_SCREENSHOT_DIR");
+    const char* names[] = {"logs-call-log.png", "logs-report.png", "logs-chart.png"};
+    for (int tab = 0; tab < 3; ++tab) {
+        dlg.m_tabs->setCurrentIndex(tab);
+        if (!out.isEmpty())
+            dlg.grab().save(QDir(out).filePath(QString::fromLatin1(names[tab])));
+    }
+    const QList<QAbstractSeries*> series = dlg.m_chartPage->m_chartView->chart()->series();
+    ASSERT_EQ(series.size(), 2) << "the bars and the day limit";
+    const QList<QBarSet*> sets = qobject_cast<QStackedBarSeries*>(series[0])->barSets();
+    ASSERT_EQ(sets[0]->count(), 19);
+    EXPECT_EQ(sets[0]->at(18), 0.0);
+    EXPECT_GT(sets[1]->at(18), 0.0);
+    EXPECT_EQ(sets[1]->sum(), sets[1]->at(18));
+}
+} // namespace
