@@ -1,9 +1,12 @@
 #include "CtlProcess.h"
 
+#include "core/calllog/DataLock.h"
+#include "core/platform/Paths.h"
+
 #include <chrono>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
+#include <optional>
+#include <thread>
 
 namespace {
 constexpr const char* kNow = "2024-03-10 12:00:00";
@@ -23,16 +26,6 @@ std::string Log(const std::string& month, const std::string& blocks, const char*
            "\r\nTotal online time:\t" + time + "\r\nCost of all calls:\t" + cost +
            "\r\n\r\nMonth limit for " + month +
            " you have set:500.00\r\nStatus:\tOK ! You are below your month limit.\r\n" + kRule;
-}
-
-// A pid that belonged to a process that has ended.
-pid_t DeadPid() {
-    const pid_t child = ::fork();
-    if (child == 0)
-        ::_exit(0);
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    return child;
 }
 
 // A log that cannot be read is reported, and what could be read is still shown. Nothing is written.
@@ -58,12 +51,6 @@ TEST(CtlReadTest, ListsAndReportsTheMonthEvenFromABrokenLog) {
          "You shouldn't have any serious worries so far !\n"},
         {"not a call log", "calls", 1, kCorrupt,
          "Total calls made:\t0\nTime spent online:\t00:00:00\nTotal cost:\t0.00\n"},
-        {"not a call log", "report", 1, kCorrupt,
-         "- Brief report for March :\nYou have made 0 call(s) during the first 10 days of this month.\n"
-         "You have spent a total of 0 hours, 0 minutes and 0 seconds, for which you will pay 0.00\n\n"
-         "If you go on using the Net in the same way you have done so far, you will end up with a telephone "
-         "bill somewhere about 0.00 , which is well within the month limit that you have set (500.00)\n\n\n"
-         "You shouldn't have any worries so far !\n"},
     };
     CtlProcess ctl;
     ctl.WriteSettings("[Limits]\nMonthLimit=500.00\n");
@@ -86,10 +73,8 @@ TEST(CtlReadTest, ReadingCreatesNoFile) {
     EXPECT_FALSE(std::filesystem::exists(ctl.ConfigDir() + "Corvellan.ini"));
 }
 
-// Every add is judged by the whole Calls.log and the files beside it that it leaves behind. Only a
-// lock of a live process counts, however old it is: the window keeps its lock for hours.
+// Every add is judged by the whole Calls.log it leaves; nothing else is left beside it but the lock.
 TEST(CtlAddTest, WritesTheCallInOrderOfItsEndOrRefusesAndWritesNothing) {
-    enum Lock { kNoLock, kLiveLock, kDeadLock };
     const char *start = "2024-03-06 06:00:00", *end = "2024-03-06 06:30:59";
     const std::string alone =
         Log("March", Block("06/03/24", "06:00:00", "06:30:59"), "1", "0:30:59", "46.48");
@@ -101,33 +86,29 @@ TEST(CtlAddTest, WritesTheCallInOrderOfItsEndOrRefusesAndWritesNothing) {
             Block("05/03/24", "10:00:00", "10:10:00") + Block("06/03/24", "06:00:00", "06:30:59") +
                 Block("08/03/24", "10:00:00", "10:10:00"),
             "3", "0:50:59", "86.48");
-    const std::string february = Log("February", Block("20/02/24", "10:00:00", "10:10:00"));
     const std::string leftAlone = "corvellanctl: Calls.log was left as it is: start Corvellan to deal with "
                                   "it, then add the call; nothing was added\n";
-    const std::string otherMonth =
-        "corvellanctl: only calls of the current month (March 2024) can be added; nothing was added\n";
     const struct {
         const char *what, *start, *end;
-        Lock lock;
+        bool window, readOnly;
         std::string before;
         int exitCode;
         std::string err, after;
     } cases[] = {
-        {"empty month", start, end, kNoLock, "", 0, "", alone},
-        {"between two calls", start, end, kNoLock, two, 0, "", three},
-        {"lock of a dead process", start, end, kDeadLock, two, 0, "", three},
-        {"window running", start, end, kLiveLock, two, 1,
+        {"empty month", start, end, false, false, "", 0, "", alone},
+        {"between two calls", start, end, false, false, two, 0, "", three},
+        {"overlapping a call", "2024-03-05 10:09:59", "2024-03-05 10:20:00", false, false, two, 1,
+         "corvellanctl: the call overlaps the logged call from 2024-03-05 10:00:00 to 2024-03-05 10:10:00; "
+         "nothing was added\n",
+         two},
+        {"window running", start, end, true, false, two, 1,
          "Corvellan is running: stop and start calls in its window\n", two},
-        {"corrupt log", start, end, kNoLock, "garbage", 1, kCorrupt + leftAlone, "garbage"},
-        {"last month's log", start, end, kNoLock, february, 1,
-         "Since a new month has started, Corvellan will clear the call log for February. Corvellan can save "
-         "this old log under a different filename, so that you can access it later. Do you wish to save the "
-         "log for February? [answered No]\n" +
-             leftAlone,
-         february},
-        {"from last month", "2024-02-29 23:50:00", "2024-03-01 00:10:00", kNoLock, "", 1, otherMonth, ""},
-        {"last year", "2023-03-06 10:00:00", "2023-03-06 10:10:00", kNoLock, "", 1, otherMonth, ""},
-        {"after now", "2024-03-10 11:50:00", "2024-03-10 12:00:01", kNoLock, "", 1,
+        {"read-only log", start, end, false, true, two, 1,
+         "corvellanctl: Calls.log cannot be replaced (it is read-only); nothing was added\n", two},
+        {"corrupt log", start, end, false, false, "garbage", 1, kCorrupt + leftAlone, "garbage"},
+        {"from last month", "2024-02-29 23:50:00", "2024-03-01 00:10:00", false, false, "", 1,
+         "corvellanctl: only calls of the current month (March 2024) can be added; nothing was added\n", ""},
+        {"after now", "2024-03-10 11:50:00", "2024-03-10 12:00:01", false, false, "", 1,
          "corvellanctl: the call cannot end later than now; nothing was added\n", ""},
     };
     for (const auto& c : cases) {
@@ -136,24 +117,40 @@ TEST(CtlAddTest, WritesTheCallInOrderOfItsEndOrRefusesAndWritesNothing) {
         ctl.WriteSettings("[Limits]\nMonthLimit=500.00\n");
         if (!c.before.empty())
             ctl.WriteCallLog(c.before);
-        if (c.lock != kNoLock) {
-            // A lock file naming the pid and the name under which the kernel knows the process.
-            const std::string lock = ctl.DataDir() + "corvellan.lock";
-            const std::string name = std::filesystem::read_symlink("/proc/self/exe").filename();
-            TempDir::Write(lock, std::to_string(c.lock == kLiveLock ? ::getpid() : DeadPid()) + "\n" + name +
-                                     "\n\n");
-            std::filesystem::last_write_time(lock, std::filesystem::file_time_type::clock::now() -
-                                                       std::chrono::hours(5));
-        }
+        if (c.readOnly)
+            std::filesystem::permissions(ctl.DataDir() + "Calls.log", std::filesystem::perms::owner_read);
+        std::optional<CDataLock> window;
+        if (c.window && window.emplace(Paths(ctl.ConfigDir(), ctl.DataDir()), LockHolder::Window)
+                                .Acquire(std::chrono::milliseconds(0)) != CDataLock::Result::Acquired)
+            FAIL() << "the test could not take the window's lock";
         const CtlResult result = ctl.Run({"add", c.start, c.end, "--now", kNow});
         EXPECT_EQ(result.exitCode, c.exitCode);
         EXPECT_EQ(result.out, "");
         EXPECT_EQ(result.err, c.err);
         EXPECT_EQ(ctl.CallLog(), c.after);
-        EXPECT_EQ(ctl.Has("corvellan.lock"), c.lock == kLiveLock);
         std::error_code ec;
-        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(ctl.DataDir(), ec), {}),
-                  (c.after.empty() ? 0 : 1) + (c.lock == kLiveLock ? 1 : 0));
+        for (const auto& entry : std::filesystem::directory_iterator(ctl.DataDir(), ec))
+            EXPECT_TRUE(entry.path().filename() == "Calls.log" || entry.path().filename() == "corvellan.lock")
+                << entry.path();
     }
+}
+
+// Twenty adds started together with no window: each waits its turn, and every call is logged.
+TEST(CtlAddTest, AddsStartedTogetherAllGetTheirTurn) {
+    CtlProcess ctl;
+    std::vector<std::thread> adds;
+    std::vector<CtlResult> results(20);
+    for (int i = 0; i < 20; ++i)
+        adds.emplace_back([&, i] {
+            const std::string minute = (i < 10 ? "0" : "") + std::to_string(i);
+            results[i] = ctl.Run(
+                {"add", "2024-03-06 10:" + minute + ":00", "2024-03-06 10:" + minute + ":30", "--now", kNow},
+                "-" + std::to_string(i));
+        });
+    for (std::thread& add : adds)
+        add.join();
+    for (const CtlResult& result : results)
+        EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_NE(ctl.CallLog().find("Number of calls made:\t20\r\n"), std::string::npos);
 }
 } // namespace

@@ -26,7 +26,8 @@ class CtlProcess {
 public:
     CtlProcess() { std::filesystem::create_directories(ConfigDir()); }
 
-    CtlResult Run(std::vector<std::string> args) const {
+    // tag names this run's output files, so runs in parallel keep theirs apart.
+    CtlResult Run(std::vector<std::string> args, const std::string& tag = "") const {
         args.insert(args.begin(), CORVELLANCTL_PATH);
         std::vector<std::string> env = {"XDG_CONFIG_HOME=" + ConfigDir(),
                                         "XDG_DATA_HOME=" + m_dir.File("data"), "HOME=" + m_dir.Path(),
@@ -37,7 +38,7 @@ public:
         for (const char* name : {"PATH", "LOCPATH"})
             if (const char* value = std::getenv(name))
                 env.push_back(std::string(name) + "=" + value);
-        const std::string out = m_dir.File("stdout"), err = m_dir.File("stderr");
+        const std::string out = m_dir.File("stdout" + tag), err = m_dir.File("stderr" + tag);
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
