@@ -6,6 +6,7 @@
 #include "core/calllog/AddedCall.h"
 #include "core/calllog/CallLog.h"
 #include "core/calllog/DataLock.h"
+#include "core/platform/AtomicFile.h"
 #include "core/platform/SystemClock.h"
 #include "core/reports/CallListText.h"
 #include "core/reports/ReportText.h"
@@ -16,7 +17,6 @@
 #include <QCommandLineParser>
 #include <charconv>
 #include <chrono>
-#include <filesystem>
 
 struct CCtlCommands::Command {
     const char* name;
@@ -241,8 +241,7 @@ bool CCtlCommands::ReadTime(const QString& text, CTime& time) {
 
 // A missing Corvellan.ini means the built-in settings; the command line never creates it.
 void CCtlCommands::LoadSettingsQuietly() {
-    std::error_code ec;
-    if (!std::filesystem::exists(m_paths.SettingsFile(), ec))
+    if (!PathExists(m_paths.SettingsFile())) // a link to nothing is no missing file: it is told
         return;
     StderrPrompter prompter(m_err);
     LoadSettings(m_paths, prompter);

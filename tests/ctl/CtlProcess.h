@@ -3,6 +3,8 @@
 #include "support/TempDir.h"
 
 #include <cerrno>
+#include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
@@ -21,7 +23,8 @@ struct CtlResult {
 };
 
 // Runs the built corvellanctl in a clean environment of its own: settings and Calls.log under a
-// temporary directory, TZ=UTC0 and LC_ALL=C.UTF-8 unless a test picks others.
+// temporary directory, TZ=UTC0 and LC_ALL=C.UTF-8 unless a test picks others. A run that does not end
+// within a minute is killed.
 class CtlProcess {
 public:
     CtlProcess() { std::filesystem::create_directories(ConfigDir()); }
@@ -55,8 +58,17 @@ public:
         posix_spawn_file_actions_destroy(&actions);
         if (spawned != 0)
             throw std::runtime_error("cannot start " + args[0]);
+        // A run that hangs is killed, and shows as killed by SIGKILL.
         int status = 0;
-        while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+        for (pid_t done = 0; done != pid;) {
+            done = ::waitpid(pid, &status, WNOHANG);
+            if (done == 0 && std::chrono::steady_clock::now() > deadline)
+                ::kill(pid, SIGKILL);
+            else if (done == 0)
+                ::usleep(1000);
+            else if (done < 0 && errno != EINTR)
+                break;
         }
         return {WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status), TempDir::Read(out),
                 TempDir::Read(err)};
