@@ -156,7 +156,8 @@ TEST_F(SettingsTest, DamagedValuesAreToldOnceAndTheFileIsCopiedBeforeTheNextSave
     EXPECT_NE(ReadIni().find("WeekdayDayRate=2.00\n"), std::string::npos);
 }
 
-// Only a missing file is a first run; whatever else cannot be read is told, and never written over.
+// Only a missing file is a first run; whatever else cannot be read is told, and never written over,
+// even once it has become readable: the settings of this run are not the user's.
 TEST_F(SettingsTest, SettingsThatCannotBeReadAreNeverWrittenOver) {
     const std::string file = paths.SettingsFile();
     fs::create_directories(dir.File("config"));
@@ -181,18 +182,20 @@ TEST_F(SettingsTest, SettingsThatCannotBeReadAreNeverWrittenOver) {
                         }});
     for (const auto& [what, make] : rows) {
         SCOPED_TRACE(what);
-        fs::remove_all(file);
         make();
         ScriptedPrompter told;
         Settings.WeekdayDayRate = 9;
         EXPECT_FALSE(LoadSettings(paths, told));
         EXPECT_DOUBLE_EQ(Settings.WeekdayDayRate, 9.0) << "the built-in values stay";
+        fs::remove_all(file);
+        WriteIni("[Billing]\nWeekdayDayRate=3.00\n");
         EXPECT_FALSE(SaveSettings(paths, told));
         ASSERT_EQ(told.shown.size(), 2u);
         EXPECT_EQ(told.shown[0].text.rfind("ERROR : Settings could not be read from " + file + " (", 0), 0u);
         EXPECT_EQ(told.shown[1].text, "ERROR : Settings could not be saved: " + file +
                                           " could not be read, so it was left as it is.");
-        EXPECT_EQ(std::distance(fs::directory_iterator(dir.File("config")), {}), 1);
+        EXPECT_EQ(ReadIni(), "[Billing]\nWeekdayDayRate=3.00\n");
+        fs::remove(file);
     }
 }
 

@@ -37,7 +37,7 @@ public:
     explicit Watchdog(std::string what)
         : m_thread([this, what = std::move(what)] {
               std::unique_lock lock(m_mutex);
-              if (!m_ended.wait_for(lock, std::chrono::seconds(120), [this] { return m_done; })) {
+              if (!m_ended.wait_for(lock, std::chrono::seconds(180), [this] { return m_done; })) {
                   std::fprintf(stderr, "Hung on %s\n", what.c_str());
                   std::_Exit(1);
               }
