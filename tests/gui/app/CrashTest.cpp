@@ -21,26 +21,16 @@ extern char** environ;
 namespace {
 using Call = std::pair<std::int64_t, std::int64_t>;
 
-// The window program (see CrashDriver.cpp), offscreen and in UTC, starting its clock at start.
+// The window program (see CrashDriver.cpp), in this process's environment: offscreen, in UTC.
 pid_t StartDriver(const Paths& paths, const std::string& stops, CTime start) {
     std::vector<std::string> args = {CORVELLAN_CRASH_DRIVER, paths.ConfigDir(), paths.DataDir(), stops,
                                      std::to_string(start.GetTime())};
-    std::vector<std::string> env = {"QT_QPA_PLATFORM=offscreen", "TZ=UTC0", "LC_ALL=C.UTF-8"};
-    for (char** e = environ; *e != nullptr; ++e) {
-        const std::string entry = *e;
-        if (!entry.starts_with("QT_QPA_PLATFORM=") && !entry.starts_with("TZ=") &&
-            !entry.starts_with("LC_ALL="))
-            env.push_back(entry);
-    }
-    std::vector<char*> argv, envp;
+    std::vector<char*> argv;
     for (std::string& a : args)
         argv.push_back(a.data());
-    for (std::string& e : env)
-        envp.push_back(e.data());
     argv.push_back(nullptr);
-    envp.push_back(nullptr);
     pid_t pid = -1;
-    return ::posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), envp.data()) == 0 ? pid : -1;
+    return ::posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), environ) == 0 ? pid : -1;
 }
 
 // The window program, driven through start/stop cycles, is killed at moments drawn with a fixed
