@@ -32,11 +32,12 @@ seed inifile junk '[Billing\rWeekendDayRate=-3\r=\r\xff\xfe[\x00B\x00]\x00\r'
 
 cd "$build"
 for target in $targets; do
-    regressions=()
+    # The hostile files of the tests are seeds too; inputs that once failed are run first.
+    inputs=("$root/tests/data/$([ "$target" = calllog ] && echo calls || echo ini)")
     if compgen -G "$root/fuzz/regressions/$target/*" >/dev/null; then
-        regressions=("$root/fuzz/regressions/$target")
+        inputs+=("$root/fuzz/regressions/$target")
     fi
     echo "== fuzz_$target for $seconds seconds"
     ./fuzz/"fuzz_$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -detect_leaks=1 \
-        -max_len=65536 -print_final_stats=1 "corpus-$target" "${regressions[@]}"
+        -max_len=65536 -print_final_stats=1 "corpus-$target" "${inputs[@]}"
 done
