@@ -44,17 +44,17 @@ if [ "$mode" = run ]; then
 fi
 
 # Tests: a sanitizer build (AddressSanitizer + UndefinedBehaviorSanitizer) with the benchmarks
-# compiled alongside so they cannot rot, a short run of the libFuzzer target, then every test.
+# compiled alongside so they cannot rot, a short run of the libFuzzer targets, then every test.
 cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCORVELLAN_TESTS=ON -DCORVELLAN_SANITIZE=ON \
     -DCORVELLAN_BENCH=ON
 cmake --build build-test -j "$jobs"
 export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
 
 if [ -x fuzz/run.sh ]; then
-    echo "Fuzzing the Calls.log reader for 30 seconds (log: build-test/fuzz.log)"
+    echo "Fuzzing the Calls.log and INI readers for 15 seconds each (log: build-test/fuzz.log)"
     if ! fuzz/run.sh >build-test/fuzz.log 2>&1; then
         tail -n 60 build-test/fuzz.log
-        echo "The fuzzer found a problem in the Calls.log reader." >&2
+        echo "A fuzzer found a problem in the Calls.log or INI reader." >&2
         exit 1
     fi
 fi

@@ -1,5 +1,7 @@
 // Feeds arbitrary bytes to the reader of Calls.log. Besides crashes, leaks and hangs it checks
-// that every call read back is a real moment whose time field, written again, reads as itself.
+// that every call read back is a real moment whose time field, written again, reads as itself, and
+// that a log found whole is one the writer writes again with the same calls.
+#include "core/billing/CallArray.h"
 #include "core/calllog/CallLogMonth.h"
 #include "core/calllog/CallLogText.h"
 
@@ -22,6 +24,20 @@ void CheckCall(const LoggedCall& call) {
         Check(again.has_value() && *again == time);
     }
 }
+// A log found whole holds nothing but what the writer writes: written again in its month, it reads
+// back whole with the same calls.
+void CheckWhole(const ParsedLog& log) {
+    for (int month = 1; month <= 12; ++month) {
+        const CTime now(2025, month, 15, 12, 0, 0);
+        if (now.Format("%B") != log.month)
+            continue;
+        CCallArray calls;
+        for (const LoggedCall& call : log.calls)
+            calls.Add(CCallRecord(call.start, call.end));
+        const ParsedLog again = ParseCallLog(FormatCallLog(calls, now, 20, "$"));
+        Check(again.whole && again.calls == log.calls);
+    }
+}
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
@@ -39,6 +55,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(log.unreadable >= 0);
     for (const LoggedCall& call : log.calls)
         CheckCall(call);
+    Check(!log.whole || log.unreadable == 0);
+    if (log.whole)
+        CheckWhole(log);
 
     if (!log.corrupt) {
         const MonthSelection selection = SelectCurrentMonth(log, CTime(1764547500)); // 1 December 2025

@@ -1,23 +1,24 @@
 #include "ctl/CtlCommands.h"
 
-#include "core/settings/Settings.h"
 #include "core/billing/CallArray.h"
 #include "core/billing/Money.h"
 #include "core/billing/Tariff.h"
+#include "core/calllog/AddedCall.h"
 #include "core/calllog/CallLog.h"
-#include "ctl/StderrPrompter.h"
-#include "ctl/TimeArgument.h"
+#include "core/calllog/DataLock.h"
+#include "core/platform/AtomicFile.h"
 #include "core/platform/SystemClock.h"
 #include "core/reports/CallListText.h"
 #include "core/reports/CallsCsv.h"
 #include "core/reports/ReportJson.h"
 #include "core/reports/ReportText.h"
+#include "core/settings/Settings.h"
+#include "ctl/StderrPrompter.h"
+#include "ctl/TimeArgument.h"
 
 #include <QCommandLineParser>
-#include <QLockFile>
 #include <charconv>
-#include <filesystem>
-#include <vector>
+#include <chrono>
 
 struct CCtlCommands::Command {
     const char* name;
@@ -41,6 +42,9 @@ namespace {
 constexpr const char* kPrefix = "corvellanctl: ";
 constexpr const char* kVersion = "corvellanctl 1.0";
 constexpr const char* kWindowRunning = "Corvellan is running: stop and start calls in its window";
+constexpr const char* kNothingAdded = "; nothing was added";
+// Another corvellanctl holds Calls.log for moments only; twenty started at once are done well within this.
+constexpr auto kWaitForCommand = std::chrono::seconds(10);
 
 const QCommandLineOption kRawOption(QStringLiteral("raw"));
 const QCommandLineOption kNowOption(QStringLiteral("now"), QString(), QStringLiteral("TIME"));
@@ -56,6 +60,10 @@ std::string RawAmount(double amount) {
     return std::string(buffer, result.ptr);
 }
 
+std::string CommandTime(CTime time) {
+    return time.Format("%Y-%m-%d %H:%M:%S");
+}
+
 std::string PlainNewlines(const std::string& text) {
     std::string out;
     out.reserve(text.size());
@@ -65,23 +73,6 @@ std::string PlainNewlines(const std::string& text) {
         out += text[i];
     }
     return out;
-}
-
-// The list stays in chronological order of the calls' ends: the new call goes before the first one
-// that ended later.
-void InsertByEnd(CCallArray& calls, CTime start, CTime end) {
-    std::vector<std::pair<CTime, CTime>> times;
-    for (int i = 0; i < calls.GetSize(); ++i) {
-        const CCallRecord call = calls.GetAt(i);
-        times.emplace_back(call.GetStart(), call.GetEnd());
-    }
-    auto position = times.begin();
-    while (position != times.end() && position->second <= end)
-        ++position;
-    times.insert(position, {start, end});
-    calls.RemoveAll();
-    for (const auto& [callStart, callEnd] : times)
-        calls.Add(CCallRecord(callStart, callEnd));
 }
 
 bool SameMonth(CTime a, CTime b) {
@@ -209,28 +200,41 @@ int CCtlCommands::Add(const QStringList& args) {
 
 // Load, insert and save under the lock, so the window cannot start with the old list in between.
 int CCtlCommands::InsertCall(CTime start, CTime end) {
-    std::error_code ec;
-    std::filesystem::create_directories(m_paths.DataDir(), ec);
-    QLockFile lock(QString::fromStdString(m_paths.LockFile()));
-    // The window holds the lock for hours: only a dead owner makes it stale, never its age.
-    lock.setStaleLockTime(0);
-    if (!lock.tryLock(0)) {
-        if (lock.error() == QLockFile::LockFailedError)
-            return Refuse(kWindowRunning);
-        return Refuse(kPrefix + std::string("cannot create the lock file ") + m_paths.LockFile() +
-                      "; nothing was added");
+    CDataLock lock(m_paths, LockHolder::Command);
+    switch (lock.Acquire(kWaitForCommand)) {
+    case CDataLock::Result::Acquired:
+        break;
+    case CDataLock::Result::HeldByWindow:
+        return Refuse(kWindowRunning);
+    case CDataLock::Result::HeldByCommand:
+        return Refuse(kPrefix + std::string("another corvellanctl is still changing Calls.log") +
+                      kNothingAdded);
+    case CDataLock::Result::Failed:
+        return Refuse(kPrefix + std::string("cannot create the lock file ") + lock.LockFile() + " (" +
+                      lock.Error() + ")" + kNothingAdded);
     }
     CCallArray calls;
     StderrPrompter prompter(m_err);
     CCallLog log(m_paths, prompter);
     log.Load(calls, m_now);
+    if (!log.CanReplace())
+        return Refuse(kPrefix + std::string("Calls.log cannot be replaced (") + log.BesideReason() + ")" +
+                      kNothingAdded);
     // A broken or old month's log is the window's to deal with; rewriting it here could lose calls.
     if (prompter.MessagesShown() > 0 || prompter.QuestionsAsked() > 0)
         return Refuse(kPrefix +
                       std::string("Calls.log was left as it is: start Corvellan to deal with it, then "
-                                  "add the call; nothing was added"));
+                                  "add the call") +
+                      kNothingAdded);
+    if (const std::optional<CCallRecord> logged = FindOverlappingCall(calls, start, end))
+        return Refuse(kPrefix + std::string("the call overlaps the logged call from ") +
+                      CommandTime(logged->GetStart()) + " to " + CommandTime(logged->GetEnd()) +
+                      kNothingAdded);
     InsertByEnd(calls, start, end);
-    return log.Save(calls, m_now) ? kExitOk : kExitFailed;
+    if (!log.Save(calls, m_now))
+        return Refuse(kPrefix + std::string("Calls.log could not be written (") + log.LastError() + ")" +
+                      kNothingAdded);
+    return kExitOk;
 }
 
 bool CCtlCommands::ReadStartEnd(const QStringList& args, CTime& start, CTime& end) {
@@ -256,8 +260,7 @@ bool CCtlCommands::ReadTime(const QString& text, CTime& time) {
 
 // A missing Corvellan.ini means the built-in settings; the command line never creates it.
 void CCtlCommands::LoadSettingsQuietly() {
-    std::error_code ec;
-    if (!std::filesystem::exists(m_paths.SettingsFile(), ec))
+    if (!PathExists(m_paths.SettingsFile())) // a link to nothing is no missing file: it is told
         return;
     StderrPrompter prompter(m_err);
     LoadSettings(m_paths, prompter);
@@ -301,7 +304,8 @@ std::string CCtlCommands::UsageText() const {
            "                           call a record (ISO 8601 times, seconds, cost); --json: the same\n"
            "                           for scripts\n"
            "  add START END            record a call that was not timed; only calls of the current\n"
-           "                           month, and not while Corvellan is running\n"
+           "                           month that overlap no logged call, and not while Corvellan is\n"
+           "                           running\n"
            "\n"
            "Options:\n"
            "  --now TIME               take TIME as the current time (rate, report, calls, add)\n"

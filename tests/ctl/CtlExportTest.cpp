@@ -7,9 +7,13 @@ namespace {
 TEST(CtlExportTest, PrintsCsvOrJsonOnlyWhereAsked) {
     CtlProcess ctl;
     const std::string rule(43, '-');
-    ctl.WriteCallLog(rule + "\r\n\t\tMarch Log\r\n" + rule +
-                     "\r\n\r\nStart:\t06/03/24\t20:00:00\r\nEnd:\t06/03/24\t" + "20:10:30\r\n\r\n" + rule +
-                     "\r\n\t\tMarch Totals\r\n" + rule);
+    ctl.WriteCallLog(
+        rule + "\r\n\t\tMarch Log\r\n" + rule + "\r\n\r\nStart:\t06/03/24\t20:00:00\r\nEnd:\t06/03/24\t" +
+        "20:10:30\r\n\r\n" + rule + "\r\n\t\tMarch Totals\r\n" + rule +
+        "\r\nNumber of calls made:\t1\r\nTotal online time:\t0:10:30\r\nCost of all calls:\t21.00"
+        "\r\n\r\nMonth limit for March you have set:0.00\r\nStatus:\tWARNING ! You have spent more "
+        "time online this month than you have intended to.\r\n" +
+        rule);
     const struct {
         std::vector<std::string> args;
         int exitCode;

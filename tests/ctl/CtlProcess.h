@@ -2,76 +2,59 @@
 
 #include "support/TempDir.h"
 
-#include <cerrno>
 #include <cstdlib>
-#include <fcntl.h>
 #include <filesystem>
 #include <locale.h>
-#include <spawn.h>
-#include <stdexcept>
 #include <string>
 #include <sys/wait.h>
 #include <vector>
 
 // What one run of corvellanctl left behind.
 struct CtlResult {
-    int exitCode = -1; // the signal number, negated, when it was killed
+    int exitCode = -1; // 137 when it was killed for hanging, 86 for a sanitizer report
     std::string out;
     std::string err;
 };
 
 // Runs the built corvellanctl in a clean environment of its own: settings and Calls.log under a
-// temporary directory, TZ=UTC0 and LC_ALL=C.UTF-8 unless a test picks others.
+// temporary directory, TZ=UTC0 and LC_ALL=C.UTF-8 unless a test picks others. A run that does not
+// end within a minute is killed.
 class CtlProcess {
 public:
-    CtlProcess() { std::filesystem::create_directories(ConfigDir()); }
-
-    CtlResult Run(std::vector<std::string> args) const {
-        args.insert(args.begin(), CORVELLANCTL_PATH);
-        std::vector<std::string> env = {"XDG_CONFIG_HOME=" + ConfigDir(),
-                                        "XDG_DATA_HOME=" + m_dir.File("data"), "HOME=" + m_dir.Path(),
-                                        "TZ=" + m_timeZone, "LC_ALL=" + m_locale,
-                                        // Tells a sanitizer report apart from the program's own exit 1.
-                                        "ASAN_OPTIONS=exitcode=86"};
-        // LOCPATH: locales built outside the system's directory reach the program too.
-        for (const char* name : {"PATH", "LOCPATH"})
+    // tag names this run's output files, so that runs in parallel keep theirs apart.
+    CtlResult Run(const std::vector<std::string>& args, const std::string& tag = "") const {
+        std::string command = "timeout -s KILL 60 env -i ASAN_OPTIONS=exitcode=86 TZ=" + m_timeZone +
+                              " LC_ALL=" + m_locale + " HOME=" + Quote(m_dir.Path()) +
+                              " XDG_CONFIG_HOME=" + Quote(ConfigDir()) +
+                              " XDG_DATA_HOME=" + Quote(m_dir.File("data"));
+        for (const char* name : {"PATH", "LOCPATH"}) // locales built outside the system's directory too
             if (const char* value = std::getenv(name))
-                env.push_back(std::string(name) + "=" + value);
-        const std::string out = m_dir.File("stdout"), err = m_dir.File("stderr");
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        std::vector<char*> argv, envp;
-        for (std::string& a : args)
-            argv.push_back(a.data());
-        for (std::string& e : env)
-            envp.push_back(e.data());
-        argv.push_back(nullptr);
-        envp.push_back(nullptr);
-        pid_t pid = 0;
-        const int spawned = ::posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data());
-        posix_spawn_file_actions_destroy(&actions);
-        if (spawned != 0)
-            throw std::runtime_error("cannot start " + args[0]);
-        int status = 0;
-        while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-        }
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status), TempDir::Read(out),
-                TempDir::Read(err)};
+                command += std::string(" ") + name + "=" + Quote(value);
+        command += " " CORVELLANCTL_PATH;
+        for (const std::string& arg : args)
+            command += " " + Quote(arg);
+        const std::string out = m_dir.File("stdout" + tag), err = m_dir.File("stderr" + tag);
+        const int status = std::system((command + " >" + Quote(out) + " 2>" + Quote(err)).c_str());
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, TempDir::Read(out), TempDir::Read(err)};
     }
 
     void SetLocale(const std::string& locale) { m_locale = locale; }
     void SetTimeZone(const std::string& tz) { m_timeZone = tz; }
     void WriteSettings(const std::string& ini) const { TempDir::Write(ConfigDir() + "Corvellan.ini", ini); }
     void WriteCallLog(const std::string& bytes) const { TempDir::Write(DataDir() + "Calls.log", bytes); }
-    bool Has(const std::string& dataFile) const { return std::filesystem::exists(DataDir() + dataFile); }
     // The Calls.log bytes, or "" when there is none.
     std::string CallLog() const { return TempDir::Read(DataDir() + "Calls.log"); }
     std::string ConfigDir() const { return m_dir.File("config/"); }
     std::string DataDir() const { return m_dir.File("data/corvellan/"); }
 
 private:
+    static std::string Quote(const std::string& text) {
+        std::string quoted = "'";
+        for (const char c : text)
+            quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+        return quoted + "'";
+    }
+
     TempDir m_dir;
     std::string m_locale = "C.UTF-8";
     std::string m_timeZone = "UTC0";

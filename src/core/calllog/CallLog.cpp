@@ -1,6 +1,5 @@
 #include "core/calllog/CallLog.h"
 
-#include "core/settings/Settings.h"
 #include "core/billing/CallArray.h"
 #include "core/calllog/CallLogMonth.h"
 #include "core/calllog/CallLogText.h"
@@ -8,13 +7,11 @@
 #include "core/platform/Paths.h"
 #include "core/platform/ProgramState.h"
 #include "core/platform/Prompter.h"
-
-#include <filesystem>
+#include "core/settings/Settings.h"
 
 namespace {
 // Far beyond any real month (a call block is about 50 bytes); a larger file is not a log we wrote.
 constexpr std::size_t kMaxLogBytes = std::size_t{64} << 20;
-constexpr int kMaxBackupAttempts = 100;
 
 constexpr const char* kCaption = "Corvellan";
 constexpr const char* kErrorCaption = "Corvellan Error";
@@ -22,6 +19,8 @@ constexpr const char* kCreateError = "ERROR : Log file could not be created";
 constexpr const char* kCorruptError =
     "ERROR: For some reason the call log file is corrupt. Information about the "
     "calls you have made this month will not be available.";
+constexpr const char* kKeptText =
+    " The original file will be kept beside the new log when the log is next saved.";
 constexpr const char* kCopyFilter = "Text Files(*.txt)|*.txt | All Files(*.*)|*.*|";
 
 std::string RollOverQuestion(const std::string& month) {
@@ -35,15 +34,11 @@ std::string UnreadableText(int count) {
     const std::string entries =
         count == 1 ? "1 entry of the call log could not be read and was left out."
                    : std::to_string(count) + " entries of the call log could not be read and were left out.";
-    return entries + " The original file will be kept beside the new log when the log is next saved.";
+    return entries + kKeptText;
 }
 
-std::string BackupName(const std::string& path, CTime now, int attempt) {
-    std::string name = path;
-    name.append(".bak-").append(now.Format("%Y%m%d-%H%M%S"));
-    if (attempt > 0)
-        name.append("-").append(std::to_string(attempt + 1));
-    return name;
+std::string Stamp(CTime now) {
+    return now.Format("%Y%m%d-%H%M%S");
 }
 } // namespace
 
@@ -51,20 +46,23 @@ CCallLog::CCallLog(const Paths& paths, Prompter& prompter)
     : m_path(paths.CallLogFile()), m_prompter(prompter) {}
 
 void CCallLog::Load(CCallArray& calls, CTime now) {
-    // A huge file cannot be a log of ours: it is reported without reading it, and kept as it is.
-    std::error_code ec;
-    if (const std::uintmax_t size = std::filesystem::file_size(m_path, ec); !ec && size > kMaxLogBytes) {
+    std::string text, reason;
+    switch (ReadRegularFile(m_path, text, kMaxLogBytes, &reason)) {
+    case ReadStatus::Missing: // the first run of a month
+        return;
+    case ReadStatus::TooLarge: // not a log of ours; not read at all, and kept as it is
+        LeaveInPlace(now, "it is far too large to be a call log");
         ReportCorrupt();
         return;
-    }
-    std::string text;
-    bool tooLarge = false;
-    if (!ReadWholeFile(m_path, text, kMaxLogBytes, &tooLarge)) {
-        // A missing log is the first run. The size check above missed a file that grew meanwhile.
-        if (tooLarge)
-            ReportCorrupt();
+    case ReadStatus::Failed:
+        LeaveInPlace(now, reason);
+        ReportUnreadableFile(reason);
         return;
+    case ReadStatus::Ok:
+        break;
     }
+    if (!IsReplaceable(m_path, &reason)) // read-only: the user hears of it at the first save
+        LeaveInPlace(now, reason);
     const ParsedLog log = ParseCallLog(text);
     if (log.corrupt) {
         ReportCorrupt();
@@ -77,15 +75,44 @@ void CCallLog::Load(CCallArray& calls, CTime now) {
         calls.Add(CCallRecord(call.start, call.end));
     if (log.unreadable > 0)
         ReportUnreadable(log.unreadable);
+    else if (!log.whole)
+        ReportNotWhole();
 }
 
 bool CCallLog::Save(const CCallArray& calls, CTime now) {
     const std::string text = FormatCallLog(calls, now, Settings.MonthLimit, CurrencySymbol);
-    if ((m_keepOriginal && !KeepOriginal(now)) || !WriteFileAtomically(m_path, text)) {
-        m_prompter.ShowMessage(kErrorCaption, kCreateError, PromptIcon::Stop);
+    if (!m_besidePath.empty())
+        return SaveBeside(text);
+    if ((m_keepOriginal && !KeepOriginal(now)) || !WriteFileAtomically(m_path, text, &m_lastError)) {
+        Failed();
         return false;
     }
     return true;
+}
+
+void CCallLog::Failed() {
+    m_prompter.ShowMessage(kErrorCaption, kCreateError, PromptIcon::Stop);
+}
+
+bool CCallLog::SaveBeside(const std::string& text) {
+    if (!WriteFileAtomically(m_besidePath, text, &m_lastError)) {
+        Failed();
+        return false;
+    }
+    if (!m_besideTold) {
+        m_besideTold = true;
+        m_prompter.ShowMessage(kCaption,
+                               "The call log " + m_path + " cannot be replaced (" + m_besideReason +
+                                   "), so Corvellan leaves it as it is and keeps this month's calls in " +
+                                   m_besidePath + ".",
+                               PromptIcon::Exclamation);
+    }
+    return true;
+}
+
+void CCallLog::LeaveInPlace(CTime now, const std::string& reason) {
+    m_besidePath = UnusedName(m_path + ".unsaved-" + Stamp(now));
+    m_besideReason = reason;
 }
 
 void CCallLog::KeepOriginalBeforeNextSave() {
@@ -100,6 +127,24 @@ void CCallLog::ReportCorrupt() {
 void CCallLog::ReportUnreadable(int count) {
     m_keepOriginal = true;
     m_prompter.ShowMessage(kCaption, UnreadableText(count), PromptIcon::Exclamation);
+}
+
+void CCallLog::ReportNotWhole() {
+    m_keepOriginal = true;
+    m_prompter.ShowMessage(
+        kCaption,
+        std::string("Part of the call log is not in the form Corvellan writes and could not be read.") +
+            kKeptText,
+        PromptIcon::Exclamation);
+}
+
+void CCallLog::ReportUnreadableFile(const std::string& reason) {
+    m_prompter.ShowMessage(
+        kErrorCaption,
+        "ERROR : The call log " + m_path + " could not be read (" + reason +
+            "). Corvellan leaves it as it is. Information about the calls you have made this month will not "
+            "be available.",
+        PromptIcon::Stop);
 }
 
 // The copy is the old file's text as it was read, byte for byte.
@@ -119,23 +164,11 @@ void CCallLog::OfferCopy(const std::string& month, const std::string& text) {
 // Copies (never moves) the original, so a failed write afterwards still leaves Calls.log in place.
 // An existing backup is never overwritten.
 bool CCallLog::KeepOriginal(CTime now) {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    if (!fs::exists(m_path, ec)) {
-        m_keepOriginal = false;
-        return !ec;
+    if (PathExists(m_path)) {
+        const std::string backup = UnusedName(m_path + ".bak-" + Stamp(now));
+        if (backup.empty() || !CopyToNewFile(m_path, backup, &m_lastError))
+            return false;
     }
-    for (int attempt = 0; attempt < kMaxBackupAttempts; ++attempt) {
-        const std::string backup = BackupName(m_path, now, attempt);
-        if (fs::exists(backup, ec))
-            continue;
-        if (fs::copy_file(m_path, backup, fs::copy_options::none, ec)) {
-            m_keepOriginal = false;
-            return true;
-        }
-        if (ec != std::errc::file_exists)
-            fs::remove(backup, ec); // a partial copy is no backup
-        return false;
-    }
-    return false;
+    m_keepOriginal = false;
+    return true;
 }

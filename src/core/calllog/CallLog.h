@@ -8,32 +8,52 @@ class CCallArray;
 class Paths;
 class Prompter;
 
-// Calls.log on disk: reads the month's calls back at start-up and writes the list at exit. The
-// text itself is made and read by the functions of CallLogText.h.
+// Calls.log on disk: reads the month's calls back at start-up and writes the list after every
+// change. The text itself is made and read by the functions of CallLogText.h. A month's calls are
+// never lost to a file the loader could not handle: such a file is kept, as it is or as a copy.
 class CCallLog {
 public:
     CCallLog(const Paths& paths, Prompter& prompter);
 
     // Loads the current month's calls into calls (appending), may ask the roll-over question, show
     // the corrupt-log / unreadable-entries messages, and offer the Save As copy. Never writes Calls.log.
+    // A log that exists but cannot be read is reported; from then on the calls are saved beside it.
     void Load(CCallArray& calls, CTime now);
     // Writes Calls.log atomically from calls; on failure shows "ERROR : Log file could not be created"
     // (caption "Corvellan Error", stop icon) and returns false, leaving the old file untouched. Before the
-    // first write after a load that found unreadable entries or a corrupt log, keeps the original as
-    // Calls.log.bak-YYYYMMDD-HHMMSS beside it.
+    // first write after a load that did not understand the whole file, keeps the original as
+    // Calls.log.bak-YYYYMMDD-HHMMSS beside it. When the last load found a log that must stay as it is
+    // (unreadable or read-only), writes Calls.log.unsaved-YYYYMMDD-HHMMSS instead.
     bool Save(const CCallArray& calls, CTime now);
     // The next Save first keeps the file as it is now as Calls.log.bak-YYYYMMDD-HHMMSS, so a
     // cleared month stays recoverable.
     void KeepOriginalBeforeNextSave();
 
+    // False once a load found a Calls.log that is not to be replaced; BesideReason() says why.
+    bool CanReplace() const { return m_besidePath.empty(); }
+    const std::string& BesideReason() const { return m_besideReason; }
+    // Why the last Save failed, in a few words.
+    const std::string& LastError() const { return m_lastError; }
+
 private:
     void ReportCorrupt();
     void ReportUnreadable(int count);
+    void ReportNotWhole();
+    void ReportUnreadableFile(const std::string& reason);
     void OfferCopy(const std::string& month, const std::string& text);
     bool KeepOriginal(CTime now);
+    bool SaveBeside(const std::string& text);
+    // From now on Calls.log stays as it is and the calls go to a new file beside it.
+    void LeaveInPlace(CTime now, const std::string& reason);
+    void Failed();
 
     std::string m_path;
     Prompter& m_prompter;
     // Set when the last load could not understand the whole file, so it is not silently replaced.
     bool m_keepOriginal = false;
+    // Where the calls go while Calls.log must stay as it is; empty otherwise.
+    std::string m_besidePath;
+    std::string m_besideReason; // why Calls.log stays as it is
+    bool m_besideTold = false;  // where the calls went was said
+    std::string m_lastError;
 };

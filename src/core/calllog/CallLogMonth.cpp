@@ -3,11 +3,26 @@
 #include <algorithm>
 
 namespace {
-std::string OldestCallMonth(const std::vector<LoggedCall>& calls) {
-    const auto oldest =
-        std::min_element(calls.begin(), calls.end(),
-                         [](const LoggedCall& a, const LoggedCall& b) { return a.start < b.start; });
-    return oldest->start.Format("%B");
+// The month to offer an old log under, with its year when that is not this year: "December" alone
+// would read as this month's.
+std::string OldMonthName(const ParsedLog& log, const std::string& currentMonth, CTime now) {
+    const LoggedCall* dating = nullptr;
+    std::string month = log.month;
+    if (log.month != currentMonth) {
+        // The header names the month; its latest call of that name tells the year.
+        for (const LoggedCall& call : log.calls) {
+            if (call.start.Format("%B") == log.month && (!dating || dating->start < call.start))
+                dating = &call;
+        }
+    } else {
+        dating =
+            &*std::min_element(log.calls.begin(), log.calls.end(),
+                               [](const LoggedCall& a, const LoggedCall& b) { return a.start < b.start; });
+        month = dating->start.Format("%B");
+    }
+    if (dating != nullptr && dating->start.GetYear() != now.GetYear())
+        month += " " + std::to_string(dating->start.GetYear());
+    return month;
 }
 } // namespace
 
@@ -24,6 +39,6 @@ MonthSelection SelectCurrentMonth(const ParsedLog& log, CTime now) {
     const bool allCurrent = selection.calls.size() == log.calls.size();
     selection.rollOver = log.month != currentMonth || !allCurrent;
     if (selection.rollOver)
-        selection.oldMonth = log.month != currentMonth ? log.month : OldestCallMonth(log.calls);
+        selection.oldMonth = OldMonthName(log, currentMonth, now);
     return selection;
 }

@@ -10,7 +10,7 @@ struct MonthSelection {
     // The log holds calls of another month, or names another month in its header.
     bool rollOver = false;
     // The month to offer the old log under: the header's when it is not the current one,
-    // otherwise that of the oldest call.
+    // otherwise that of the oldest call; followed by its year when that is not the current year.
     std::string oldMonth;
     // The calls that started in the current month and year, in file order.
     std::vector<LoggedCall> calls;

@@ -4,6 +4,7 @@
 #include "core/billing/CallTotals.h"
 #include "core/billing/Money.h"
 
+#include <algorithm>
 #include <chrono>
 
 namespace {
@@ -126,6 +127,52 @@ void AddCallBlock(std::string_view startField, std::string_view endField, Parsed
         ++log.unreadable;
 }
 
+bool IsTimeLine(std::string_view line, std::string_view key) {
+    return line.size() == key.size() + kTimeFieldLength && line.starts_with(key) &&
+           ParseLogTime(line.substr(key.size())).has_value();
+}
+
+// Walks the text line by line through the writer's layout: header, blocks, totals. The figures of
+// the totals are not compared, since they are recomputed at every write.
+class LayoutCheck {
+public:
+    explicit LayoutCheck(std::string_view text) : m_text(text) {}
+
+    bool Matches(std::string_view month) {
+        const std::string header = "\t\t" + std::string(month);
+        if (!Line(kRule) || !Line(header + " Log") || !Line(kRule) || !Line(""))
+            return false;
+        while (Next().starts_with(kStartKey)) {
+            if (!IsTimeLine(Take(), kStartKey) || !IsTimeLine(Take(), kEndKey) || !Line(""))
+                return false;
+        }
+        return Line(kRule) && Line(header + " Totals") && Line(kRule) && Starts("Number of calls made:\t") &&
+               Starts("Total online time:\t") && Starts("Cost of all calls:\t") && Line("") &&
+               Starts("Month limit for " + std::string(month) + " you have set:") && Starts("Status:\t") &&
+               Line(kRule) && AtEnd();
+    }
+
+private:
+    std::string_view Next() const {
+        if (m_pos >= m_text.size())
+            return {};
+        const std::size_t end = m_text.find('\n', m_pos);
+        return m_text.substr(m_pos, end == std::string_view::npos ? std::string_view::npos : end - m_pos);
+    }
+    std::string_view Take() {
+        const std::string_view line = Next();
+        m_pos = std::min(m_text.size() + 1, m_pos + line.size() + 1);
+        return line;
+    }
+    bool Line(std::string_view expected) { return m_pos <= m_text.size() && Take() == expected; }
+    bool Starts(std::string_view prefix) { return m_pos <= m_text.size() && Take().starts_with(prefix); }
+    // The last rule may be followed by one line end, as an editor leaves it.
+    bool AtEnd() const { return m_pos >= m_text.size(); }
+
+    std::string_view m_text;
+    std::size_t m_pos = 0;
+};
+
 // Each block is a Start line and the first End line of the remaining text, which is then taken up
 // after that End line. A text that ends inside a block ends the reading quietly.
 void ReadCallBlocks(std::string_view text, ParsedLog& log) {
@@ -207,6 +254,12 @@ std::optional<std::string_view> FindLogMonth(std::string_view text) {
 }
 
 ParsedLog ParseCallLog(std::string_view text) {
+    // Only a text with a CR in it needs a copy; the writer's own logs are read in place.
+    std::string plain;
+    if (text.find('\r') != std::string_view::npos) {
+        plain = WithPlainLineEnds(text);
+        text = plain;
+    }
     ParsedLog log;
     const std::optional<std::string_view> month = FindLogMonth(text);
     if (!month) {
@@ -215,5 +268,18 @@ ParsedLog ParseCallLog(std::string_view text) {
     }
     log.month = std::string(*month);
     ReadCallBlocks(text, log);
+    log.whole = log.unreadable == 0 && LayoutCheck(text).Matches(log.month);
     return log;
+}
+
+std::string WithPlainLineEnds(std::string_view text) {
+    std::string plain;
+    plain.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r')
+            plain += text[i];
+        else if (i + 1 == text.size() || text[i + 1] != '\n')
+            plain += '\n';
+    }
+    return plain;
 }

@@ -10,7 +10,7 @@
 class CCallArray;
 
 // The text of Calls.log, kept apart from any file so that writing and reading it can be checked on
-// plain strings. The writer produces CR LF line ends; the reader accepts CR LF and LF alike.
+// plain strings. The writer produces CR LF line ends; the reader takes CR LF, LF and CR alone.
 
 // One call as the log keeps it: only its two moments. Costs are never stored.
 struct LoggedCall {
@@ -25,6 +25,9 @@ struct ParsedLog {
     std::string month;             // the month named in the header
     std::vector<LoggedCall> calls; // readable call blocks, in file order
     int unreadable = 0;            // call blocks left out because a time field was malformed
+    // The text holds only what the writer writes (whatever the line ends and the totals' figures),
+    // so writing the calls read back loses nothing.
+    bool whole = false;
 };
 
 // The whole file: header, one block per call, totals, month-limit and status lines, closing rule.
@@ -42,5 +45,8 @@ std::optional<CTime> ParseLogTime(std::string_view field);
 // The month named in the header: the text between the first "\t\t" and the " Log" after it.
 std::optional<std::string_view> FindLogMonth(std::string_view text);
 
-// The header's month and every Start/End pair of the text.
+// The header's month and every Start/End pair of the text, and whether that is all it holds.
 ParsedLog ParseCallLog(std::string_view text);
+
+// The text with every line end made a single '\n'.
+std::string WithPlainLineEnds(std::string_view text);

@@ -9,38 +9,35 @@
 #include <unistd.h>
 
 namespace {
+constexpr int kMaxNameAttempts = 100;
+
 bool Fail(std::string* error, const std::string& what) {
     if (error != nullptr)
-        *error = what + ": " + std::strerror(errno);
+        *error = what;
     return false;
 }
 
-void SyncDirectory(const std::string& dir) {
-    const int fd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
+bool FailErrno(std::string* error, const std::string& what, int err) {
+    return Fail(error, what + ": " + std::strerror(err));
 }
-} // namespace
 
-bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* error) {
-    const std::filesystem::path target(path);
-    const std::string dir = target.parent_path().string();
-    std::error_code ec;
-    if (!dir.empty())
-        std::filesystem::create_directories(dir, ec);
+// Why something that exists is not a regular file we can use.
+std::string NotRegularReason(const struct stat& st) {
+    return S_ISDIR(st.st_mode) ? "it is a directory" : "it is not a regular file";
+}
 
-    std::string temp = path + ".XXXXXX";
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0)
-        return Fail(error, "cannot create " + temp);
+// The file a path leads to: the path itself, or where its links end. False (with a reason) for a
+// link to nothing or a loop of links.
+bool FollowLinks(const std::string& path, struct stat& st, std::string* reason) {
+    if (::stat(path.c_str(), &st) == 0)
+        return true;
+    const int err = errno;
+    if (err == ENOENT)
+        return Fail(reason, "it is a link to a file that does not exist");
+    return Fail(reason, std::strerror(err));
+}
 
-    // Keep the permissions a plain create would have given (mkstemp makes 0600).
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::fchmod(fd, 0666 & ~mask);
-
+bool WriteAll(int fd, std::string_view bytes) {
     const char* data = bytes.data();
     std::size_t left = bytes.size();
     while (left > 0) {
@@ -48,61 +45,176 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::s
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0) {
-            const int saved = errno == 0 ? ENOSPC : errno;
-            ::close(fd);
-            ::unlink(temp.c_str());
-            errno = saved;
-            return Fail(error, "cannot write " + temp);
+            if (n == 0)
+                errno = ENOSPC;
+            return false;
         }
         data += n;
         left -= static_cast<std::size_t>(n);
     }
-    if (::fsync(fd) != 0) {
-        const int saved = errno;
+    return true;
+}
+
+// Flushes and closes fd; on any failure removes the half-made file at name. errno tells why.
+bool FinishFile(int fd, const std::string& name, bool written) {
+    bool ok = written && ::fsync(fd) == 0;
+    int saved = errno;
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        saved = errno;
+    }
+    if (!ok) {
+        ::unlink(name.c_str());
+        errno = saved;
+    }
+    return ok;
+}
+
+void SyncDirectory(const std::string& dir) {
+    const int fd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
         ::close(fd);
-        ::unlink(temp.c_str());
-        errno = saved;
-        return Fail(error, "cannot flush " + temp);
     }
-    if (::close(fd) != 0) {
+}
+
+ReadStatus ReadFailed(std::string* reason, const std::string& why) {
+    Fail(reason, why);
+    return ReadStatus::Failed;
+}
+
+mode_t NewFileMode() {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+} // namespace
+
+bool PathExists(const std::string& path) {
+    struct stat st;
+    return ::lstat(path.c_str(), &st) == 0;
+}
+
+ReadStatus ReadRegularFile(const std::string& path, std::string& out, std::size_t maxBytes,
+                           std::string* reason) {
+    out.clear();
+    struct stat st;
+    if (!PathExists(path))
+        return ReadStatus::Missing;
+    if (!FollowLinks(path, st, reason))
+        return ReadStatus::Failed;
+    if (!S_ISREG(st.st_mode))
+        return ReadFailed(reason, NotRegularReason(st));
+    if (static_cast<std::uintmax_t>(st.st_size) > maxBytes)
+        return ReadStatus::TooLarge;
+    // Non-blocking, in case a FIFO took the file's place since the check above.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        return ReadFailed(reason, std::strerror(errno));
+    ReadStatus status = ReadStatus::Ok;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
+        status = ReadFailed(reason, "it is not a regular file");
+    char buffer[65536];
+    while (status == ReadStatus::Ok) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            status = ReadFailed(reason, std::strerror(errno));
+        else if (n == 0) {
+            break;
+        } else if (out.size() + static_cast<std::size_t>(n) > maxBytes) {
+            status = ReadStatus::TooLarge;
+        } else {
+            out.append(buffer, static_cast<std::size_t>(n));
+        }
+    }
+    ::close(fd);
+    if (status != ReadStatus::Ok)
+        out.clear();
+    return status;
+}
+
+bool ReadWholeFile(const std::string& path, std::string& out, std::size_t maxBytes, bool* tooLarge) {
+    const ReadStatus status = ReadRegularFile(path, out, maxBytes);
+    if (tooLarge != nullptr)
+        *tooLarge = status == ReadStatus::TooLarge;
+    return status == ReadStatus::Ok;
+}
+
+bool IsReplaceable(const std::string& path, std::string* reason) {
+    if (!PathExists(path))
+        return true;
+    struct stat st;
+    if (!FollowLinks(path, st, reason))
+        return false;
+    if (!S_ISREG(st.st_mode))
+        return Fail(reason, NotRegularReason(st));
+    if (::access(path.c_str(), R_OK) != 0)
+        return Fail(reason, "it cannot be read");
+    // The mode bits count even for root: a file the user made read-only stays as it is.
+    if ((st.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0)
+        return Fail(reason, "it is read-only");
+    return true;
+}
+
+bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* error) {
+    namespace fs = std::filesystem;
+    std::string why;
+    if (!IsReplaceable(path, &why))
+        return Fail(error, "cannot replace " + path + ": " + why);
+
+    // Through a link the file it leads to is replaced, beside itself, and the link stays.
+    std::error_code ec;
+    std::string target = path;
+    struct stat st;
+    if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode))
+        target = fs::canonical(path, ec).string();
+    if (ec)
+        return Fail(error, "cannot follow the link " + path + ": " + ec.message());
+    const bool existed = ::stat(target.c_str(), &st) == 0;
+    const std::string dir = fs::path(target).parent_path().string();
+    if (!existed && !dir.empty())
+        fs::create_directories(dir, ec);
+
+    std::string temp = target + ".XXXXXX";
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0)
+        return FailErrno(error, "cannot create " + temp, errno);
+    // mkstemp makes 0600: give the file the mode of the one it replaces, or of a plain new file.
+    ::fchmod(fd, existed ? (st.st_mode & 07777) : NewFileMode());
+    if (!FinishFile(fd, temp, WriteAll(fd, bytes)))
+        return FailErrno(error, "cannot write " + temp, errno);
+    if (::rename(temp.c_str(), target.c_str()) != 0) {
         const int saved = errno;
         ::unlink(temp.c_str());
-        errno = saved;
-        return Fail(error, "cannot close " + temp);
-    }
-    if (::rename(temp.c_str(), path.c_str()) != 0) {
-        const int saved = errno;
-        ::unlink(temp.c_str());
-        errno = saved;
-        return Fail(error, "cannot replace " + path);
+        return FailErrno(error, "cannot replace " + target, saved);
     }
     SyncDirectory(dir);
     return true;
 }
 
-bool ReadWholeFile(const std::string& path, std::string& out, std::size_t maxBytes, bool* tooLarge) {
-    if (tooLarge != nullptr)
-        *tooLarge = false;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr)
-        return false;
-    out.clear();
-    char buffer[65536];
-    bool ok = true;
-    for (;;) {
-        const std::size_t n = std::fread(buffer, 1, sizeof buffer, file);
-        if (out.size() + n > maxBytes) {
-            if (tooLarge != nullptr)
-                *tooLarge = true;
-            ok = false;
-            break;
-        }
-        out.append(buffer, n);
-        if (n < sizeof buffer) {
-            ok = std::ferror(file) == 0;
-            break;
-        }
+std::string UnusedName(const std::string& base) {
+    for (int attempt = 1; attempt <= kMaxNameAttempts; ++attempt) {
+        std::string name = attempt == 1 ? base : base + "-" + std::to_string(attempt);
+        if (!PathExists(name))
+            return name;
     }
-    std::fclose(file);
-    return ok;
+    return {};
+}
+
+bool CopyToNewFile(const std::string& from, const std::string& to, std::string* error) {
+    std::string bytes, why;
+    if (ReadRegularFile(from, bytes, static_cast<std::size_t>(-1), &why) != ReadStatus::Ok)
+        return Fail(error, "cannot read " + from + (why.empty() ? "" : ": " + why));
+    struct stat st;
+    const mode_t mode = ::stat(from.c_str(), &st) == 0 ? (st.st_mode & 07777) : NewFileMode();
+    const int fd = ::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+    if (fd < 0)
+        return FailErrno(error, "cannot create " + to, errno);
+    ::fchmod(fd, mode); // not cut down by the umask: the copy is as private as the original
+    if (!FinishFile(fd, to, WriteAll(fd, bytes)))
+        return FailErrno(error, "cannot write " + to, errno);
+    SyncDirectory(std::filesystem::path(to).parent_path().string());
+    return true;
 }

@@ -29,35 +29,41 @@ bool EqualNoCase(std::string_view a, std::string_view b) {
 
 IniFile IniFile::Parse(std::string_view text) {
     IniFile file;
+    // Line ends as the file has them: CR LF, LF, or CR alone (old Mac editors).
     if (text.find("\r\n") != std::string_view::npos)
         file.m_newline = "\r\n";
-    file.m_endsWithNewline = text.empty() || text.back() == '\n';
+    else if (text.find('\r') != std::string_view::npos)
+        file.m_newline = "\r";
+    file.m_endsWithNewline = text.empty() || text.back() == '\n' || text.back() == '\r';
     std::string section;
     std::size_t pos = 0;
     while (pos < text.size()) {
-        std::size_t end = text.find('\n', pos);
+        std::size_t end = text.find_first_of("\r\n", pos);
         if (end == std::string_view::npos)
             end = text.size();
-        std::string_view raw = text.substr(pos, end - pos);
-        if (!raw.empty() && raw.back() == '\r')
-            raw.remove_suffix(1);
-        pos = end + 1;
+        const std::string_view raw = text.substr(pos, end - pos);
+        pos = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
 
         Line line;
         line.text = std::string(raw);
         const std::string trimmed = Trim(raw);
+        bool understood = trimmed.empty() || trimmed.front() == ';';
         if (!trimmed.empty() && trimmed.front() == '[') {
             const std::size_t close = trimmed.find(']');
             section = Trim(std::string_view(trimmed).substr(1, close == std::string::npos ? std::string::npos
                                                                                           : close - 1));
             line.isHeader = true;
-        } else if (!trimmed.empty() && trimmed.front() != ';') {
+            understood = close != std::string::npos;
+        } else if (!understood) {
             const std::size_t eq = trimmed.find('=');
             if (eq != std::string::npos) {
                 line.key = Trim(std::string_view(trimmed).substr(0, eq));
                 line.value = Trim(std::string_view(trimmed).substr(eq + 1));
             }
+            understood = !line.key.empty();
         }
+        if (!understood || raw.find('\0') != std::string_view::npos)
+            ++file.m_unreadableLines;
         line.section = section;
         file.m_lines.push_back(std::move(line));
     }

@@ -7,8 +7,9 @@
 
 // A small INI store with the reading rules of the classic private-profile functions: section and
 // key names compare case-insensitively, blanks around names and values are trimmed, lines starting
-// with ';' are comments, and a missing key gives the caller's default. Setting a key rewrites only
-// its own line, so everything else in a hand-edited file (comments, order, CR LF) is kept as is.
+// with ';' are comments, CR LF, LF and CR alone all end a line, and a missing key gives the caller's default.
+// Setting a key rewrites only its own line, so everything else in a hand-edited file (comments, order, CR LF)
+// is kept as is.
 class IniFile {
 public:
     static IniFile Parse(std::string_view text);
@@ -26,6 +27,10 @@ public:
 
     std::string Text() const;
 
+    // Lines that are neither blank, a comment, a [section] nor key=value (or that hold NUL bytes):
+    // binary junk, or a file in another encoding. They are kept as they are.
+    int UnreadableLines() const { return m_unreadableLines; }
+
 private:
     struct Line {
         std::string text;    // without its line end
@@ -39,6 +44,7 @@ private:
     std::vector<Line> m_lines;
     std::string m_newline = "\n";
     bool m_endsWithNewline = true;
+    int m_unreadableLines = 0;
 };
 
 // Parses the leading unsigned number of text as GetPrivateProfileInt does (see GetUInt).

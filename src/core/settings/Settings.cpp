@@ -5,11 +5,11 @@
 #include "core/platform/NumberText.h"
 #include "core/platform/Paths.h"
 #include "core/platform/Prompter.h"
+#include "core/platform/SystemClock.h"
 
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
-#include <filesystem>
 #include <locale.h>
 #include <variant>
 
@@ -22,6 +22,8 @@ constexpr const char* kLimits = "Limits";
 constexpr const char* kMessages = "Messages";
 constexpr std::size_t kMaxSettingsFile = 1 << 20;
 constexpr std::size_t kMaxTextCharacters = 255;
+// No rate or limit a user types comes near this; a larger one is damage, not a price.
+constexpr double kMaxAmount = 1e9;
 
 const char* const kFirstRunText =
     "Since this is the first time you start Corvellan, have to provide Corvellan with information such as "
@@ -41,10 +43,12 @@ std::string ReadText(const IniFile& file, const char* section, const char* key, 
     return CapCharacters(DecodeIniText(*raw), kMaxTextCharacters);
 }
 
-double ReadDouble(const IniFile& file, const char* section, const char* key, double fallback) {
-    const std::optional<std::string> raw = file.GetString(section, key);
-    return raw ? ReadIniDouble(*raw) : fallback;
-}
+// What the last load could not use, so that the next save keeps the file or a copy of it.
+struct LoadState {
+    bool unreadable = false;   // the file exists but could not be read: it is never written over
+    bool keepOriginal = false; // it held what the loader did not understand: copied before a save
+};
+LoadState s_loaded;
 
 // Every key of Corvellan.ini, in the order they are written. The member's type decides the value
 // form: money text, decimal digits, "1"/"0", or text with its line breaks escaped.
@@ -82,7 +86,16 @@ struct KeyReader {
     const IniFile& file;
     const SettingsKey& row;
     CSettings& s;
-    void operator()(double CSettings::*m) const { s.*m = ReadDouble(file, row.section, row.key, s.*m); }
+    std::vector<std::string>& damaged;
+    void operator()(double CSettings::*m) const {
+        const std::optional<std::string> raw = file.GetString(row.section, row.key);
+        if (!raw)
+            return;
+        if (const std::optional<double> value = ReadIniDouble(*raw))
+            s.*m = *value;
+        else
+            damaged.push_back(row.key);
+    }
     void operator()(unsigned CSettings::*m) const { s.*m = file.GetUInt(row.section, row.key, s.*m); }
     void operator()(bool CSettings::*m) const {
         s.*m = file.GetUInt(row.section, row.key, s.*m ? 1 : 0) != 0;
@@ -98,9 +111,22 @@ struct KeyWriter {
     std::string operator()(std::string CSettings::*m) const { return EncodeIniText(s.*m); }
 };
 
-void ReadAll(const IniFile& file, CSettings& s) {
-    for (const SettingsKey& row : kKeys)
-        std::visit(KeyReader{file, row, s}, row.member);
+std::string DamageText(const std::string& path, int unreadableLines,
+                       const std::vector<std::string>& damaged) {
+    std::string what;
+    if (unreadableLines > 0)
+        what = unreadableLines == 1 ? "1 line that is not a setting"
+                                    : std::to_string(unreadableLines) + " lines that are not settings";
+    if (!damaged.empty()) {
+        what += what.empty() ? "" : ", and ";
+        what += "values that are not usable amounts (";
+        for (std::size_t i = 0; i < damaged.size(); ++i)
+            what += (i == 0 ? "" : ", ") + damaged[i];
+        what += ")";
+    }
+    return path + " holds " + what +
+           ". Corvellan uses its built-in values for what it could not read, and keeps a copy of the file "
+           "before it next saves the settings.";
 }
 
 void WriteAll(IniFile& file, const CSettings& s) {
@@ -109,11 +135,20 @@ void WriteAll(IniFile& file, const CSettings& s) {
 }
 } // namespace
 
-double ReadIniDouble(std::string_view text) {
+std::optional<double> ReadIniDouble(std::string_view text) {
     const std::string head(text.substr(0, 9));
     const double value = strtod_l(head.c_str(), nullptr, CLocale());
-    // "inf" or "nan" would poison every amount shown; treat them as no number.
-    return std::isfinite(value) ? value : 0.0;
+    // "inf", "nan" or "1e308" would poison every amount shown.
+    if (!std::isfinite(value) || std::fabs(value) > kMaxAmount)
+        return std::nullopt;
+    return value;
+}
+
+std::vector<std::string> ReadSettings(const IniFile& file, CSettings& settings) {
+    std::vector<std::string> damaged;
+    for (const SettingsKey& row : kKeys)
+        std::visit(KeyReader{file, row, settings, damaged}, row.member);
+    return damaged;
 }
 
 std::string EncodeIniText(std::string_view text) {
@@ -167,31 +202,64 @@ std::string CapCharacters(std::string text, std::size_t maxCharacters) {
 
 bool LoadSettings(const Paths& paths, Prompter& prompter) {
     const std::string path = paths.SettingsFile();
-    std::error_code ec;
-    if (!std::filesystem::exists(path, ec)) {
+    s_loaded = LoadState{};
+    std::string text, reason;
+    switch (ReadRegularFile(path, text, kMaxSettingsFile, &reason)) {
+    case ReadStatus::Missing:
         SettingsChanged = true;
         prompter.ShowMessage("Corvellan", kFirstRunText, PromptIcon::Exclamation);
         return true;
-    }
-    std::string text;
-    if (!ReadWholeFile(path, text, kMaxSettingsFile)) {
-        prompter.ShowMessage("Corvellan Error",
-                             "ERROR : Settings could not be read from " + path +
-                                 ". Corvellan uses its built-in settings for this run and leaves the file as "
-                                 "it is.",
-                             PromptIcon::Stop);
+    case ReadStatus::TooLarge:
+        reason = "it is far too large to be a settings file";
+        [[fallthrough]];
+    case ReadStatus::Failed:
+        s_loaded.unreadable = true;
+        prompter.ShowMessage(
+            "Corvellan Error",
+            "ERROR : Settings could not be read from " + path + " (" + reason +
+                "). Corvellan uses its built-in settings for this run and leaves the file as "
+                "it is.",
+            PromptIcon::Stop);
         return false;
+    case ReadStatus::Ok:
+        break;
     }
-    ReadAll(IniFile::Parse(text), Settings);
+    const IniFile file = IniFile::Parse(text);
+    const std::vector<std::string> damaged = ReadSettings(file, Settings);
+    if (!damaged.empty() || file.UnreadableLines() > 0) {
+        s_loaded.keepOriginal = true;
+        prompter.ShowMessage("Corvellan", DamageText(path, file.UnreadableLines(), damaged),
+                             PromptIcon::Exclamation);
+    }
     return false;
 }
 
 bool SaveSettings(const Paths& paths, Prompter& prompter) {
     const std::string path = paths.SettingsFile();
-    std::string text;
-    IniFile file = ReadWholeFile(path, text, kMaxSettingsFile) ? IniFile::Parse(text) : IniFile();
+    std::string text, reason;
+    const ReadStatus status =
+        s_loaded.unreadable ? ReadStatus::Failed : ReadRegularFile(path, text, kMaxSettingsFile, &reason);
+    if (status == ReadStatus::Failed || status == ReadStatus::TooLarge) {
+        prompter.ShowMessage("Corvellan Error",
+                             "ERROR : Settings could not be saved: " + path +
+                                 " could not be read, so it was left as it is.",
+                             PromptIcon::Stop);
+        return false;
+    }
+    IniFile file = status == ReadStatus::Ok ? IniFile::Parse(text) : IniFile();
     WriteAll(file, Settings);
-    if (!WriteFileAtomically(path, file.Text())) {
+    if (status == ReadStatus::Ok && s_loaded.keepOriginal) {
+        const std::string copy = UnusedName(path + ".bak-" + SystemClock().Now().Format("%Y%m%d-%H%M%S"));
+        if (copy.empty() || !CopyToNewFile(path, copy, &reason)) {
+            prompter.ShowMessage("Corvellan Error",
+                                 "ERROR : Settings could not be saved: no copy of " + path +
+                                     " could be kept.",
+                                 PromptIcon::Stop);
+            return false;
+        }
+        s_loaded.keepOriginal = false;
+    }
+    if (!WriteFileAtomically(path, file.Text(), &reason)) {
         prompter.ShowMessage("Corvellan Error", "ERROR : Settings could not be saved", PromptIcon::Stop);
         return false;
     }

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
+class IniFile;
 class Paths;
 class Prompter;
 
@@ -44,13 +47,21 @@ extern CSettings Settings;
 extern bool SettingsChanged;
 
 // Reads Corvellan.ini into Settings. Without a file this is the first run: the first-run message is
-// shown, SettingsChanged is set, the defaults stay, and the result is true.
+// shown, SettingsChanged is set, the defaults stay, and the result is true. A file that cannot be
+// read, or holds what cannot be used, is reported once and leaves the built-in values in place.
 bool LoadSettings(const Paths& paths, Prompter& prompter);
 // Writes every key into Corvellan.ini, atomically; tells the user when that fails. Returns success.
+// A file the last load could not read is never written over; one it did not fully understand is
+// first copied to Corvellan.ini.bak-YYYYMMDD-HHMMSS.
 bool SaveSettings(const Paths& paths, Prompter& prompter);
 
+// Reads every key of the table into settings; returns the keys whose values were not usable.
+std::vector<std::string> ReadSettings(const IniFile& file, CSettings& settings);
+
 // The value forms of the settings file.
-double ReadIniDouble(std::string_view text);      // first 9 characters, leading number, '.' always
+// First 9 characters, leading number, '.' always; no number is 0. Empty for a value that cannot be
+// an amount: not finite, or beyond a billion either way.
+std::optional<double> ReadIniDouble(std::string_view text);
 std::string EncodeIniText(std::string_view text); // line breaks as \n, backslashes doubled
 std::string DecodeIniText(std::string_view text);
 std::string CapCharacters(std::string text, std::size_t maxCharacters); // UTF-8 aware cut

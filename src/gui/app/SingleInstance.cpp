@@ -3,7 +3,6 @@
 #include "core/platform/Paths.h"
 
 #include <QCryptographicHash>
-#include <QDir>
 #include <QLocalSocket>
 #include <unistd.h>
 
@@ -12,31 +11,24 @@ const char kRaise[] = "raise\n";
 }
 
 CSingleInstance::CSingleInstance(const Paths& paths, QObject* parent)
-    : QObject(parent), m_lock(std::make_unique<QLockFile>(QString::fromStdString(paths.LockFile()))) {
+    : QObject(parent), m_lock(paths, LockHolder::Window) {
     // Per user and per data directory, so separate test directories never meet.
     const QByteArray key =
         QCryptographicHash::hash(QByteArray::fromStdString(paths.DataDir()), QCryptographicHash::Sha1)
             .toHex()
             .left(16);
     m_serverName = QStringLiteral("corvellan-%1-%2").arg(::getuid()).arg(QString::fromLatin1(key));
-    // A live holder keeps its lock however long it runs; only a dead holder's lock is stale.
-    m_lock->setStaleLockTime(0);
     connect(&m_server, &QLocalServer::newConnection, this, &CSingleInstance::OnNewConnection);
 }
 
 CSingleInstance::~CSingleInstance() {
     m_server.close();
-    m_lock->unlock();
 }
 
 bool CSingleInstance::Acquire(int timeoutMs) {
-    QDir().mkpath(QFileInfo(m_lock->fileName()).absolutePath());
-    if (!m_lock->tryLock(timeoutMs)) {
-        // Only "someone else holds it" means another instance; an unwritable directory must not
-        // keep the user from timing calls.
-        if (m_lock->error() == QLockFile::LockFailedError)
-            return false;
-    }
+    const CDataLock::Result result = m_lock.Acquire(std::chrono::milliseconds(timeoutMs));
+    if (result == CDataLock::Result::HeldByWindow || result == CDataLock::Result::HeldByCommand)
+        return false;
     QLocalServer::removeServer(m_serverName); // a socket left behind by a crashed instance
     m_server.setSocketOptions(QLocalServer::UserAccessOption);
     m_server.listen(m_serverName);

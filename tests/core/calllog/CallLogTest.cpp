@@ -1,22 +1,22 @@
 #include "core/calllog/CallLog.h"
 
-#include "core/settings/Settings.h"
 #include "core/billing/CallArray.h"
 #include "core/calllog/CallLogText.h"
 #include "core/platform/Paths.h"
+#include "core/settings/Settings.h"
+#include "support/FileSizeLimit.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 #include "support/TzGuard.h"
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <filesystem>
+#include <functional>
+#include <map>
 #include <optional>
-#include <sys/resource.h>
-#include <sys/wait.h>
+#include <sys/stat.h>
 #include <tuple>
-#include <unistd.h>
 
 namespace {
 namespace fs = std::filesystem;
@@ -30,6 +30,7 @@ const CTime kDec1(1764547500);                                    // 1 December 
 const LoggedCall kNov30{CTime(1764532800), CTime(1764534600)};    // 30 November 2025 20:00-20:30
 const LoggedCall kDec1Call{CTime(1764547800), CTime(1764548400)}; // 1 December 2025 00:10-00:20
 const LoggedCall kDec2024{CTime(1734724800), CTime(1734726600)};  // 20 December 2024 20:00-20:30
+const LoggedCall kNov2024{CTime(1732132800), CTime(1732134600)};  // 20 November 2024 20:00-20:30
 
 // What the user was shown, a line a prompt: a message told, a question asked or a Save As dialog, its
 // icon, the caption (of a Save As, the proposed name) and the text (the default extension).
@@ -64,6 +65,14 @@ protected:
     void WriteLog(const std::string& bytes) const { TempDir::Write(LogPath(), bytes); }
     long FilesInData() const {
         return std::distance(fs::directory_iterator(m_dir.File("data")), fs::directory_iterator());
+    }
+    // The backups kept beside Calls.log at 31 December 2025 12:00:00, oldest first, and what they hold.
+    std::map<std::string, std::string> Backups() const {
+        std::map<std::string, std::string> found;
+        for (const auto& entry : fs::directory_iterator(m_dir.File("data")))
+            if (entry.path().filename().string().starts_with("Calls.log.bak-20251231-120000"))
+                found[entry.path().filename()] = TempDir::Read(entry.path());
+        return found;
     }
 
     TzGuard m_tz{"UTC0"};
@@ -135,10 +144,7 @@ TEST_F(CallLog, LoadsWhatItCanAndKeepsTheLogsItCouldNotRead) {
     ScriptedPrompter told;
     CCallArray none;
     CCallLog(m_paths, told).Load(none, now); // no log yet: nothing to tell
-    WriteLog(LogText(now, {kDec1Call}));     // then one grown too large to be ours, not read at all
-    fs::resize_file(LogPath(), (std::uintmax_t{64} << 20) + 1);
-    CCallLog(m_paths, told).Load(none, now);
-    EXPECT_EQ(Said(told), kToldCorrupt);
+    EXPECT_EQ(Said(told), "");
 
     std::vector<LoggedCall> many;
     for (int i = 0; i < 5000; ++i)
@@ -155,11 +161,21 @@ TEST_F(CallLog, LoadsWhatItCanAndKeepsTheLogsItCouldNotRead) {
         bad += std::string("Start:\t") + field + "\nEnd:\t01/12/25\t00:20:00\n\n";
     const std::string kept =
         " The original file will be kept beside the new log when the log is next saved.\n";
+    const std::string notWhole = "tell (!) Corvellan: Part of the call log is not in the form Corvellan "
+                                 "writes and could not be read." +
+                                 kept;
+    std::string crOnly = LogText(now, {kDec1Call, kDec1Call, kDec1Call});
+    std::erase(crOnly, '\n');
+    std::string junkAfterHeader = LogText(now, {kDec1Call});
+    junkAfterHeader.insert(junkAfterHeader.find("Start"), "my note\r\n");
     // The log, the calls read and what the user is told.
     const std::tuple<std::string, std::vector<LoggedCall>, std::string> rows[] = {
         {lfOnly, many, ""},
-        {LogText(now, {}), {}, ""},                                      // header without blocks
-        {head + call + "Start:\t01/12/25\t00:30:00\n", {kDec1Call}, ""}, // block without End
+        {LogText(now, {}), {}, ""}, // header without blocks
+        {crOnly, {kDec1Call, kDec1Call, kDec1Call}, ""},
+        {LogText(now, {kDec1Call}) + "\r\n", {kDec1Call}, ""}, // a line end after the closing rule
+        {head + call + "Start:\t01/12/25\t00:30:00\n", {kDec1Call}, notWhole}, // block without End
+        {junkAfterHeader, {kDec1Call}, notWhole},
         {"", {}, kToldCorrupt},
         {head + call + bad.substr(bad.rfind("Start")) + call,
          {kDec1Call, kDec1Call},
@@ -168,6 +184,7 @@ TEST_F(CallLog, LoadsWhatItCanAndKeepsTheLogsItCouldNotRead) {
          {kDec1Call},
          "tell (!) Corvellan: 10 entries of the call log could not be read and were left out." + kept},
     };
+    std::size_t backups = 0; // all are made in the same second, and none is written over
     for (const auto& [text, read, said] : rows) {
         SCOPED_TRACE(text.substr(0, 200));
         WriteLog(text);
@@ -179,10 +196,60 @@ TEST_F(CallLog, LoadsWhatItCanAndKeepsTheLogsItCouldNotRead) {
         EXPECT_EQ(Said(prompter), said);
         ASSERT_TRUE(log.Save(calls, now) && log.Save(calls, now + CTimeSpan(1)));
         EXPECT_EQ(ParseCallLog(TempDir::Read(LogPath())).calls, read);
-        const std::string backup = LogPath() + ".bak-20251231-120000";
-        EXPECT_EQ(FilesInData(), said.empty() ? 1 : 2);
-        EXPECT_EQ(TempDir::Read(backup), said.empty() ? "" : text);
-        fs::remove(backup);
+        const auto kept = Backups();
+        backups += said.empty() ? 0 : 1;
+        ASSERT_EQ(kept.size(), backups);
+        if (!said.empty()) {
+            EXPECT_EQ(kept.rbegin()->second, text) << kept.rbegin()->first;
+        }
+    }
+}
+
+// A log that cannot be read (here, a directory), one made read-only and one far too large stay as
+// they are; the month's calls go to a file beside them, and the user hears of that once.
+TEST_F(CallLog, ALogThatMustStayAsItIsKeepsTheCallsBeside) {
+    const CTime now(2025, 12, 31, 12, 0, 0);
+    const std::string log = LogText(now, {kDec1Call});
+    const std::tuple<std::function<void()>, const char*, int> rows[] = {
+        {[&] { fs::create_directories(LogPath()); }, "it is a directory", 0},
+        {[&] {
+             WriteLog(log);
+             ::chmod(LogPath().c_str(), 0444);
+         },
+         "it is read-only", 1},
+        {[&] {
+             WriteLog(log);
+             fs::resize_file(LogPath(), (std::uintmax_t{64} << 20) + 1);
+         },
+         "it is far too large to be a call log", 0},
+    };
+    for (const auto& [make, why, loaded] : rows) {
+        SCOPED_TRACE(why);
+        fs::remove_all(m_dir.File("data"));
+        fs::create_directories(m_dir.File("data"));
+        make();
+        struct stat before {
+        }, after{};
+        ::lstat(LogPath().c_str(), &before);
+        ScriptedPrompter prompter;
+        CCallLog callLog(m_paths, prompter);
+        CCallArray calls;
+        callLog.Load(calls, now);
+        EXPECT_EQ(calls.GetSize(), loaded);
+        EXPECT_FALSE(callLog.CanReplace());
+        calls.Add(CCallRecord(kDec1Call.end, kDec1Call.end + CTimeSpan(60)));
+        ASSERT_TRUE(callLog.Save(calls, now) && callLog.Save(calls, now + CTimeSpan(5)));
+        EXPECT_TRUE(Said(prompter).ends_with(
+            "tell (!) Corvellan: The call log " + LogPath() + " cannot be replaced (" + why +
+            "), so Corvellan leaves it as it is and keeps this month's calls in " + LogPath() +
+            ".unsaved-20251231-120000.\n"))
+            << Said(prompter);
+        EXPECT_EQ(prompter.shown.size(), loaded ? 1u : 2u)
+            << "one message at the load of what cannot be read";
+        ::lstat(LogPath().c_str(), &after);
+        EXPECT_TRUE(after.st_ino == before.st_ino && after.st_size == before.st_size);
+        EXPECT_EQ(ParseCallLog(TempDir::Read(LogPath() + ".unsaved-20251231-120000")).calls.size(),
+                  loaded + 1u);
     }
 }
 
@@ -195,8 +262,9 @@ TEST_F(CallLog, RollOverAsksAndLoadsOnlyTheNewMonth) {
         {{kNov30}, "November", 0, true, "copies/old.txt", false},
         {{kNov30}, "November", 0, true, nullptr, false},
         {{kNov30}, "November", 0, false, nullptr, false},
-        {{kNov30}, "November", 0, true, "plain/old.txt", true}, // "plain" is a file
-        {{kDec2024}, "December", 0, false, nullptr, false},     // the same month a year ago
+        {{kNov30}, "November", 0, true, "plain/old.txt", true},  // "plain" is a file
+        {{kDec2024}, "December 2024", 0, false, nullptr, false}, // the same month a year ago
+        {{kNov2024}, "November 2024", 0, false, nullptr, false},
         // Written on 1 December: the header names December, the oldest call November.
         {{kNov30, kDec1Call}, "November", 1, true, "copies/first.txt", false},
     };
@@ -228,24 +296,25 @@ TEST_F(CallLog, RollOverAsksAndLoadsOnlyTheNewMonth) {
     }
 }
 
-// A file size limit makes the write fail part-way, even for root; set in a child process so the
-// test runner keeps its own limits.
-TEST_F(CallLog, FailedWriteLeavesTheOldLogIntact) {
-    WriteLog("old log\r\n");
-    const pid_t child = ::fork();
-    ASSERT_NE(child, -1);
-    if (child == 0) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{64, 64};
-        ::setrlimit(RLIMIT_FSIZE, &limit);
+// A write that fails part-way, or a backup that cannot be made: the old log stays, the user is told,
+// and the next write that can succeed does.
+TEST_F(CallLog, AFailedWriteLeavesTheOldLogAndTheNextOneWorks) {
+    const std::string whole = LogText(kDec1, {kDec1Call});
+    for (const std::string& old : {whole, whole + "\r\nmy note"}) {
+        fs::remove_all(m_dir.File("data"));
+        WriteLog(old);
         ScriptedPrompter prompter;
-        ::_exit(CCallLog(m_paths, prompter).Save(CCallArray(), kDec1) ||
-                Said(prompter) != "tell (stop) Corvellan Error: ERROR : Log file could not be created\n");
+        CCallLog log(m_paths, prompter);
+        CCallArray calls;
+        log.Load(calls, kDec1);
+        EXPECT_TRUE(RunWithFileSizeLimit(64, [&] {
+            return !log.Save(calls, kDec1) &&
+                   Said(prompter).ends_with("ERROR : Log file could not be created\n");
+        }));
+        EXPECT_EQ(TempDir::Read(LogPath()), old);
+        EXPECT_EQ(FilesInData(), 1) << "no temporary or partial backup left behind";
+        ASSERT_TRUE(log.Save(calls, kDec1));
+        EXPECT_EQ(FilesInData(), old == whole ? 1 : 2);
     }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "Save must fail and say so";
-    EXPECT_EQ(TempDir::Read(LogPath()), "old log\r\n");
-    EXPECT_EQ(FilesInData(), 1);
 }
 } // namespace

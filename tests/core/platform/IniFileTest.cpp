@@ -14,6 +14,18 @@ TEST(IniFileTest, ReadsAFileWrittenByAWindowsEditor) {
     EXPECT_FALSE(file.GetString("Billing", "; comment"));
 }
 
+// Lines end in CR alone, as old Mac editors write them; junk is counted and kept as it is.
+TEST(IniFileTest, ReadsLinesEndedByCrAloneAndCountsThoseItCannotRead) {
+    using namespace std::string_literals;
+    const std::string text = "[Billing]\rIntervals=5\r\xFF\xFEjunk\r=7\r[Limits\rWarn\0Day=1\r"s;
+    IniFile file = IniFile::Parse(text);
+    EXPECT_EQ(file.GetUInt("Billing", "Intervals", 3), 5u);
+    EXPECT_EQ(file.UnreadableLines(), 4);
+    EXPECT_EQ(file.Text(), text);
+    file.Set("Billing", "Intervals", "6");
+    EXPECT_EQ(file.Text().substr(0, 22), "[Billing]\rIntervals=6\r");
+}
+
 struct IntCase {
     const char* text;
     unsigned expected;

@@ -1,12 +1,9 @@
 #include "core/platform/Time.h"
-#include "core/platform/AtomicFile.h"
 #include "core/platform/Paths.h"
 
-#include "support/TempDir.h"
 #include "support/TzGuard.h"
 
 #include <cstdlib>
-#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace {
@@ -70,22 +67,4 @@ TEST(PathsTest, FollowsXdgDirectoriesAndIgnoresRelativeOnes) {
     oldData ? ::setenv("XDG_DATA_HOME", savedData.c_str(), 1) : ::unsetenv("XDG_DATA_HOME");
 }
 
-TEST(AtomicFileTest, ReplacesWholeOrLeavesTheOldFile) {
-    TempDir dir;
-    const std::string target = dir.File("sub/file.txt");
-    ASSERT_TRUE(WriteFileAtomically(target, "first"));
-    ASSERT_TRUE(WriteFileAtomically(target, "second"));
-    EXPECT_EQ(TempDir::Read(target), "second");
-
-    // A target whose directory is a regular file cannot be written, even by root.
-    TempDir::Write(dir.File("plain"), "x");
-    std::string error;
-    EXPECT_FALSE(WriteFileAtomically(dir.File("plain/file.txt"), "data", &error));
-    EXPECT_FALSE(error.empty());
-
-    std::size_t entries = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.File("sub")))
-        ++entries;
-    EXPECT_EQ(entries, 1u) << "no temporary file is left behind";
-}
 } // namespace

@@ -1,4 +1,5 @@
 #include "gui/app/SingleInstance.h"
+#include "core/calllog/DataLock.h"
 #include "core/platform/Paths.h"
 #include "gui/app/SignalWatcher.h"
 
@@ -53,12 +54,14 @@ TEST_F(SingleInstanceTest, ASecondProgramStartExitsAndRaisesTheRunningWindow) {
         << "the second start touched no file";
 }
 
-TEST_F(SingleInstanceTest, AStaleLockOfADeadProcessIsTakenOver) {
-    // QLockFile's own format: pid, application name, host name.
-    TempDir::Write(paths.LockFile(),
-                   "999999\ncorvellan\n" + QSysInfo::machineHostName().toStdString() + "\n");
+// A lock file left by an earlier run is no lock; the window holds the lock as the window, so that
+// corvellanctl does not wait for it.
+TEST_F(SingleInstanceTest, HoldsTheDataLockAsTheWindow) {
+    TempDir::Write(paths.LockFile(), "999999\ncorvellan\nsomehost\n");
     CSingleInstance instance(paths);
-    EXPECT_TRUE(instance.Acquire());
+    ASSERT_TRUE(instance.Acquire());
+    EXPECT_EQ(CDataLock(paths, LockHolder::Command).Acquire(std::chrono::milliseconds(0)),
+              CDataLock::Result::HeldByWindow);
 }
 
 TEST(SignalWatcherTest, TurnsTerminationSignalsIntoAQtSignal) {

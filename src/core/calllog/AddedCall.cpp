@@ -1,0 +1,30 @@
+#include "core/calllog/AddedCall.h"
+
+#include "core/billing/CallArray.h"
+
+#include <utility>
+#include <vector>
+
+std::optional<CCallRecord> FindOverlappingCall(const CCallArray& calls, CTime start, CTime end) {
+    for (int i = 0; i < calls.GetSize(); ++i) {
+        const CCallRecord call = calls.GetAt(i);
+        if (start < call.GetEnd() && call.GetStart() < end)
+            return call;
+    }
+    return std::nullopt;
+}
+
+void InsertByEnd(CCallArray& calls, CTime start, CTime end) {
+    std::vector<std::pair<CTime, CTime>> times;
+    for (int i = 0; i < calls.GetSize(); ++i) {
+        const CCallRecord call = calls.GetAt(i);
+        times.emplace_back(call.GetStart(), call.GetEnd());
+    }
+    auto position = times.begin();
+    while (position != times.end() && position->second <= end)
+        ++position;
+    times.insert(position, {start, end});
+    calls.RemoveAll();
+    for (const auto& [callStart, callEnd] : times)
+        calls.Add(CCallRecord(callStart, callEnd));
+}

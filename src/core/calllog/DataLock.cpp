@@ -1,0 +1,50 @@
+#include "core/calllog/DataLock.h"
+
+#include "core/platform/Paths.h"
+
+#include <filesystem>
+#include <thread>
+
+namespace {
+// One slot for Calls.log itself, one that only a window takes and keeps.
+constexpr int kDataSlot = 0;
+constexpr int kWindowSlot = 1;
+constexpr auto kPollInterval = std::chrono::milliseconds(10);
+} // namespace
+
+CDataLock::CDataLock(const Paths& paths, LockHolder holder)
+    : m_file(paths.LockFile()), m_dataDir(paths.DataDir()), m_holder(holder) {}
+
+CDataLock::Result CDataLock::Acquire(std::chrono::milliseconds wait) {
+    m_error.clear();
+    std::error_code ec;
+    std::filesystem::create_directories(m_dataDir, ec);
+    if (!m_file.Open(&m_error))
+        return Result::Failed;
+    const bool window = m_holder == LockHolder::Window;
+    if (window) {
+        const CFileLock::Attempt attempt = m_file.TryLock(kWindowSlot);
+        if (attempt != CFileLock::Attempt::Locked) {
+            m_error = "cannot lock " + m_file.Path();
+            return attempt == CFileLock::Attempt::Busy ? Result::HeldByWindow : Result::Failed;
+        }
+    }
+    const auto deadline = std::chrono::steady_clock::now() + wait;
+    for (;;) {
+        const CFileLock::Attempt attempt = m_file.TryLock(kDataSlot);
+        if (attempt == CFileLock::Attempt::Locked)
+            return Result::Acquired;
+        if (attempt == CFileLock::Attempt::Error) {
+            m_error = "cannot lock " + m_file.Path();
+            break;
+        }
+        if (!window && m_file.IsHeldByOther(kWindowSlot))
+            return Result::HeldByWindow;
+        if (std::chrono::steady_clock::now() >= deadline)
+            break;
+        std::this_thread::sleep_for(kPollInterval);
+    }
+    if (window)
+        m_file.Unlock(kWindowSlot);
+    return m_error.empty() ? Result::HeldByCommand : Result::Failed;
+}
