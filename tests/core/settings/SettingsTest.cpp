@@ -66,9 +66,9 @@ TEST_F(SettingsTest, FirstRunWritesEveryKeyAndWhatIsSavedComesBack) {
 // stands in as for a missing key, and the file is copied once before it is next written.
 TEST_F(SettingsTest, DamagedValuesAreToldOnceAndTheFileIsCopiedBeforeTheNextSave) {
     const std::string damaged =
-        "[Billing]\nWeekdayDayRate=1e308\nWeekdayNightRate=abc\n"
-        "WeekendDayRate=123456789.5\nWeekendNightRate=-2e9\nBreakIntervals=1\nIntervals=60\n\x01\x02junk\n"
-        "[Limits]\nCallLimit=nan\nDayLimit=12.5 per day\nMonthLimit=1e9\n";
+        "[Billing]\nWeekdayDayRate=1e308\nWeekdayNightRate=abc\nWeekendDayRate=12345.6789\n"
+        "BreakIntervals=1\nIntervals=60\n\x01\x02junk\n"
+        "[Limits]\nCallLimit=nan\nDayLimit=1e9\nMonthLimit=-2e9\n";
     WriteIni(damaged);
     const std::string locale = std::setlocale(LC_ALL, nullptr);
     std::setlocale(LC_ALL, "de_DE.UTF-8");
@@ -77,11 +77,11 @@ TEST_F(SettingsTest, DamagedValuesAreToldOnceAndTheFileIsCopiedBeforeTheNextSave
     const CSettings& s = Settings;
     EXPECT_EQ(std::tie(s.WeekdayDayRate, s.WeekdayNightRate, s.WeekendDayRate, s.WeekendNightRate,
                        s.BreakIntervals, s.Intervals, s.CallLimit, s.DayLimit, s.MonthLimit),
-              std::tuple(2.0, 0.0, 123456789.0, 1.0, true, 60u, 0.0, 12.5, 1e9));
+              std::tuple(2.0, 0.0, 12345.678, 1.0, true, 60u, 0.0, 1e9, 0.0));
     ASSERT_EQ(prompter.shown.size(), 1u);
     EXPECT_NE(
         prompter.shown[0].text.find(" holds 1 line that is not a setting, and values that are not usable "
-                                    "amounts (WeekdayDayRate, WeekendNightRate, CallLimit). "),
+                                    "amounts (WeekdayDayRate, CallLimit, MonthLimit). "),
         std::string::npos);
     EXPECT_TRUE(Backups().empty());
     ASSERT_TRUE(SaveSettings(paths, prompter) && SaveSettings(paths, prompter));
