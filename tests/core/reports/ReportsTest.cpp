@@ -9,6 +9,7 @@
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 
+#include <array>
 #include <filesystem>
 #include <sys/stat.h>
 
@@ -21,13 +22,6 @@ protected:
         Settings.WeekendDayRate = Settings.WeekendNightRate = 1;
     }
 
-    // Calls given by their start and length in seconds.
-    const CCallArray& CallsAt(std::initializer_list<std::pair<CTime, std::int64_t>> calls) {
-        m_calls.RemoveAll();
-        for (const auto& [start, seconds] : calls)
-            m_calls.Add(CCallRecord(start, start + CTimeSpan(seconds)));
-        return m_calls;
-    }
     // Calls of the given lengths on Friday 1 March 2024 from noon, one after another.
     const CCallArray& Calls(std::initializer_list<std::int64_t> seconds) {
         m_calls.RemoveAll();
@@ -59,7 +53,7 @@ TEST_F(ReportTextTest, WritesTheWholeReport) {
 }
 
 // The month's cost so far is projected onto 30 days (on the 1st, 30 times the cost) and judged
-// against the limit; without a call or without a limit as well.
+// against the limit, 80 % and 125 % of it being the edges of the bands; without a call or a limit too.
 TEST_F(ReportTextTest, JudgesTheProjectionAgainstTheLimit) {
     const std::string calm = ")\r\n\r\n\r\nYou shouldn't have any worries so far !";
     const std::string serious = ")\r\nYou shouldn't have any serious worries so far !";
@@ -68,9 +62,11 @@ TEST_F(ReportTextTest, JudgesTheProjectionAgainstTheLimit) {
         "otherwise be prepared for a FAT telephone bill !";
     const std::tuple<int, int, double, const char*, std::string> cases[] = {
         {10, 10, 100, "$30.00 , which is well within", calm},
+        {8, 3, 100, "$80.00 , which is just under", calm},
         {9, 3, 100, "$90.00 , which is just under", calm},
         {10, 3, 100, "$100.00 , which is exactly as much as", calm},
         {12, 3, 100, "$120.00 , which is just above", serious},
+        {25, 6, 100, "$125.00 , which is just above", serious},
         {20, 3, 100, "$200.00 , which is WAY ABOVE", fat},
         {2, 1, 100, "$60.00 , which is well within", calm},
         {0, 15, 0, "$0.00 , which is exactly as much as", calm},
@@ -131,11 +127,9 @@ TEST_F(ReportTextTest, CsvQuotesOnlyWhatNeedsItAndWritesTwoDecimals) {
     EXPECT_EQ(CsvField("a\nb"), "\"a\nb\"");
     EXPECT_EQ(CsvField("a\rb"), "\"a\rb\"");
     // 12 min 7 s at 1 a minute is 12.1166...; no currency symbol.
-    EXPECT_EQ(BuildCallsCsv(
-                  CallsAt({{CTime(2024, 3, 1, 23, 55, 0), 12 * 60 + 7}, {CTime(2024, 3, 2, 8, 0, 0), 90}})),
-              "Start,End,Duration (seconds),Cost\r\n"
-              "2024-03-01T23:55:00,2024-03-02T00:07:07,727,12.12\r\n"
-              "2024-03-02T08:00:00,2024-03-02T08:01:30,90,1.50\r\n");
+    EXPECT_EQ(BuildCallsCsv(Calls({12 * 60 + 7, 90})), "Start,End,Duration (seconds),Cost\r\n"
+                                                       "2024-03-01T12:00:00,2024-03-01T12:12:07,727,12.12\r\n"
+                                                       "2024-03-01T12:12:07,2024-03-01T12:13:37,90,1.50\r\n");
 }
 
 // Only a regular file is replaced; a failure is told and leaves every file as it was.
@@ -181,20 +175,24 @@ TEST_F(ReportTextTest, JsonCarriesTheReportsFigures) {
         std::string::npos);
 
     EXPECT_EQ(
-        BuildCallsJson(CallsAt({{CTime(2024, 3, 2, 9, 0, 0), 90}})),
-        "{\n  \"calls\": [\n    {\"start\": \"2024-03-02T09:00:00+00:00\", \"end\": "
-        "\"2024-03-02T09:01:30+00:00\", \"duration_seconds\": 90, \"cost\": 1.50}\n  ],\n  \"count\": 1,\n"
+        BuildCallsJson(Calls({90})),
+        "{\n  \"calls\": [\n    {\"start\": \"2024-03-01T12:00:00+00:00\", \"end\": "
+        "\"2024-03-01T12:01:30+00:00\", \"duration_seconds\": 90, \"cost\": 1.50}\n  ],\n  \"count\": 1,\n"
         "  \"online_seconds\": 90,\n  \"total_cost\": 1.50\n}\n");
 }
 
 // Each day from the 1st to today, by the day the call started; other months and later days are left out.
 TEST_F(ReportTextTest, ChartSumsTheCostOfEachDaySoFar) {
-    const CCallArray& calls = CallsAt({{CTime(2024, 2, 3, 20, 0, 0), 5 * 60},
-                                       {CTime(2024, 3, 1, 9, 0, 0), 10 * 60},
-                                       {CTime(2024, 3, 1, 21, 0, 0), 2 * 60},
-                                       {CTime(2024, 3, 3, 23, 50, 0), 20 * 60},
-                                       {CTime(2024, 3, 5, 8, 0, 0), 90},
-                                       {CTime(2024, 3, 7, 8, 0, 0), 60}});
-    EXPECT_EQ(GetSpentPerDay(calls, CTime(2024, 3, 5, 12, 0, 0)), (std::vector<double>{12, 0, 20, 0, 1.5}));
+    CCallArray calls;
+    for (const auto& [month, day, hour, minutes] : {std::array{2, 3, 20, 5},
+                                                    {3, 1, 9, 10},
+                                                    {3, 1, 21, 2},
+                                                    {3, 3, 23, 20},
+                                                    {3, 5, 8, 1},
+                                                    {3, 7, 8, 1}}) {
+        const CTime start(2024, month, day, hour, 50, 0);
+        calls.Add(CCallRecord(start, start + CTimeSpan(minutes * 60)));
+    }
+    EXPECT_EQ(GetSpentPerDay(calls, CTime(2024, 3, 5, 12, 0, 0)), (std::vector<double>{12, 0, 20, 0, 1}));
 }
 } // namespace

@@ -22,8 +22,6 @@ TEST(SettingsFieldsTest, ReadsEachKindOfFieldWholeOrRefusesIt) {
         {Rate, "nan"},   {Limit, "1000000.01"}, {Limit, "-0.01"}};
     for (const auto& [rule, text] : refused)
         EXPECT_EQ(ReadField(rule, text, "."), std::nullopt) << text;
-    EXPECT_EQ(RefusalMessage(Minutes), "Please enter a whole number from 0 to 60.");
-    EXPECT_EQ(RefusalMessage(Rate), "Please enter a number.");
 }
 
 TEST(SettingsFieldsTest, ShowsNumbersInGeneralFormAndReadsThemBack) {
