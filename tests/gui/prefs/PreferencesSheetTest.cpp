@@ -125,7 +125,7 @@ TEST_F(SheetTest, MessagesTakeNoMoreThanTheSettingsFileGivesBack) {
         << "what goes beyond is cut from what was just pasted";
 }
 
-TEST_F(SheetTest, ShowsNumbersSymbolsAndPeriodsAsTheUserReadsThem) {
+TEST_F(SheetTest, ShowsNumbersAndPeriodsAsTheUserReadsThem) {
     const std::string saved = std::setlocale(LC_ALL, nullptr);
     if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr)
         GTEST_SKIP() << "locale de_DE.UTF-8 is not installed";

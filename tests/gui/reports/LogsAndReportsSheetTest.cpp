@@ -124,6 +124,7 @@ TEST_F(SheetTest, ReportIsWrittenOnceAndF1NamesThePageShown) {
 // as the user sees it when CORVELLAN_SCREENSHOT_DIR names a directory.
 TEST_F(SheetTest, ChartShowsEachDayTodayApartAndTheDayLimit) {
     Settings.DayLimit = 80;
+    Settings.MonthLimit = 2500;
     for (int day = 1; day <= 19; ++day)
         for (int n = 0; n <= day % 3; ++n) {
             const CTime start(2024, 3, day, 18 + 2 * n, day * 7 % 60, n * 17);
