@@ -12,6 +12,7 @@
 #include "gui/monitor/MonitorDlg.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QDialog>
 #include <QIcon>
 #include <QSessionManager>
@@ -24,6 +25,11 @@ CMonitorApp::CMonitorApp(int& argc, char** argv)
     if (QCoreApplication::instance() == nullptr)
         m_qtApp = std::make_unique<QApplication>(argc, argv);
     InitCorvellanResources();
+    // Qt has taken its own options out of argv.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    m_earlyExit = ParseCommandLine(arguments);
 }
 
 CMonitorApp::CMonitorApp(Paths paths, Prompter& prompter, Clock& clock)
@@ -35,7 +41,35 @@ CMonitorApp::~CMonitorApp() {
     delete m_helpViewer;
 }
 
+std::optional<int> CMonitorApp::ParseCommandLine(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Times your metered calls and shows what they cost."));
+    const QCommandLineOption hidden(QStringLiteral("hidden"),
+                                    QStringLiteral("Start hidden in the notification area (shown when "
+                                                   "the desktop has none)."));
+    parser.addOption(hidden);
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    if (!parser.parse(arguments) || !parser.positionalArguments().isEmpty()) {
+        const QString error =
+            parser.errorText().isEmpty()
+                ? QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().value(0))
+                : parser.errorText();
+        std::fprintf(stderr, "corvellan: %s (see corvellan --help)\n", qPrintable(error));
+        return 2;
+    }
+    if (parser.isSet(help) || parser.isSet(version)) {
+        const QString text = parser.isSet(help) ? parser.helpText() : QStringLiteral("Corvellan 1.0\n");
+        std::fputs(qPrintable(text), stdout);
+        return 0;
+    }
+    startHidden = parser.isSet(hidden);
+    return std::nullopt;
+}
+
 int CMonitorApp::InitInstance() {
+    if (m_earlyExit)
+        return *m_earlyExit;
     QApplication::setApplicationName(QStringLiteral("Corvellan"));
     QApplication::setApplicationDisplayName(QStringLiteral("Corvellan"));
     // The window hides into the tray; that must never end the program.
@@ -77,7 +111,7 @@ int CMonitorApp::InitInstance() {
                          [this](unsigned long context) { ShowHelp(context); });
         if (onDialogCreated)
             onDialogCreated(dialog);
-        dialog.Run();
+        dialog.Run(startHidden);
         if (m_ownPrompter)
             m_ownPrompter->SetOwner(nullptr);
         m_dialog = nullptr;

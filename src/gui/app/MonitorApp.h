@@ -4,9 +4,11 @@
 #include "gui/app/HelpViewer.h"
 
 #include <QPointer>
+#include <QStringList>
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QApplication;
 class Clock;
@@ -18,7 +20,8 @@ class CMonitorDlg;
 // shut-down sequence around the monitor window.
 class CMonitorApp {
 public:
-    // The program: real dialogs, the system clock, the user's directories.
+    // The program: real dialogs, the system clock, the user's directories, and its command line
+    // (--hidden: start in the tray, as the autostart entry does).
     CMonitorApp(int& argc, char** argv);
     // Tests: an existing QApplication, their own directories, prompter and clock.
     CMonitorApp(Paths paths, Prompter& prompter, Clock& clock);
@@ -39,11 +42,15 @@ public:
     void RequestEnd();
 
     CHelpViewer* HelpViewer() const { return m_helpViewer; }
+    // The window starts hidden in the tray (shown when there is none).
+    bool startHidden = false;
     // Called once the monitor window exists, before it runs (tests drive it from here).
     std::function<void(CMonitorDlg&)> onDialogCreated;
 
 private:
     void CloseDialogs();
+    // --help, --version or a command line not understood: the exit code InitInstance returns at once.
+    std::optional<int> ParseCommandLine(const QStringList& arguments);
 
     std::unique_ptr<QApplication> m_qtApp;
     std::unique_ptr<QtPrompter> m_ownPrompter;
@@ -54,5 +61,6 @@ private:
     CMonitorDlg* m_dialog = nullptr;
     QPointer<CHelpViewer> m_helpViewer;
     bool m_ending = false;
+    std::optional<int> m_earlyExit;
     QTimer m_sweeper;
 };
