@@ -29,7 +29,7 @@ CMonitorApp::CMonitorApp(int& argc, char** argv)
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    m_earlyExit = ParseCommandLine(arguments);
+    m_earlyExit = ParseCommandLine(arguments, startHidden);
 }
 
 CMonitorApp::CMonitorApp(Paths paths, Prompter& prompter, Clock& clock)
@@ -41,13 +41,13 @@ CMonitorApp::~CMonitorApp() {
     delete m_helpViewer;
 }
 
-std::optional<int> CMonitorApp::ParseCommandLine(const QStringList& arguments) {
+std::optional<int> CMonitorApp::ParseCommandLine(const QStringList& arguments, bool& hidden) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Times your metered calls and shows what they cost."));
-    const QCommandLineOption hidden(QStringLiteral("hidden"),
-                                    QStringLiteral("Start hidden in the notification area (shown when "
-                                                   "the desktop has none)."));
-    parser.addOption(hidden);
+    const QCommandLineOption hiddenOption(QStringLiteral("hidden"),
+                                          QStringLiteral("Start hidden in the notification area (shown when "
+                                                         "the desktop has none)."));
+    parser.addOption(hiddenOption);
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     if (!parser.parse(arguments) || !parser.positionalArguments().isEmpty()) {
@@ -63,7 +63,7 @@ std::optional<int> CMonitorApp::ParseCommandLine(const QStringList& arguments) {
         std::fputs(qPrintable(text), stdout);
         return 0;
     }
-    startHidden = parser.isSet(hidden);
+    hidden = parser.isSet(hiddenOption);
     return std::nullopt;
 }
 

@@ -41,6 +41,10 @@ public:
     // closed as if cancelled, and start-up or the window's run goes on to the normal end.
     void RequestEnd();
 
+    // The command line without Qt's own options: hidden is set by --hidden. --help, --version and
+    // a command line not understood give the exit code with which the program ends at once.
+    static std::optional<int> ParseCommandLine(const QStringList& arguments, bool& hidden);
+
     CHelpViewer* HelpViewer() const { return m_helpViewer; }
     // The window starts hidden in the tray (shown when there is none).
     bool startHidden = false;
@@ -49,8 +53,6 @@ public:
 
 private:
     void CloseDialogs();
-    // --help, --version or a command line not understood: the exit code InitInstance returns at once.
-    std::optional<int> ParseCommandLine(const QStringList& arguments);
 
     std::unique_ptr<QApplication> m_qtApp;
     std::unique_ptr<QtPrompter> m_ownPrompter;
