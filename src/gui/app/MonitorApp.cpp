@@ -17,19 +17,39 @@
 #include <QIcon>
 #include <QSessionManager>
 #include <QTimer>
+#include <algorithm>
+#include <array>
 #include <cstdio>
+
+namespace {
+constexpr std::array kTextOnly{"-h", "--help", "--help-all", "-v", "--version"};
+
+QStringList Arguments(int argc, char** argv) {
+    QStringList list;
+    for (int i = 0; i < argc; ++i)
+        list << QString::fromLocal8Bit(argv[i]);
+    return list;
+}
+} // namespace
 
 CMonitorApp::CMonitorApp(int& argc, char** argv)
     : m_ownPrompter(std::make_unique<QtPrompter>()), m_ownClock(std::make_unique<SystemClock>()),
       m_paths(Paths::FromEnvironment()), m_prompter(m_ownPrompter.get()), m_clock(m_ownClock.get()) {
+    // --help and --version answer in a terminal without a display, where QApplication cannot start.
+    const QStringList given = Arguments(argc, argv);
+    const bool textOnly = std::any_of(kTextOnly.begin(), kTextOnly.end(), [&given](const char* option) {
+        return given.contains(QLatin1String(option));
+    });
+    if (QCoreApplication::instance() == nullptr && textOnly) {
+        const QCoreApplication terminal(argc, argv);
+        m_earlyExit = ParseCommandLine(given, startHidden);
+        return;
+    }
     if (QCoreApplication::instance() == nullptr)
         m_qtApp = std::make_unique<QApplication>(argc, argv);
     InitCorvellanResources();
     // Qt has taken its own options out of argv.
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    m_earlyExit = ParseCommandLine(arguments, startHidden);
+    m_earlyExit = ParseCommandLine(Arguments(argc, argv), startHidden);
 }
 
 CMonitorApp::CMonitorApp(Paths paths, Prompter& prompter, Clock& clock)
@@ -58,8 +78,9 @@ std::optional<int> CMonitorApp::ParseCommandLine(const QStringList& arguments, b
         std::fprintf(stderr, "corvellan: %s (see corvellan --help)\n", qPrintable(error));
         return 2;
     }
-    if (parser.isSet(help) || parser.isSet(version)) {
-        const QString text = parser.isSet(help) ? parser.helpText() : QStringLiteral("Corvellan 1.0\n");
+    const bool helpAsked = parser.isSet(help) || parser.isSet(QStringLiteral("help-all"));
+    if (helpAsked || parser.isSet(version)) {
+        const QString text = helpAsked ? parser.helpText() : QStringLiteral("Corvellan 1.0\n");
         std::fputs(qPrintable(text), stdout);
         return 0;
     }

@@ -18,11 +18,9 @@ TEST(CommandLineTest, HiddenIsTakenAndWhatIsNotUnderstoodEndsAtOnce) {
         std::optional<int> exitCode;
     };
     const Case cases[] = {
-        {{"corvellan"}, false, std::nullopt},
-        {{"corvellan", "--hidden"}, true, std::nullopt},
-        {{"corvellan", "--version"}, false, 0},
-        {{"corvellan", "--hiden"}, false, 2},
-        {{"corvellan", "--hidden", "Calls.log"}, false, 2},
+        {{"corvellan"}, false, std::nullopt},   {{"corvellan", "--hidden"}, true, std::nullopt},
+        {{"corvellan", "--version"}, false, 0}, {{"corvellan", "--hidden", "--help-all"}, false, 0},
+        {{"corvellan", "--hiden"}, false, 2},   {{"corvellan", "--hidden", "Calls.log"}, false, 2},
     };
     for (const Case& c : cases) {
         bool hidden = false;
