@@ -107,7 +107,7 @@ bool CAutostart::Set(bool enable, Prompter& prompter) const {
         // Someone else's entry, or one the user edited: kept under a name the session ignores.
         const std::string aside = UnusedName(m_file + ".bak-" + SystemClock().Now().Format("%Y%m%d-%H%M%S"));
         if (aside.empty() || std::rename(m_file.c_str(), aside.c_str()) != 0) {
-            Tell(prompter, m_file + " could not be moved aside",
+            Tell(prompter, "Corvellan could not move " + m_file + " aside",
                  aside.empty() ? "no free name" : std::strerror(errno));
             return false;
         }

@@ -13,8 +13,8 @@ class CLimitsPage;
 class CMessagesPage;
 class CPreferencesPage;
 
-// The "Preferences" sheet: the Billing System, Time Limits, Messages and General pages, OK and Cancel. Built
-// afresh from Settings at each opening. OK checks every page that was shown, has each copy its
+// The "Preferences" sheet: the Billing System, Time Limits, Messages and General pages, OK and
+// Cancel. Built afresh from Settings at each opening. OK checks every page that was shown, has each copy its
 // values into Settings and sets SettingsChanged; Cancel changes nothing.
 class CPreferencesSheet : public QDialog {
     Q_OBJECT
