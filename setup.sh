@@ -1,21 +1,26 @@
 #!/usr/bin/env bash
-# Builds Corvellan on Debian 12 and runs it ("run") or runs every test ("test").
+# Builds Corvellan on Debian 12 and runs it ("run"), runs every test ("test"), or makes the Debian
+# package build-package/corvellan_<version>_<arch>.deb ("package").
 # Missing Debian packages are installed first (as root directly, otherwise through sudo).
 set -euo pipefail
 cd "$(dirname "$0")"
 
 mode="${1:-}"
 case "$mode" in
-run | test) ;;
+run | test | package) ;;
 *)
-    echo "usage: $0 run|test" >&2
+    echo "usage: $0 run|test|package" >&2
     exit 2
     ;;
 esac
 
-packages=(build-essential cmake ninja-build qt6-base-dev libqt6svg6 qt6-charts-dev libqt6charts6 tzdata locales)
+packages=(build-essential cmake ninja-build qt6-base-dev libqt6svg6 qt6-charts-dev libqt6charts6 tzdata locales
+    librsvg2-bin)
+if [ "$mode" != run ]; then
+    packages+=(dpkg-dev file)
+fi
 if [ "$mode" = test ]; then
-    packages+=(libgtest-dev googletest libbenchmark-dev clang libclang-rt-14-dev)
+    packages+=(libgtest-dev googletest libbenchmark-dev clang libclang-rt-14-dev desktop-file-utils appstream)
 fi
 
 missing=()
@@ -41,6 +46,13 @@ if [ "$mode" = run ]; then
     cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
     cmake --build build -j "$jobs"
     exec ./build/src/corvellan
+fi
+if [ "$mode" = package ]; then
+    cmake -S . -B build-package -G Ninja -DCMAKE_BUILD_TYPE=Release
+    cmake --build build-package -j "$jobs"
+    (cd build-package && cpack -G DEB)
+    ls build-package/corvellan_*.deb
+    exit 0
 fi
 
 # Tests: a sanitizer build (AddressSanitizer + UndefinedBehaviorSanitizer) with the benchmarks

@@ -12,18 +12,44 @@
 #include "gui/monitor/MonitorDlg.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QDialog>
 #include <QIcon>
 #include <QSessionManager>
 #include <QTimer>
+#include <algorithm>
+#include <array>
 #include <cstdio>
+
+namespace {
+constexpr std::array kTextOnly{"-h", "--help", "--help-all", "-v", "--version"};
+
+QStringList Arguments(int argc, char** argv) {
+    QStringList list;
+    for (int i = 0; i < argc; ++i)
+        list << QString::fromLocal8Bit(argv[i]);
+    return list;
+}
+} // namespace
 
 CMonitorApp::CMonitorApp(int& argc, char** argv)
     : m_ownPrompter(std::make_unique<QtPrompter>()), m_ownClock(std::make_unique<SystemClock>()),
       m_paths(Paths::FromEnvironment()), m_prompter(m_ownPrompter.get()), m_clock(m_ownClock.get()) {
+    // --help and --version answer in a terminal without a display, where QApplication cannot start.
+    const QStringList given = Arguments(argc, argv);
+    const bool textOnly = std::any_of(kTextOnly.begin(), kTextOnly.end(), [&given](const char* option) {
+        return given.contains(QLatin1String(option));
+    });
+    if (QCoreApplication::instance() == nullptr && textOnly) {
+        const QCoreApplication terminal(argc, argv);
+        m_earlyExit = ParseCommandLine(given, startHidden);
+        return;
+    }
     if (QCoreApplication::instance() == nullptr)
         m_qtApp = std::make_unique<QApplication>(argc, argv);
     InitCorvellanResources();
+    // Qt has taken its own options out of argv.
+    m_earlyExit = ParseCommandLine(Arguments(argc, argv), startHidden);
 }
 
 CMonitorApp::CMonitorApp(Paths paths, Prompter& prompter, Clock& clock)
@@ -35,7 +61,36 @@ CMonitorApp::~CMonitorApp() {
     delete m_helpViewer;
 }
 
+std::optional<int> CMonitorApp::ParseCommandLine(const QStringList& arguments, bool& hidden) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Times your metered calls and shows what they cost."));
+    const QCommandLineOption hiddenOption(QStringLiteral("hidden"),
+                                          QStringLiteral("Start hidden in the notification area (shown when "
+                                                         "the desktop has none)."));
+    parser.addOption(hiddenOption);
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    if (!parser.parse(arguments) || !parser.positionalArguments().isEmpty()) {
+        const QString error =
+            parser.errorText().isEmpty()
+                ? QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().value(0))
+                : parser.errorText();
+        std::fprintf(stderr, "corvellan: %s (see corvellan --help)\n", qPrintable(error));
+        return 2;
+    }
+    const bool helpAsked = parser.isSet(help) || parser.isSet(QStringLiteral("help-all"));
+    if (helpAsked || parser.isSet(version)) {
+        const QString text = helpAsked ? parser.helpText() : QStringLiteral("Corvellan 1.0\n");
+        std::fputs(qPrintable(text), stdout);
+        return 0;
+    }
+    hidden = parser.isSet(hiddenOption);
+    return std::nullopt;
+}
+
 int CMonitorApp::InitInstance() {
+    if (m_earlyExit)
+        return *m_earlyExit;
     QApplication::setApplicationName(QStringLiteral("Corvellan"));
     QApplication::setApplicationDisplayName(QStringLiteral("Corvellan"));
     // The window hides into the tray; that must never end the program.
@@ -77,7 +132,7 @@ int CMonitorApp::InitInstance() {
                          [this](unsigned long context) { ShowHelp(context); });
         if (onDialogCreated)
             onDialogCreated(dialog);
-        dialog.Run();
+        dialog.Run(startHidden);
         if (m_ownPrompter)
             m_ownPrompter->SetOwner(nullptr);
         m_dialog = nullptr;

@@ -4,9 +4,11 @@
 #include "gui/app/HelpViewer.h"
 
 #include <QPointer>
+#include <QStringList>
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QApplication;
 class Clock;
@@ -18,7 +20,8 @@ class CMonitorDlg;
 // shut-down sequence around the monitor window.
 class CMonitorApp {
 public:
-    // The program: real dialogs, the system clock, the user's directories.
+    // The program: real dialogs, the system clock, the user's directories, and its command line
+    // (--hidden: start in the tray, as the autostart entry does).
     CMonitorApp(int& argc, char** argv);
     // Tests: an existing QApplication, their own directories, prompter and clock.
     CMonitorApp(Paths paths, Prompter& prompter, Clock& clock);
@@ -38,7 +41,13 @@ public:
     // closed as if cancelled, and start-up or the window's run goes on to the normal end.
     void RequestEnd();
 
+    // The command line without Qt's own options: hidden is set by --hidden. --help, --version and
+    // a command line not understood give the exit code with which the program ends at once.
+    static std::optional<int> ParseCommandLine(const QStringList& arguments, bool& hidden);
+
     CHelpViewer* HelpViewer() const { return m_helpViewer; }
+    // The window starts hidden in the tray (shown when there is none).
+    bool startHidden = false;
     // Called once the monitor window exists, before it runs (tests drive it from here).
     std::function<void(CMonitorDlg&)> onDialogCreated;
 
@@ -54,5 +63,6 @@ private:
     CMonitorDlg* m_dialog = nullptr;
     QPointer<CHelpViewer> m_helpViewer;
     bool m_ending = false;
+    std::optional<int> m_earlyExit;
     QTimer m_sweeper;
 };

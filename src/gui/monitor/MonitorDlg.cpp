@@ -45,8 +45,9 @@ void SetBar(QProgressBar* bar, const BarState& state) {
 } // namespace
 
 CMonitorDlg::CMonitorDlg(QWidget* parent, bool firstRun, const Paths& paths, Prompter& prompter, Clock& clock)
-    : QDialog(parent), m_meter(clock, m_calls), m_callLog(paths, prompter), m_prompter(prompter),
-      m_clock(clock), m_bFirstRun(firstRun), m_iconRunning(QStringLiteral(":/icons/call-running.svg")),
+    : QDialog(parent), m_meter(clock, m_calls), m_callLog(paths, prompter), m_paths(paths),
+      m_prompter(prompter), m_clock(clock), m_bFirstRun(firstRun),
+      m_iconRunning(QStringLiteral(":/icons/call-running.svg")),
       m_iconStopped(QStringLiteral(":/icons/call-stopped.svg")), m_tray(new CTrayIcon(this)),
       m_timerShown(MakeTimer(this, kShownPeriodMs, false)),
       m_timerHidden(MakeTimer(this, kHiddenPeriodMs, false)), m_timerBoundary(MakeTimer(this, 0, true)) {
@@ -80,14 +81,17 @@ CMonitorDlg::~CMonitorDlg() {
     EndRun();
 }
 
-int CMonitorDlg::Run() {
+int CMonitorDlg::Run(bool hidden) {
     OnInitDialog();
     // Not QDialog::exec(): its loop ends as soon as the dialog is hidden, and this window spends
     // most of its life hidden in the tray. Only done() (Exit, end of session) ends this loop.
     if (!m_bDone) {
         QEventLoop loop;
         connect(this, &QDialog::finished, &loop, &QEventLoop::quit);
-        show();
+        if (hidden && CTrayIcon::IsAvailable())
+            m_bShown = false;
+        else
+            show();
         loop.exec(QEventLoop::DialogExec);
     }
     EndRun();
@@ -255,7 +259,7 @@ void CMonitorDlg::OnCustomize() {
     // The button is off during a call; the first run comes here before any call.
     if (m_meter.IsRunning())
         return;
-    CPreferencesSheet sheet(m_prompter, this);
+    CPreferencesSheet sheet(m_prompter, m_paths, this);
     connect(&sheet, &CPreferencesSheet::helpRequested, this, &CMonitorDlg::helpRequested);
     sheet.exec();
     // A call started from the tray while the sheet was open keeps its figures; the next tick

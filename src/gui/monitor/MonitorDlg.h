@@ -3,12 +3,12 @@
 #include "core/billing/CallArray.h"
 #include "core/calllog/CallLog.h"
 #include "core/meter/CallMeter.h"
+#include "core/platform/Paths.h"
 
 #include <QDialog>
 #include <QIcon>
 
 class Clock;
-class Paths;
 class Prompter;
 class QLineEdit;
 class QProgressBar;
@@ -30,8 +30,9 @@ public:
     CMonitorDlg(QWidget* parent, bool firstRun, const Paths& paths, Prompter& prompter, Clock& clock);
     ~CMonitorDlg() override;
 
-    // Initialises the window, runs it until Exit or the end of the session, then ends it.
-    int Run();
+    // Initialises the window, runs it until Exit or the end of the session, then ends it. A hidden
+    // start goes straight into the tray; without a tray the window is shown all the same.
+    int Run(bool hidden = false);
     void OnInitDialog();
     // Stops the timers, removes the tray icon and writes Calls.log if it changed.
     void EndRun();
@@ -85,6 +86,7 @@ private:
     CCallArray m_calls;
     CCallMeter m_meter;
     CCallLog m_callLog;
+    Paths m_paths;
     Prompter& m_prompter;
     Clock& m_clock;
     bool m_bFirstRun;

@@ -3,25 +3,30 @@
 #include <QDialog>
 #include <vector>
 
+class Paths;
 class Prompter;
 class QDialogButtonBox;
 class QTabWidget;
 class CBillingPage;
+class CGeneralPage;
 class CLimitsPage;
 class CMessagesPage;
 class CPreferencesPage;
 
-// The "Preferences" sheet: the Billing System, Time Limits and Messages pages, OK and Cancel. Built
-// afresh from Settings at each opening. OK checks every page that was shown, has each copy its
+// The "Preferences" sheet: the Billing System, Time Limits, Messages and General pages, OK and
+// Cancel. Built afresh from Settings at each opening. OK checks every page that was shown, has each copy its
 // values into Settings and sets SettingsChanged; Cancel changes nothing.
 class CPreferencesSheet : public QDialog {
     Q_OBJECT
 public:
+    // paths: where the autostart entry of the General page lives (else the user's own).
     explicit CPreferencesSheet(Prompter& prompter, QWidget* parent = nullptr);
+    CPreferencesSheet(Prompter& prompter, const Paths& paths, QWidget* parent = nullptr);
 
     CBillingPage* BillingPage() const { return m_billing; }
     CLimitsPage* LimitsPage() const { return m_limits; }
     CMessagesPage* MessagesPage() const { return m_messages; }
+    CGeneralPage* GeneralPage() const { return m_general; }
     QTabWidget* Tabs() const { return m_tabs; }
     QDialogButtonBox* Buttons() const { return m_buttons; }
 
@@ -45,6 +50,7 @@ private:
     CBillingPage* m_billing;
     CLimitsPage* m_limits;
     CMessagesPage* m_messages;
+    CGeneralPage* m_general;
     std::vector<CPreferencesPage*> m_pages;
     int m_current = 0;
     bool m_bSwitching = false;

@@ -1,0 +1,81 @@
+#include "core/settings/Autostart.h"
+
+#include "support/ScriptedPrompter.h"
+#include "support/TempDir.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace {
+namespace fs = std::filesystem;
+
+struct Folder {
+    TempDir dir;
+    CAutostart autostart{Paths(dir.File("config"), dir.File("data")), "/usr/bin/corvellan"};
+    ScriptedPrompter prompter;
+
+    std::vector<std::string> Kept() const {
+        std::vector<std::string> kept;
+        for (const auto& entry : fs::directory_iterator(dir.File("config/autostart")))
+            if (entry.path().filename().string().starts_with("corvellan.desktop.bak-"))
+                kept.push_back(TempDir::Read(entry.path()));
+        return kept;
+    }
+};
+
+TEST(AutostartTest, QuotesTheProgramAsExecLinesMustBeQuoted) {
+    const std::pair<const char*, std::optional<std::string>> cases[] = {
+        {"/usr/bin/corvellan", "/usr/bin/corvellan"},
+        {"/home/ann/My Programs/corvellan", "\"/home/ann/My Programs/corvellan\""},
+        {"/opt/100%/corvellan", "/opt/100%%/corvellan"},
+        {"/opt/a\"b$c`d\\e", "\"/opt/a\\\\\"b\\\\$c\\\\`d\\\\\\\\e\""},
+        {"/opt/x\nExec=rm", std::nullopt},
+    };
+    for (const auto& [program, exec] : cases)
+        EXPECT_EQ(CAutostart::ExecArgument(program), exec) << program;
+}
+
+TEST(AutostartTest, WritesItsEntryAndRemovesItAgain) {
+    Folder f;
+    ASSERT_TRUE(f.autostart.Set(true, f.prompter));
+    EXPECT_TRUE(f.autostart.IsEnabled());
+    EXPECT_EQ(TempDir::Read(f.dir.File("config/autostart/corvellan.desktop")), f.autostart.EntryText());
+    EXPECT_NE(f.autostart.EntryText().find("\nExec=/usr/bin/corvellan --hidden\n"), std::string::npos);
+    ASSERT_TRUE(f.autostart.Set(false, f.prompter));
+    EXPECT_FALSE(fs::exists(f.autostart.File()));
+    EXPECT_TRUE(f.Kept().empty());
+    EXPECT_TRUE(f.prompter.shown.empty());
+}
+
+// An entry that switches itself off is off; one Corvellan did not write is kept aside, never lost.
+TEST(AutostartTest, EntriesOfOthersCountAsTheSessionReadsThemAndAreKeptAside) {
+    const std::pair<std::string, bool> cases[] = {
+        {"[Desktop Entry]\nExec=corvellan --theirs\n", true},
+        {"[Desktop Entry]\nExec=corvellan\nHidden=true\n", false},
+        {"[Desktop Entry]\n X-GNOME-Autostart-enabled = false\r\n", false},
+        {"[Desktop Entry]\nHidden=false\n[Desktop Action x]\nHidden=true\n", true},
+    };
+    for (const auto& [text, enabled] : cases) {
+        Folder f;
+        TempDir::Write(f.autostart.File(), text);
+        EXPECT_EQ(f.autostart.IsEnabled(), enabled) << text;
+        ASSERT_TRUE(f.autostart.Set(enabled, f.prompter));
+        EXPECT_TRUE(f.Kept().empty()) << "nothing to change";
+        ASSERT_TRUE(f.autostart.Set(!enabled, f.prompter));
+        EXPECT_EQ(f.autostart.IsEnabled(), !enabled) << text;
+        EXPECT_EQ(f.Kept(), std::vector<std::string>{text});
+        EXPECT_EQ(f.prompter.shown.size(), 1u);
+    }
+}
+
+TEST(AutostartTest, WhatCannotBeWrittenIsToldAndChangesNothing) {
+    Folder f;
+    EXPECT_FALSE(CAutostart(Paths(f.dir.File("config"), ""), "/opt/x\ny").Set(true, f.prompter));
+    TempDir::Write(f.dir.File("config/autostart"), "a file where the folder goes");
+    EXPECT_FALSE(f.autostart.Set(true, f.prompter));
+    EXPECT_EQ(TempDir::Read(f.dir.File("config/autostart")), "a file where the folder goes");
+    ASSERT_EQ(f.prompter.shown.size(), 2u);
+    for (const auto& shown : f.prompter.shown)
+        EXPECT_EQ(shown.text.rfind("ERROR : Corvellan ", 0), 0u) << shown.text;
+}
+} // namespace
