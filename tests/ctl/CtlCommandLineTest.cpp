@@ -33,12 +33,15 @@ TEST(CtlPriceTest, PricesAndRatesUnderTheSettingsAndTheLocale) {
     }
 }
 
-// An unknown command, misplaced options, a time split in two, END before START, a date that does
-// not exist and a time that the clock skips: one line each, and exit status 2.
+// An unknown command, options where they do not belong, a time split in two, END before START, a
+// date that does not exist and a time that the clock skips: one line each, and exit status 2.
 TEST(CtlCommandLineTest, RejectsBadInputWithOneLineAndExitCode2) {
     std::vector<std::vector<std::string>> cases = {
         {"frobnicate"},
         {"calls", "--raw"},
+        {"report", "--csv"},
+        {"rate", "--json"},
+        {"calls", "--csv", "--json"},
         {"price", "2024-03-06", "06:00:00", "2024-03-06", "06:30:59"},
         {"price", kEnd, kStart},
         {"price", "2024-02-30 06:00:00", kEnd}};

@@ -1,17 +1,14 @@
 #include "gui/app/HelpViewer.h"
+#include "gui/app/MonitorApp.h"
 #include "gui/app/QtPrompter.h"
-#include "gui/monitor/AboutDlg.h"
 
 #include <QApplication>
-#include <QLabel>
 #include <QMessageBox>
-#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
 TEST(QtPrompterTest, ShowsUsersTextsAsPlainText) {
-    QtPrompter prompter;
     std::string shownText;
     Qt::TextFormat format = Qt::RichText;
     QTimer::singleShot(50, [&] {
@@ -21,28 +18,24 @@ TEST(QtPrompterTest, ShowsUsersTextsAsPlainText) {
         format = box->textFormat();
         box->close();
     });
-    prompter.ShowMessage("Corvellan", "<b>bold?</b> %s", PromptIcon::Exclamation);
+    QtPrompter().ShowMessage("Corvellan", "<b>bold?</b> %s", PromptIcon::Exclamation);
     EXPECT_EQ(shownText, "<b>bold?</b> %s");
     EXPECT_EQ(format, Qt::PlainText);
     EXPECT_EQ(QtPrompter::NameFilters("Text Files(*.txt)|*.txt | All Files(*.*)|*.*|"),
               (QStringList{"Text Files(*.txt)", "All Files(*.*)"}));
 }
 
-TEST(AboutTest, ShowsTheVersionAndClosesWithOk) {
-    CAboutDlg about;
-    EXPECT_EQ(about.windowTitle(), "About Corvellan");
-    EXPECT_EQ(about.findChild<QLabel*>("versionLabel")->text(), "Corvellan Version 1.0");
-    QTimer::singleShot(50, &about, [&about] { QTest::keyClick(&about, Qt::Key_Return); });
-    EXPECT_EQ(about.exec(), QDialog::Accepted);
-}
-
-TEST(HelpTest, EveryTopicOfTheProgramHasAPage) {
+// The window's and the sheets' help ids lead to their own pages.
+TEST(HelpTest, EveryHelpContextOfTheProgramHasItsPage) {
+    const std::pair<unsigned long, const char*> pages[] = {
+        {101, "Corvellan"},          {0x20066, "The Corvellan window"},
+        {0x20084, "Billing System"}, {0x20086, "Time Limits"},
+        {0x20087, "Messages"},       {0x2008A, "Call Log"},
+        {0x2008C, "Report"},         {4242, "There is no help topic 4242."}};
     CHelpViewer viewer;
-    for (unsigned long topic : {101ul, 103ul, 105ul, 106ul, 108ul, 109ul, 110ul}) {
-        viewer.ShowTopic(topic);
-        EXPECT_FALSE(viewer.CurrentText().contains("There is no help topic")) << topic;
+    for (const auto& [context, heading] : pages) {
+        viewer.ShowTopic(CMonitorApp::TranslateHelpContext(context));
+        EXPECT_TRUE(viewer.CurrentText().startsWith(heading)) << std::hex << context;
     }
-    viewer.ShowTopic(4242);
-    EXPECT_TRUE(viewer.CurrentText().contains("There is no help topic"));
 }
 } // namespace

@@ -6,19 +6,17 @@
 #include "gui/app/MonitorApp.h"
 #include "gui/monitor/MonitorDlg.h"
 
+#include "support/FileKinds.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TzGuard.h"
 
 #include <QTimer>
-#include <functional>
 #include <gtest/gtest.h>
 #include <regex>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 namespace fs = std::filesystem;
-using Make = std::function<void(const std::string& path)>;
 const std::string kData = CORVELLAN_TEST_DATA;
 const std::regex kNoAmount("(^|[\\s$])-?(inf|nan)\\b", std::regex::multiline);
 
@@ -71,27 +69,33 @@ std::string StartWindow(const Paths& paths) {
     return said;
 }
 
-// Every file of tests/data/<kind>/told and /quiet, and the special files of the table, goes through
+// Every file of tests/data/<kind>/told and /quiet, and the special files of the rows, goes through
 // corvellanctl calls and add and the window's start-up as Calls.log or Corvellan.ini. None may
 // crash or hang (SIGALRM ends a hung run), only those in told/ are told of, no amount shows as inf
 // or nan, and nothing of the user's is lost.
-void RunCorpus(const std::string& kind, std::vector<std::tuple<std::string, bool, Make>> rows) {
+void RunCorpus(const std::string& kind, std::vector<std::pair<std::string, bool>> rows) {
     TzGuard tz("UTC0");
     for (const bool told : {true, false})
         for (const auto& entry : fs::directory_iterator(kData + "/" + kind + (told ? "/told" : "/quiet")))
-            rows.emplace_back(entry.path(), told, [from = entry.path()](const std::string& path) {
-                TempDir::Write(path, TempDir::Read(from));
-            });
+            rows.emplace_back(entry.path(), told);
+    if (::geteuid() != 0) // root reads it all the same
+        rows.emplace_back("an unreadable file", true);
     ASSERT_GE(rows.size(), 20u);
-    for (const auto& [name, told, make] : rows) {
-        SCOPED_TRACE(name);
+    const std::string valid = TempDir::Read(kData + "/calls/quiet/valid.log");
+    for (const auto& [what, told] : rows) {
+        SCOPED_TRACE(what);
         CtlProcess ctl;
         const Paths paths(ctl.ConfigDir(), ctl.DataDir());
         const std::string path = kind == "calls" ? paths.CallLogFile() : paths.SettingsFile();
         ctl.WriteSettings("[Limits]\nMonthLimit=500.00\n");
-        ctl.WriteCallLog(TempDir::Read(kData + "/calls/quiet/valid.log"));
+        ctl.WriteCallLog(valid);
         fs::remove(path);
-        make(path);
+        if (what.starts_with("/"))
+            TempDir::Write(path, TempDir::Read(what));
+        else if (what.ends_with("MB"))
+            TempDir::Write(path, (kind == "calls" ? valid : "") + std::string(std::stoi(what) << 20, ';'));
+        else
+            MakeFileKind(what, path, valid);
         const Snapshot before = Take(path);
         ::alarm(300);
         const CtlResult calls = ctl.Run({"calls", "--now", "2024-03-10 12:00:00"});
@@ -110,55 +114,21 @@ void RunCorpus(const std::string& kind, std::vector<std::tuple<std::string, bool
     }
 }
 
-// Where the file should be: a FIFO, a directory, links to nothing and in a loop, and (when the test
-// does not run as root, who reads it all the same) a file that cannot be read.
-std::vector<std::tuple<std::string, bool, Make>> SpecialFiles() {
-    std::vector<std::tuple<std::string, bool, Make>> rows = {
-        {"a FIFO", true,
-         [](const std::string& p) {
-             ::mkfifo(p.c_str(), 0600);
-         }},
-        {"a directory", true,
-         [](const std::string& p) {
-             fs::create_directories(p);
-         }},
-        {"a link to nothing", true,
-         [](const std::string& p) {
-             fs::create_symlink(p + "-gone", p);
-         }},
-        {"a loop of links", true,
-         [](const std::string& p) {
-             fs::create_symlink(p, p);
-         }},
-    };
-    if (::geteuid() != 0)
-        rows.emplace_back("unreadable", true, [](const std::string& p) {
-            TempDir::Write(p, "[Billing]\n");
-            ::chmod(p.c_str(), 0);
-        });
-    return rows;
-}
-
 TEST(HostileFilesTest, CallLogs) {
-    const std::string valid = TempDir::Read(kData + "/calls/quiet/valid.log");
-    auto rows = SpecialFiles();
-    rows.emplace_back("a line of 10 MB", true,
-                      [&](const std::string& p) { TempDir::Write(p, valid + std::string(10 << 20, 'x')); });
-    rows.emplace_back("a link to a log", false, [&](const std::string& p) {
-        TempDir::Write(p + "-target", valid);
-        fs::create_symlink(p + "-target", p);
-    });
-    rows.emplace_back("read-only", false, [&](const std::string& p) {
-        TempDir::Write(p, valid);
-        ::chmod(p.c_str(), 0444);
-    });
-    RunCorpus("calls", rows);
+    RunCorpus("calls", {{"a FIFO", true},
+                        {"a directory", true},
+                        {"a link to nothing", true},
+                        {"a loop of links", true},
+                        {"10 MB", true}, // one line
+                        {"a link to a file", false},
+                        {"a read-only file", false}});
 }
 
 TEST(HostileFilesTest, SettingsFiles) {
-    auto rows = SpecialFiles();
-    rows.emplace_back("2 MB", true,
-                      [](const std::string& p) { TempDir::Write(p, std::string(2 << 20, ';')); });
-    RunCorpus("ini", rows);
+    RunCorpus("ini", {{"a FIFO", true},
+                      {"a directory", true},
+                      {"a link to nothing", true},
+                      {"a loop of links", true},
+                      {"2 MB", true}});
 }
 } // namespace

@@ -18,15 +18,14 @@ TEST(SaveAsFolderTest, OpensInTheDocumentsFolder) {
     QString opened;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
-        for (QWidget* widget : QApplication::topLevelWidgets())
-            if (auto* dialog = qobject_cast<QFileDialog*>(widget); dialog && dialog->isVisible()) {
-                opened = dialog->directory().absolutePath();
-                dialog->reject();
-            }
+        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            opened = dialog->directory().absolutePath();
+            dialog->reject();
+        }
     });
     poll.start(10);
     EXPECT_FALSE(QtPrompter().AskSaveFileName("March", "txt", "Text Files(*.txt)|*.txt|"));
     qputenv("HOME", oldHome);
     oldConfig.isEmpty() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", oldConfig);
-    EXPECT_EQ(opened.toStdString(), QDir(documents).absolutePath().toStdString());
+    EXPECT_EQ(opened, QDir(documents).absolutePath());
 }
