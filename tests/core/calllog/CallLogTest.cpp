@@ -40,9 +40,17 @@ protected:
             calls.Add(CCallRecord(call.start, call.end));
         return FormatCallLog(calls, written, 20, "$");
     }
+    // Reads Calls.log at now, as a run that starts then: the calls go to `calls`, what the user is
+    // shown to `prompter`, which answers as scripted.
+    CCallLog Load(CTime now) {
+        calls.RemoveAll();
+        CCallLog log(paths, prompter);
+        log.Load(calls, now);
+        return log;
+    }
     // What the user was shown, a line a prompt: its icon, caption (of a Save As, the name proposed)
     // and text (the extension).
-    static std::string Said(const ScriptedPrompter& prompter) {
+    std::string Said() const {
         std::string said;
         for (const ScriptedPrompter::Shown& s : prompter.shown)
             said +=
@@ -62,6 +70,8 @@ protected:
 
     TempDir dir;
     Paths paths{dir.File("config/"), dir.File("data/")};
+    ScriptedPrompter prompter;
+    CCallArray calls;
 };
 
 TEST_F(CallLogTest, WorkedExampleIsByteForByte) {
@@ -115,10 +125,8 @@ TEST_F(CallLogTest, RoundTripKeepsTimesAndOrder) {
 // Each log is loaded on 31 December, then saved twice: a log not understood whole is reported, and
 // kept once beside the new one, as it was.
 TEST_F(CallLogTest, LoadsWhatItCanAndKeepsTheLogsItCouldNotRead) {
-    ScriptedPrompter none;
-    CCallArray nothing;
-    CCallLog(paths, none).Load(nothing, kDec31); // no log yet: nothing to tell
-    EXPECT_EQ(Said(none), "");
+    Load(kDec31); // no log yet: nothing to tell
+    EXPECT_EQ(Said(), "");
 
     const std::string head = "\t\tDecember Log\n",
                       call = "Start:\t01/12/25\t00:10:00\nEnd:\t01/12/25\t00:20:00\n\n";
@@ -154,12 +162,10 @@ TEST_F(CallLogTest, LoadsWhatItCanAndKeepsTheLogsItCouldNotRead) {
     for (const auto& [text, read, said] : rows) {
         SCOPED_TRACE(text.substr(0, 200));
         WriteLog(text);
-        ScriptedPrompter prompter;
-        CCallLog log(paths, prompter);
-        CCallArray calls;
-        log.Load(calls, kDec31);
+        prompter.shown.clear();
+        CCallLog log = Load(kDec31);
         EXPECT_EQ(Times(calls), read);
-        EXPECT_EQ(Said(prompter).substr(0, said.size()), said);
+        EXPECT_EQ(Said().substr(0, said.size()), said);
         EXPECT_EQ(prompter.shown.size(), said.empty() ? 0u : 1u);
         ASSERT_TRUE(log.Save(calls, kDec31) && log.Save(calls, kDec31 + CTimeSpan(1)));
         EXPECT_EQ(ParseCallLog(TempDir::Read(LogPath())).calls, read);
@@ -187,18 +193,16 @@ TEST_F(CallLogTest, ALogThatMustStayAsItIsKeepsTheCallsBeside) {
         struct stat before {
         }, after{};
         ::lstat(LogPath().c_str(), &before);
-        ScriptedPrompter prompter;
-        CCallLog log(paths, prompter);
-        CCallArray calls;
-        log.Load(calls, kDec31);
+        prompter.shown.clear();
+        CCallLog log = Load(kDec31);
         EXPECT_EQ(calls.GetSize(), loaded);
         EXPECT_FALSE(log.CanReplace());
         calls.Add(CCallRecord(kDec1Call.end, kDec1Call.end + CTimeSpan(60)));
         ASSERT_TRUE(log.Save(calls, kDec31) && log.Save(calls, kDec31 + CTimeSpan(5)));
-        EXPECT_TRUE(Said(prompter).ends_with(
+        EXPECT_TRUE(Said().ends_with(
             "! Corvellan: The call log " + LogPath() + " cannot be replaced (" + why +
             "), so Corvellan leaves it as it is and keeps this month's calls in " + unsaved + ".\n"))
-            << Said(prompter);
+            << Said();
         EXPECT_EQ(prompter.shown.size(), loaded ? 1u : 2u)
             << "one message at the load of what cannot be read";
         ::lstat(LogPath().c_str(), &after);
@@ -226,14 +230,13 @@ TEST_F(CallLogTest, RollOverAsksAndLoadsOnlyTheNewMonth) {
         const std::string old = LogText(list.back().end + CTimeSpan(600), list);
         SCOPED_TRACE(old);
         WriteLog(old);
-        ScriptedPrompter prompter;
+        prompter.shown.clear();
         prompter.yesNoAnswers = {yes};
         prompter.saveAnswers = {copyTo ? std::optional(dir.File(copyTo)) : std::nullopt};
-        CCallArray calls;
-        CCallLog(paths, prompter).Load(calls, kDec1 + CTimeSpan(3600));
+        Load(kDec1 + CTimeSpan(3600));
         EXPECT_EQ(Times(calls), std::vector<LoggedCall>(list.end() - kept, list.end()));
         EXPECT_EQ(TempDir::Read(LogPath()), old);
-        const std::string said = Said(prompter);
+        const std::string said = Said();
         EXPECT_EQ(
             said.find("? Corvellan: Since a new month has started, Corvellan will clear the call log for " +
                       month +
@@ -256,13 +259,9 @@ TEST_F(CallLogTest, AFailedWriteLeavesTheOldLogAndTheNextOneWorks) {
     for (const std::string& old : {whole, whole + "\r\nmy note"}) {
         fs::remove_all(paths.DataDir());
         WriteLog(old);
-        ScriptedPrompter prompter;
-        CCallLog log(paths, prompter);
-        CCallArray calls;
-        log.Load(calls, kDec1);
+        CCallLog log = Load(kDec1);
         EXPECT_TRUE(RunWithFileSizeLimit(64, [&] {
-            return !log.Save(calls, kDec1) &&
-                   Said(prompter).ends_with("ERROR : Log file could not be created\n");
+            return !log.Save(calls, kDec1) && Said().ends_with("ERROR : Log file could not be created\n");
         }));
         EXPECT_EQ(TempDir::Read(LogPath()), old);
         EXPECT_TRUE(Beside().empty()) << "no temporary or partial backup left behind";

@@ -1,5 +1,7 @@
+#include "gui/app/HelpViewer.h"
 #include "gui/app/MonitorApp.h"
 #include "gui/app/QtPrompter.h"
+#include "gui/app/SignalWatcher.h"
 #include "gui/app/SingleInstance.h"
 #include "gui/monitor/MonitorDlg.h"
 
@@ -9,8 +11,12 @@
 #include "support/TempDir.h"
 
 #include <QApplication>
-#include <QDialog>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTimer>
 #include <csignal>
 
@@ -30,23 +36,27 @@ protected:
     static void Click(CMonitorDlg& dialog, const char* name) {
         dialog.findChild<QPushButton*>(QString::fromLatin1(name))->click();
     }
-    // Sends SIGTERM as soon as a modal box is open, from inside its own loop. A box still open
-    // seconds later means the signal was not honoured: fail, do not hang.
-    static void TerminateInsideTheNextBox() {
+    // Acts on the next modal dialog once it is open, from inside its own loop.
+    static void OnNextModal(std::function<void(QDialog&)> act) {
         auto* poll = new QTimer(qApp);
-        QObject::connect(poll, &QTimer::timeout, [poll] {
-            if (QApplication::activeModalWidget() == nullptr)
-                return;
-            poll->deleteLater();
-            std::raise(SIGTERM);
-            QTimer::singleShot(5000, [] {
-                if (auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-                    ADD_FAILURE() << "a box stayed open after SIGTERM";
-                    box->reject();
-                }
-            });
+        QObject::connect(poll, &QTimer::timeout, [poll, act] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                poll->stop();
+                poll->deleteLater();
+                act(*dialog);
+            }
         });
         poll->start(10);
+    }
+    // A box still open seconds after the signal means it was not honoured: fail, do not hang.
+    static void TerminateInsideTheNextBox() {
+        OnNextModal([](QDialog& box) {
+            std::raise(SIGTERM);
+            QTimer::singleShot(5000, &box, [&box] {
+                ADD_FAILURE() << "a box stayed open after SIGTERM";
+                box.reject();
+            });
+        });
     }
     // The program ended the orderly way: settings written, the lock released.
     void EndedInOrder() const {
@@ -55,7 +65,7 @@ protected:
     }
 
     TempDir dir;
-    Paths paths{dir.File("config"), dir.File("data")};
+    Paths paths{dir.File("config"), dir.File("corvellan")}; // where the program keeps Calls.log
     ScriptedPrompter prompter;
     FakeClock clock{CTime(2026, 12, 2, 14, 0, 0)};
     unsigned long helpTopic = 0;
@@ -64,8 +74,8 @@ protected:
 // The first run: the Preferences open, the window hidden into the tray keeps the program running
 // until Exit, its help reaches the viewer, and the settings are written at the end.
 TEST_F(StartupTest, FirstRunWritesTheSettingsFileAtExit) {
+    OnNextModal([](QDialog& preferences) { preferences.reject(); });
     const int code = Run(prompter, [this](CMonitorDlg& dialog) {
-        qobject_cast<QDialog*>(QApplication::activeModalWidget())->reject();
         dialog.SetShown(false);
         Click(dialog, "m_btnHelp");
         prompter.yesNoAnswers.push_back(true);
@@ -102,5 +112,79 @@ TEST_F(StartupTest, ASignalEndsTheProgramFromInsideABox) {
     EXPECT_EQ(code, 0);
     EXPECT_NE(TempDir::Read(paths.CallLogFile()).find("End:\t02/12/26\t14:00:45"), std::string::npos);
     EndedInOrder();
+}
+
+// A lock file left by an earlier run is no lock. The window holds the lock as the window, so that
+// corvellanctl does not wait for it, and a second start of the program raises the running window,
+// touches no file and exits.
+TEST_F(StartupTest, ASecondProgramStartExitsAndRaisesTheRunningWindow) {
+    TempDir::Write(paths.LockFile(), "999999\ncorvellan\nsomehost\n");
+    CSingleInstance first(paths);
+    ASSERT_TRUE(first.Acquire());
+    EXPECT_EQ(CDataLock(paths, LockHolder::Command).Acquire({}), CDataLock::Result::HeldByWindow);
+    QSignalSpy raised(&first, &CSingleInstance::raiseRequested);
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), QString::fromStdString(paths.ConfigDir()));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), QString::fromStdString(dir.Path()));
+    program.setProcessEnvironment(env);
+    program.start(QStringLiteral(CORVELLAN_PATH), {});
+    ASSERT_TRUE(program.waitForFinished(60000));
+    EXPECT_EQ(program.exitCode(), 0);
+    EXPECT_TRUE(raised.wait(5000));
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(paths.SettingsFile())))
+        << "the second start touched no file";
+}
+
+TEST_F(StartupTest, TerminationSignalsBecomeAQtSignal) {
+    CSignalWatcher watcher;
+    QSignalSpy spy(&watcher, &CSignalWatcher::terminationRequested);
+    for (int number : {SIGTERM, SIGHUP, SIGINT}) {
+        std::raise(number);
+        ASSERT_TRUE(spy.wait(2000)) << number;
+        EXPECT_EQ(spy.takeFirst().at(0).toInt(), number);
+    }
+}
+
+// A user's text is never read as markup, and a Save As dialog opens in the documents folder,
+// wherever the program was started.
+TEST_F(StartupTest, BoxesShowPlainTextAndSaveAsOpensInTheDocumentsFolder) {
+    const QByteArray oldHome = qgetenv("HOME"), oldConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", QByteArray::fromStdString(dir.Path()));
+    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(paths.ConfigDir()));
+    QDir().mkpath(QString::fromStdString(dir.File("Documents")));
+    QStringList seen;
+    OnNextModal([&](QDialog& box) {
+        const auto& message = dynamic_cast<QMessageBox&>(box);
+        seen << message.text() << (message.textFormat() == Qt::PlainText ? "plain" : "markup");
+        box.reject();
+        OnNextModal([&](QDialog& dialog) {
+            seen << dynamic_cast<QFileDialog&>(dialog).directory().absolutePath();
+            dialog.reject();
+        });
+    });
+    QtPrompter real;
+    real.ShowMessage("Corvellan", "<b>bold?</b> %s", PromptIcon::Exclamation);
+    EXPECT_FALSE(real.AskSaveFileName("March", "txt", "Text Files(*.txt)|*.txt|"));
+    qputenv("HOME", oldHome);
+    oldConfig.isEmpty() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", oldConfig);
+    EXPECT_EQ(seen, (QStringList{"<b>bold?</b> %s", "plain",
+                                 QDir(QString::fromStdString(dir.File("Documents"))).absolutePath()}));
+    EXPECT_EQ(QtPrompter::NameFilters("Text Files(*.txt)|*.txt | All Files(*.*)|*.*|"),
+              (QStringList{"Text Files(*.txt)", "All Files(*.*)"}));
+}
+
+// The window's and the sheets' help ids lead to their own pages.
+TEST(HelpTest, EveryHelpContextOfTheProgramHasItsPage) {
+    const std::pair<unsigned long, const char*> pages[] = {
+        {101, "Corvellan"},          {0x20066, "The Corvellan window"},
+        {0x20084, "Billing System"}, {0x20086, "Time Limits"},
+        {0x20087, "Messages"},       {0x2008A, "Call Log"},
+        {0x2008C, "Report"},         {4242, "There is no help topic 4242."}};
+    CHelpViewer viewer;
+    for (const auto& [context, heading] : pages) {
+        viewer.ShowTopic(CMonitorApp::TranslateHelpContext(context));
+        EXPECT_TRUE(viewer.CurrentText().startsWith(heading)) << std::hex << context;
+    }
 }
 } // namespace

@@ -1,3 +1,5 @@
+#include "core/billing/CallArray.h"
+#include "core/calllog/CallLog.h"
 #include "core/calllog/CallLogText.h"
 #include "core/platform/FakeClock.h"
 #include "core/platform/ProgramState.h"
@@ -11,10 +13,17 @@
 #include "support/TzGuard.h"
 
 #include <QTimer>
+#include <csignal>
+#include <cstdio>
 #include <gtest/gtest.h>
+#include <random>
 #include <regex>
+#include <set>
+#include <sstream>
 #include <unistd.h>
 
+// A user's month of calls is never lost: not to a kill at any moment, nor to a file the program
+// cannot read or understand.
 namespace {
 namespace fs = std::filesystem;
 const std::string kData = CORVELLAN_TEST_DATA;
@@ -114,21 +123,62 @@ void RunCorpus(const std::string& kind, std::vector<std::pair<std::string, bool>
     }
 }
 
-TEST(HostileFilesTest, CallLogs) {
-    RunCorpus("calls", {{"a FIFO", true},
-                        {"a directory", true},
-                        {"a link to nothing", true},
-                        {"a loop of links", true},
-                        {"10 MB", true}, // one line
-                        {"a link to a file", false},
-                        {"a read-only file", false}});
+TEST(HostileFilesTest, CallLogsAndSettingsFiles) {
+    const std::vector<std::pair<std::string, bool>> special = {
+        {"a FIFO", true}, {"a directory", true}, {"a link to nothing", true}, {"a loop of links", true}};
+    auto calls = special, ini = special;
+    calls.insert(calls.end(), {{"10 MB", true}, {"a link to a file", false}, {"a read-only file", false}});
+    ini.push_back({"2 MB", true});
+    RunCorpus("calls", calls);
+    RunCorpus("ini", ini);
 }
 
-TEST(HostileFilesTest, SettingsFiles) {
-    RunCorpus("ini", {{"a FIFO", true},
-                      {"a directory", true},
-                      {"a link to nothing", true},
-                      {"a loop of links", true},
-                      {"2 MB", true}});
+// The window program (see CrashDriver.cpp), driven through start/stop cycles, is killed at moments
+// drawn with a fixed seed. After each kill Calls.log loads without complaint and holds every call
+// whose stop had returned.
+TEST(CrashTest, AKillLosesNoCallWhoseStopHadCompleted) {
+    TzGuard tz("UTC0");
+    TempDir dir;
+    const Paths paths(dir.File("config"), dir.File("data"));
+    const std::string stops = dir.File("stops");
+    TempDir::Write(paths.SettingsFile(), "[Limits]\nMonthLimit=500.00\n");
+    std::mt19937 random(20251231);
+    constexpr int kKills = 20;
+    CTime next(2026, 3, 1, 0, 0, 0);
+    std::set<std::pair<std::int64_t, std::int64_t>> stopped, lost;
+    for (int kill = 1; kill <= kKills; ++kill) {
+        SCOPED_TRACE("kill " + std::to_string(kill));
+        const std::string start = std::to_string(next.GetTime());
+        const pid_t driver = ::fork();
+        if (driver == 0) {
+            ::execl(CORVELLAN_CRASH_DRIVER, CORVELLAN_CRASH_DRIVER, paths.ConfigDir().c_str(),
+                    paths.DataDir().c_str(), stops.c_str(), start.c_str(), nullptr);
+            ::_exit(127);
+        }
+        ::usleep(std::uniform_int_distribution<useconds_t>(20000, 500000)(random));
+        ::kill(driver, SIGKILL);
+        int status = 0;
+        ::waitpid(driver, &status, 0);
+        EXPECT_TRUE(WIFSIGNALED(status) || status == 0) << status;
+
+        ScriptedPrompter prompter;
+        CCallArray calls;
+        CCallLog(paths, prompter).Load(calls, CTime(2026, 3, 31, 23, 0, 0));
+        EXPECT_TRUE(prompter.shown.empty()) << prompter.shown.front().text;
+        std::set<std::pair<std::int64_t, std::int64_t>> logged;
+        for (int i = 0; i < calls.GetSize(); ++i)
+            logged.insert({calls.GetAt(i).GetStart().GetTime(), calls.GetAt(i).GetEnd().GetTime()});
+        std::istringstream lines(TempDir::Read(stops));
+        for (std::pair<std::int64_t, std::int64_t> call; lines >> call.first >> call.second;) {
+            stopped.insert(call);
+            if (!logged.contains(call))
+                lost.insert(call);
+        }
+        if (calls.GetSize() > 0)
+            next = calls.GetAt(calls.GetSize() - 1).GetEnd() + CTimeSpan(60);
+    }
+    std::printf("%d kills, %zu calls lost (of %zu stopped)\n", kKills, lost.size(), stopped.size());
+    EXPECT_TRUE(lost.empty());
+    EXPECT_FALSE(stopped.empty()) << "no call was ever stopped: the kills came too early";
 }
 } // namespace
