@@ -3,9 +3,7 @@
 #include "support/TempDir.h"
 
 #include <cstdlib>
-#include <filesystem>
 #include <locale.h>
-#include <string>
 #include <sys/wait.h>
 #include <vector>
 
@@ -23,8 +21,8 @@ class CtlProcess {
 public:
     // tag names this run's output files, so that runs in parallel keep theirs apart.
     CtlResult Run(const std::vector<std::string>& args, const std::string& tag = "") const {
-        std::string command = "timeout -s KILL 60 env -i ASAN_OPTIONS=exitcode=86 TZ=" + m_timeZone +
-                              " LC_ALL=" + m_locale + " HOME=" + Quote(m_dir.Path()) +
+        std::string command = "timeout -s KILL 60 env -i ASAN_OPTIONS=exitcode=86 TZ=" + timeZone +
+                              " LC_ALL=" + locale + " HOME=" + Quote(m_dir.Path()) +
                               " XDG_CONFIG_HOME=" + Quote(ConfigDir()) +
                               " XDG_DATA_HOME=" + Quote(m_dir.File("data"));
         for (const char* name : {"PATH", "LOCPATH"}) // locales built outside the system's directory too
@@ -38,14 +36,15 @@ public:
         return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, TempDir::Read(out), TempDir::Read(err)};
     }
 
-    void SetLocale(const std::string& locale) { m_locale = locale; }
-    void SetTimeZone(const std::string& tz) { m_timeZone = tz; }
     void WriteSettings(const std::string& ini) const { TempDir::Write(ConfigDir() + "Corvellan.ini", ini); }
     void WriteCallLog(const std::string& bytes) const { TempDir::Write(DataDir() + "Calls.log", bytes); }
     // The Calls.log bytes, or "" when there is none.
     std::string CallLog() const { return TempDir::Read(DataDir() + "Calls.log"); }
     std::string ConfigDir() const { return m_dir.File("config/"); }
     std::string DataDir() const { return m_dir.File("data/corvellan/"); }
+
+    std::string locale = "C.UTF-8";
+    std::string timeZone = "UTC0";
 
 private:
     static std::string Quote(const std::string& text) {
@@ -56,13 +55,9 @@ private:
     }
 
     TempDir m_dir;
-    std::string m_locale = "C.UTF-8";
-    std::string m_timeZone = "UTC0";
 };
 
-inline bool LocaleInstalled(const std::string& locale) {
-    const locale_t handle = ::newlocale(LC_ALL_MASK, locale.c_str(), static_cast<locale_t>(nullptr));
-    if (handle != static_cast<locale_t>(nullptr))
-        ::freelocale(handle);
-    return handle != static_cast<locale_t>(nullptr);
+inline bool LocaleInstalled(const std::string& name) {
+    const locale_t handle = ::newlocale(LC_ALL_MASK, name.c_str(), locale_t{});
+    return handle != locale_t{} && (::freelocale(handle), true);
 }

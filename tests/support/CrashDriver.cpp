@@ -15,38 +15,28 @@
 #include <string>
 #include <unistd.h>
 
-namespace {
-// Ends on its own after this many presses, should nobody kill it.
-constexpr int kMaxPresses = 2000;
-} // namespace
-
 int main(int argc, char** argv) {
-    if (argc != 5)
-        return 2;
     QApplication qtApp(argc, argv);
+    const int stops = argc == 5 ? ::open(argv[3], O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0600) : -1;
+    if (stops < 0)
+        return 2;
     FakeClock clock(CTime(std::stoll(argv[4])));
     ScriptedPrompter prompter;
     CMonitorApp app(Paths(argv[1], argv[2]), prompter, clock);
-    const int stops = ::open(argv[3], O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0600);
-    if (stops < 0)
-        return 2;
     app.onDialogCreated = [&](CMonitorDlg& dialog) {
         auto* button = dialog.findChild<QPushButton*>(QStringLiteral("m_btnStartStop"));
         auto* presser = new QTimer(&dialog);
         QObject::connect(presser, &QTimer::timeout, &dialog,
-                         [&, button, running = false, start = CTime(), presses = 0]() mutable {
+                         [&, button, start = CTime(), presses = 0]() mutable {
+                             const bool stopping = presses++ % 2 == 1;
                              clock.Advance(30);
-                             if (!running)
-                                 start = clock.Now();
+                             start = stopping ? start : clock.Now();
                              button->click();
-                             if (running) {
-                                 const std::string line = std::to_string(start.GetTime()) + " " +
-                                                          std::to_string(clock.Now().GetTime()) + "\n";
-                                 if (::write(stops, line.data(), line.size()) < 0)
-                                     ::_exit(3);
-                             }
-                             running = !running;
-                             if (++presses == kMaxPresses)
+                             const std::string line = std::to_string(start.GetTime()) + " " +
+                                                      std::to_string(clock.Now().GetTime());
+                             if (stopping && ::write(stops, (line + "\n").data(), line.size() + 1) < 0)
+                                 ::_exit(3);
+                             if (presses == 2000) // should nobody kill it
                                  dialog.EndSession();
                          });
         presser->start(1);

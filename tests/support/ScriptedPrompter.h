@@ -2,6 +2,7 @@
 
 #include "core/platform/Prompter.h"
 
+#include <algorithm>
 #include <deque>
 #include <optional>
 #include <string>
@@ -19,16 +20,33 @@ public:
         PromptIcon icon = PromptIcon::None;
     };
 
-    void ShowMessage(const std::string& caption, const std::string& text, PromptIcon icon) override;
-    bool AskYesNo(const std::string& caption, const std::string& text, PromptIcon icon) override;
-    std::optional<std::string> AskSaveFileName(const std::string& proposedName,
-                                               const std::string& defaultExtension,
-                                               const std::string& filter) override;
+    void ShowMessage(const std::string& caption, const std::string& text, PromptIcon icon) override {
+        shown.push_back({Kind::Message, caption, text, icon});
+    }
+    bool AskYesNo(const std::string& caption, const std::string& text, PromptIcon icon) override {
+        shown.push_back({Kind::YesNo, caption, text, icon});
+        return Next(yesNoAnswers).value_or(false);
+    }
+    std::optional<std::string> AskSaveFileName(const std::string& proposedName, const std::string& extension,
+                                               const std::string&) override {
+        shown.push_back({Kind::SaveAs, proposedName, extension});
+        return Next(saveAnswers).value_or(std::nullopt);
+    }
+    int Count(Kind kind) const {
+        return static_cast<int>(
+            std::count_if(shown.begin(), shown.end(), [kind](auto& s) { return s.kind == kind; }));
+    }
 
     std::deque<bool> yesNoAnswers;
     std::deque<std::optional<std::string>> saveAnswers;
     std::vector<Shown> shown;
-    std::string lastFilter;
 
-    int Count(Kind kind) const;
+private:
+    template <typename T> static std::optional<T> Next(std::deque<T>& queue) {
+        if (queue.empty())
+            return std::nullopt;
+        T answer = queue.front();
+        queue.pop_front();
+        return answer;
+    }
 };

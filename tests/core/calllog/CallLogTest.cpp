@@ -1,130 +1,116 @@
 #include "core/calllog/CallLog.h"
 
 #include "core/billing/CallArray.h"
+#include "core/calllog/AddedCall.h"
 #include "core/calllog/CallLogText.h"
+#include "core/calllog/DataLock.h"
 #include "core/platform/Paths.h"
-#include "core/settings/Settings.h"
+#include "support/FileKinds.h"
 #include "support/FileSizeLimit.h"
+#include "support/FreshState.h"
 #include "support/ScriptedPrompter.h"
-#include "support/TempDir.h"
-#include "support/TzGuard.h"
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <functional>
 #include <map>
 #include <optional>
-#include <sys/stat.h>
-#include <tuple>
 
 namespace {
 namespace fs = std::filesystem;
-
-const std::string kRule(43, '-');
-const std::string kToldCorrupt =
-    "tell (stop) Corvellan Error: ERROR: For some reason the call log file is corrupt. "
-    "Information about the calls you have made this month will not be available.\n";
+using namespace std::chrono_literals;
+constexpr auto npos = std::string::npos;
 
 const CTime kDec1(1764547500);                                    // 1 December 2025 00:05 UTC
+const CTime kDec31(1767182400);                                   // 31 December 2025 12:00 UTC
 const LoggedCall kNov30{CTime(1764532800), CTime(1764534600)};    // 30 November 2025 20:00-20:30
 const LoggedCall kDec1Call{CTime(1764547800), CTime(1764548400)}; // 1 December 2025 00:10-00:20
 const LoggedCall kDec2024{CTime(1734724800), CTime(1734726600)};  // 20 December 2024 20:00-20:30
 const LoggedCall kNov2024{CTime(1732132800), CTime(1732134600)};  // 20 November 2024 20:00-20:30
 
-// What the user was shown, a line a prompt: a message told, a question asked or a Save As dialog, its
-// icon, the caption (of a Save As, the proposed name) and the text (the default extension).
-std::string Said(const ScriptedPrompter& prompter) {
-    const char* const kinds[] = {"tell", "ask", "save as"};
-    const char* const icons[] = {"", " (i)", " (!)", " (?)", " (stop)"};
-    std::string said;
-    for (const ScriptedPrompter::Shown& s : prompter.shown)
-        said += kinds[static_cast<int>(s.kind)] + std::string(icons[static_cast<int>(s.icon)]) + " " +
-                s.caption + ": " + s.text + "\n";
-    return said;
-}
-
-// Built-in settings, local time = UTC and a fresh data folder for every test.
-class CallLog : public ::testing::Test {
+class CallLogTest : public FreshStateTest {
 protected:
-    void SetUp() override { Settings = CSettings{}; }
     static std::vector<LoggedCall> Times(const CCallArray& calls) {
         std::vector<LoggedCall> list;
         for (int i = 0; i < calls.GetSize(); ++i)
             list.push_back({calls.GetAt(i).GetStart(), calls.GetAt(i).GetEnd()});
         return list;
     }
-    // The text a run at `written` leaves behind.
+    // The text a run at `written` leaves behind, with a month limit of 20.
     static std::string LogText(CTime written, const std::vector<LoggedCall>& list) {
         CCallArray calls;
         for (const LoggedCall& call : list)
             calls.Add(CCallRecord(call.start, call.end));
         return FormatCallLog(calls, written, 20, "$");
     }
-    std::string LogPath() const { return m_paths.CallLogFile(); }
-    void WriteLog(const std::string& bytes) const { TempDir::Write(LogPath(), bytes); }
-    long FilesInData() const {
-        return std::distance(fs::directory_iterator(m_dir.File("data")), fs::directory_iterator());
+    // Reads Calls.log at now, as a run that starts then: the calls go to `calls`, what the user is
+    // shown to `prompter`, which answers as scripted.
+    CCallLog Load(CTime now) {
+        calls.RemoveAll();
+        CCallLog log(paths, prompter);
+        log.Load(calls, now);
+        return log;
     }
-    // The backups kept beside Calls.log at 31 December 2025 12:00:00, oldest first, and what they hold.
-    std::map<std::string, std::string> Backups() const {
+    // What the user was shown, a line a prompt: its icon, caption (of a Save As, the name proposed)
+    // and text (the extension).
+    std::string Said() const {
+        std::string said;
+        for (const ScriptedPrompter::Shown& s : prompter.shown)
+            said +=
+                std::string(1, " i!?x"[static_cast<int>(s.icon)]) + " " + s.caption + ": " + s.text + "\n";
+        return said;
+    }
+    // What lies beside Calls.log, by name.
+    std::map<std::string, std::string> Beside() const {
         std::map<std::string, std::string> found;
-        for (const auto& entry : fs::directory_iterator(m_dir.File("data")))
-            if (entry.path().filename().string().starts_with("Calls.log.bak-20251231-120000"))
+        for (const auto& entry : fs::directory_iterator(paths.DataDir()))
+            if (entry.path().filename() != "Calls.log")
                 found[entry.path().filename()] = TempDir::Read(entry.path());
         return found;
     }
+    std::string LogPath() const { return paths.CallLogFile(); }
+    void WriteLog(const std::string& bytes) const { TempDir::Write(LogPath(), bytes); }
 
-    TzGuard m_tz{"UTC0"};
-    TempDir m_dir;
-    Paths m_paths{m_dir.File("config/"), m_dir.File("data/")};
+    TempDir dir;
+    Paths paths{dir.File("config/"), dir.File("data/")};
+    ScriptedPrompter prompter;
+    CCallArray calls;
 };
 
-TEST_F(CallLog, WorkedExampleIsByteForByte) {
+TEST_F(CallLogTest, WorkedExampleIsByteForByte) {
+    const std::string rule(43, '-');
     Settings.WeekdayDayRate = 1.23 / 42.05; // the 42:03 call on a Friday evening costs 1.23
     const std::string text = LogText(CTime(1997, 12, 20, 12, 0, 0),
                                      {{CTime(1997, 12, 5, 21, 3, 7), CTime(1997, 12, 5, 21, 45, 10)}});
     EXPECT_EQ(text,
-              kRule + "\r\n\t\tDecember Log\r\n" + kRule +
-                  "\r\n\r\nStart:\t05/12/97\t21:03:07\r\nEnd:\t05/12/97\t21:45:10\r\n\r\n" + kRule +
-                  "\r\n\t\tDecember Totals\r\n" + kRule +
+              rule + "\r\n\t\tDecember Log\r\n" + rule +
+                  "\r\n\r\nStart:\t05/12/97\t21:03:07\r\nEnd:\t05/12/97\t21:45:10\r\n\r\n" + rule +
+                  "\r\n\t\tDecember Totals\r\n" + rule +
                   "\r\nNumber of calls made:\t1\r\nTotal online time:\t0:42:3\r\nCost of all calls:\t$1.23"
                   "\r\n\r\nMonth limit for December you have set:$20.00\r\nStatus:\tOK ! You are below "
                   "your month limit.\r\n" +
-                  kRule);
-    EXPECT_EQ(text.size(), 484u);
+                  rule);
 }
 
-// Calls every two hours from Wednesday 4 March 2026 08:00, at 1 per minute.
-TEST_F(CallLog, TotalsAndStatus) {
+// A call on Wednesday 4 March 2026 at 08:00, at 1 a minute: hours are not reduced to days, and the
+// status warns only above the limit.
+TEST_F(CallLogTest, TotalsAndStatus) {
     Settings.WeekdayDayRate = Settings.WeekdayNightRate = 1;
-    const CTime day(2026, 3, 4, 8, 0, 0);
-    const std::tuple<std::vector<int>, double, const char*, const char*, const char*, const char*,
-                     const char*, bool>
-        rows[] = {{{}, 0, "$", "0", "0:0:0", "$0.00", "$0.00", false},
-                  {{1200}, 20, "$", "1", "0:20:0", "$20.00", "$20.00", false},
-                  {{1201}, 20, "$", "1", "0:20:1", "$20.02", "$20.00", true},
-                  {{1, 60}, 0, "", "2", "0:1:1", "1.02", "0.00", true},
-                  {{93909}, 2000, "$", "1", "26:5:9", "$1565.15", "$2000.00", false}};
-    for (const auto& [callSeconds, limit, symbol, count, time, cost, limitText, warning] : rows) {
+    const CTime start(2026, 3, 4, 8, 0, 0);
+    const std::tuple<int, const char*, const char*> rows[] = {
+        {1200, "0:20:0\r\nCost of all calls:\t$20.00", "OK !"},
+        {1201, "0:20:1\r\nCost of all calls:\t$20.02", "WARNING !"},
+        {93909, "26:5:9\r\nCost of all calls:\t$1565.15", "OK !"}};
+    for (const auto& [seconds, totals, status] : rows) {
         CCallArray calls;
-        for (std::size_t i = 0; i < callSeconds.size(); ++i)
-            calls.Add(CCallRecord(day + CTimeSpan(7200 * i), day + CTimeSpan(7200 * i + callSeconds[i])));
-        const std::string text = FormatCallLog(calls, CTime(2026, 3, 31, 9, 0, 0), limit, symbol);
-        EXPECT_EQ(text.substr(text.find("Number")),
-                  std::string("Number of calls made:\t") + count + "\r\nTotal online time:\t" + time +
-                      "\r\nCost of all calls:\t" + cost +
-                      "\r\n\r\nMonth limit for March you have set:" + limitText + "\r\nStatus:\t" +
-                      (warning
-                           ? "WARNING ! You have spent more time online this month than you have intended to."
-                           : "OK ! You are below your month limit.") +
-                      "\r\n" + kRule);
+        calls.Add(CCallRecord(start, start + CTimeSpan(seconds)));
+        const std::string text =
+            FormatCallLog(calls, CTime(2026, 3, 31, 9, 0, 0), seconds < 2000 ? 20 : 2000, "$");
+        EXPECT_NE(text.find(std::string("Total online time:\t") + totals + "\r\n"), npos) << text;
+        EXPECT_NE(text.find(std::string("Status:\t") + status), npos) << text;
     }
 }
 
 // Calls across midnight, on a leap day, at both ends of the two-digit years (1970-2069) and over a change
 // to daylight saving in Berlin (UTC where its rules are not installed) read back as written.
-TEST_F(CallLog, RoundTripKeepsTimesAndOrder) {
+TEST_F(CallLogTest, RoundTripKeepsTimesAndOrder) {
     TzGuard tz(TzGuard::ZoneAvailable("Europe/Berlin") ? "Europe/Berlin" : "UTC0");
     std::vector<LoggedCall> list = {{CTime(2026, 3, 30, 23, 50, 1), CTime(2026, 3, 31, 0, 20, 59)},
                                     {CTime(1999, 12, 31, 23, 59, 0), CTime(2000, 1, 1, 0, 1, 0)},
@@ -133,188 +119,211 @@ TEST_F(CallLog, RoundTripKeepsTimesAndOrder) {
     const CTime day(2026, 3, 29, 0, 0, 0); // the clocks go forward that night
     for (std::int64_t s = 0; s < 28 * 3600; s += 7 * 60 + 1)
         list.push_back({day + CTimeSpan(s), day + CTimeSpan(s + 3599)});
-    const ParsedLog log = ParseCallLog(LogText(CTime(2026, 3, 31, 12, 0, 0), list));
-    EXPECT_EQ(log.calls, list);
+    EXPECT_EQ(ParseCallLog(LogText(CTime(2026, 3, 31, 12, 0, 0), list)).calls, list);
 }
 
 // Each log is loaded on 31 December, then saved twice: a log not understood whole is reported, and
 // kept once beside the new one, as it was.
-TEST_F(CallLog, LoadsWhatItCanAndKeepsTheLogsItCouldNotRead) {
-    const CTime now(2025, 12, 31, 12, 0, 0);
-    ScriptedPrompter told;
-    CCallArray none;
-    CCallLog(m_paths, told).Load(none, now); // no log yet: nothing to tell
-    EXPECT_EQ(Said(told), "");
+TEST_F(CallLogTest, LoadsWhatItCanAndKeepsTheLogsItCouldNotRead) {
+    Load(kDec31); // no log yet: nothing to tell
+    EXPECT_EQ(Said(), "");
 
-    std::vector<LoggedCall> many;
-    for (int i = 0; i < 5000; ++i)
-        many.push_back({kDec1 + CTimeSpan(i * 500), kDec1 + CTimeSpan(i * 500 + 100 + i % 300)});
-    std::string lfOnly = LogText(now, many);
-    std::erase(lfOnly, '\r');
-    const std::string head = "\t\tDecember Log\n";
-    const std::string call = "Start:\t01/12/25\t00:10:00\nEnd:\t01/12/25\t00:20:00\n\n";
+    const std::string head = "\t\tDecember Log\n",
+                      call = "Start:\t01/12/25\t00:10:00\nEnd:\t01/12/25\t00:20:00\n\n";
     std::string bad; // a block for each field out of range or not two digits each, the last a letter
     for (const char* field :
          {"29/02/97\t12:00:00", "31/04/26\t12:00:00", "00/12/97\t21:03:07", "05/13/97\t21:03:07",
           "05/12/97\t24:00:00", "05/12/97\t21:60:07", "05/12/97\t21:03:60", " 5/12/97\t21:03:07",
           "05/12/97\t21:03:0", "01/12/25\t00:2x:00"})
         bad += std::string("Start:\t") + field + "\nEnd:\t01/12/25\t00:20:00\n\n";
-    const std::string kept =
-        " The original file will be kept beside the new log when the log is next saved.\n";
-    const std::string notWhole = "tell (!) Corvellan: Part of the call log is not in the form Corvellan "
-                                 "writes and could not be read." +
-                                 kept;
-    std::string crOnly = LogText(now, {kDec1Call, kDec1Call, kDec1Call});
+    std::string lfOnly = LogText(kDec31, {kDec1Call, kDec1Call}), crOnly = lfOnly;
+    std::erase(lfOnly, '\r');
     std::erase(crOnly, '\n');
-    std::string junkAfterHeader = LogText(now, {kDec1Call});
-    junkAfterHeader.insert(junkAfterHeader.find("Start"), "my note\r\n");
-    // The log, the calls read and what the user is told.
+    std::string junk = LogText(kDec31, {kDec1Call});
+    junk.insert(junk.find("Start"), "my note\r\n");
+    const std::string notWhole = "! Corvellan: Part of the call log is not in the form Corvellan writes";
+    // The log, the calls read and the start of what the user is told.
     const std::tuple<std::string, std::vector<LoggedCall>, std::string> rows[] = {
-        {lfOnly, many, ""},
-        {LogText(now, {}), {}, ""}, // header without blocks
-        {crOnly, {kDec1Call, kDec1Call, kDec1Call}, ""},
-        {LogText(now, {kDec1Call}) + "\r\n", {kDec1Call}, ""}, // a line end after the closing rule
-        {head + call + "Start:\t01/12/25\t00:30:00\n", {kDec1Call}, notWhole}, // block without End
-        {junkAfterHeader, {kDec1Call}, notWhole},
-        {"", {}, kToldCorrupt},
+        {lfOnly, {kDec1Call, kDec1Call}, ""},
+        {crOnly, {kDec1Call, kDec1Call}, ""},
+        {LogText(kDec31, {}), {}, ""},
+        {LogText(kDec31, {kDec1Call}) + "\r\n", {kDec1Call}, ""}, // a line end after the closing rule
+        {head + call + "Start:\t01/12/25\t00:30:00\n", {kDec1Call}, notWhole}, // a block without its End
+        {junk, {kDec1Call}, notWhole},
+        {"", {}, "x Corvellan Error: ERROR: For some reason the call log file is corrupt."},
         {head + call + bad.substr(bad.rfind("Start")) + call,
          {kDec1Call, kDec1Call},
-         "tell (!) Corvellan: 1 entry of the call log could not be read and was left out." + kept},
+         "! Corvellan: 1 entry of the call log could not be read and was left out."},
         {head + bad + call,
          {kDec1Call},
-         "tell (!) Corvellan: 10 entries of the call log could not be read and were left out." + kept},
+         "! Corvellan: 10 entries of the call log could not be read and were left out."},
     };
     std::size_t backups = 0; // all are made in the same second, and none is written over
     for (const auto& [text, read, said] : rows) {
         SCOPED_TRACE(text.substr(0, 200));
         WriteLog(text);
-        ScriptedPrompter prompter;
-        CCallLog log(m_paths, prompter);
-        CCallArray calls;
-        log.Load(calls, now);
+        prompter.shown.clear();
+        CCallLog log = Load(kDec31);
         EXPECT_EQ(Times(calls), read);
-        EXPECT_EQ(Said(prompter), said);
-        ASSERT_TRUE(log.Save(calls, now) && log.Save(calls, now + CTimeSpan(1)));
+        EXPECT_EQ(Said().substr(0, said.size()), said);
+        EXPECT_EQ(prompter.shown.size(), said.empty() ? 0u : 1u);
+        ASSERT_TRUE(log.Save(calls, kDec31) && log.Save(calls, kDec31 + CTimeSpan(1)));
         EXPECT_EQ(ParseCallLog(TempDir::Read(LogPath())).calls, read);
-        const auto kept = Backups();
         backups += said.empty() ? 0 : 1;
-        ASSERT_EQ(kept.size(), backups);
-        if (!said.empty()) {
-            EXPECT_EQ(kept.rbegin()->second, text) << kept.rbegin()->first;
-        }
+        const auto beside = Beside();
+        ASSERT_EQ(beside.size(), backups);
+        EXPECT_EQ(said.empty() ? text : beside.rbegin()->second, text);
     }
 }
 
 // A log that cannot be read (here, a directory), one made read-only and one far too large stay as
 // they are; the month's calls go to a file beside them, and the user hears of that once.
-TEST_F(CallLog, ALogThatMustStayAsItIsKeepsTheCallsBeside) {
-    const CTime now(2025, 12, 31, 12, 0, 0);
-    const std::string log = LogText(now, {kDec1Call});
-    const std::tuple<std::function<void()>, const char*, int> rows[] = {
-        {[&] { fs::create_directories(LogPath()); }, "it is a directory", 0},
-        {[&] {
-             WriteLog(log);
-             ::chmod(LogPath().c_str(), 0444);
-         },
-         "it is read-only", 1},
-        {[&] {
-             WriteLog(log);
-             fs::resize_file(LogPath(), (std::uintmax_t{64} << 20) + 1);
-         },
-         "it is far too large to be a call log", 0},
-    };
-    for (const auto& [make, why, loaded] : rows) {
+TEST_F(CallLogTest, ALogThatMustStayAsItIsKeepsTheCallsBeside) {
+    const std::string unsaved = LogPath() + ".unsaved-20251231-120000";
+    const std::tuple<const char*, const char*, int> rows[] = {
+        {"it is a directory", "a directory", 0},
+        {"it is read-only", "a read-only file", 1},
+        {"it is far too large to be a call log", "a file", 0}};
+    for (const auto& [why, kind, loaded] : rows) {
         SCOPED_TRACE(why);
-        fs::remove_all(m_dir.File("data"));
-        fs::create_directories(m_dir.File("data"));
-        make();
+        fs::remove_all(paths.DataDir());
+        MakeFileKind(kind, LogPath(), LogText(kDec31, {kDec1Call}));
+        if (kind == std::string("a file"))
+            fs::resize_file(LogPath(), (std::uintmax_t{64} << 20) + 1);
         struct stat before {
         }, after{};
         ::lstat(LogPath().c_str(), &before);
-        ScriptedPrompter prompter;
-        CCallLog callLog(m_paths, prompter);
-        CCallArray calls;
-        callLog.Load(calls, now);
+        prompter.shown.clear();
+        CCallLog log = Load(kDec31);
         EXPECT_EQ(calls.GetSize(), loaded);
-        EXPECT_FALSE(callLog.CanReplace());
+        EXPECT_FALSE(log.CanReplace());
         calls.Add(CCallRecord(kDec1Call.end, kDec1Call.end + CTimeSpan(60)));
-        ASSERT_TRUE(callLog.Save(calls, now) && callLog.Save(calls, now + CTimeSpan(5)));
-        EXPECT_TRUE(Said(prompter).ends_with(
-            "tell (!) Corvellan: The call log " + LogPath() + " cannot be replaced (" + why +
-            "), so Corvellan leaves it as it is and keeps this month's calls in " + LogPath() +
-            ".unsaved-20251231-120000.\n"))
-            << Said(prompter);
+        ASSERT_TRUE(log.Save(calls, kDec31) && log.Save(calls, kDec31 + CTimeSpan(5)));
+        EXPECT_TRUE(Said().ends_with(
+            "! Corvellan: The call log " + LogPath() + " cannot be replaced (" + why +
+            "), so Corvellan leaves it as it is and keeps this month's calls in " + unsaved + ".\n"))
+            << Said();
         EXPECT_EQ(prompter.shown.size(), loaded ? 1u : 2u)
             << "one message at the load of what cannot be read";
         ::lstat(LogPath().c_str(), &after);
         EXPECT_TRUE(after.st_ino == before.st_ino && after.st_size == before.st_size);
-        EXPECT_EQ(ParseCallLog(TempDir::Read(LogPath() + ".unsaved-20251231-120000")).calls.size(),
-                  loaded + 1u);
+        EXPECT_EQ(ParseCallLog(TempDir::Read(unsaved)).calls.size(), loaded + 1u);
     }
 }
 
-// Old logs, written ten minutes after their last call, read at 01:05 on 1 December. A row: the calls (oldest
-// first), the month offered, how many December calls end the list, Yes or No, the name given to Save As
-// (none cancels) and whether it cannot be written.
-TEST_F(CallLog, RollOverAsksAndLoadsOnlyTheNewMonth) {
-    TempDir::Write(m_dir.File("plain"), "not a directory");
-    const std::tuple<std::vector<LoggedCall>, std::string, std::size_t, bool, const char*, bool> rows[] = {
-        {{kNov30}, "November", 0, true, "copies/old.txt", false},
-        {{kNov30}, "November", 0, true, nullptr, false},
-        {{kNov30}, "November", 0, false, nullptr, false},
-        {{kNov30}, "November", 0, true, "plain/old.txt", true},  // "plain" is a file
-        {{kDec2024}, "December 2024", 0, false, nullptr, false}, // the same month a year ago
-        {{kNov2024}, "November 2024", 0, false, nullptr, false},
+// Old logs, written ten minutes after their last call, read at 01:05 on 1 December. A row: the calls
+// (oldest first), the month named, how many December calls are kept, Yes or No, and the name given to
+// Save As (none cancels); "plain" is a file, so nothing can be written under it.
+TEST_F(CallLogTest, RollOverAsksAndLoadsOnlyTheNewMonth) {
+    TempDir::Write(dir.File("plain"), "not a directory");
+    const std::tuple<std::vector<LoggedCall>, std::string, std::size_t, bool, const char*> rows[] = {
+        {{kNov30}, "November", 0, true, "copies/old.txt"},
+        {{kNov30}, "November", 0, true, nullptr},
+        {{kNov30}, "November", 0, false, nullptr},
+        {{kNov30}, "November", 0, true, "plain/old.txt"},
+        {{kDec2024}, "December 2024", 0, false, nullptr}, // the same month a year ago
+        {{kNov2024}, "November 2024", 0, false, nullptr},
         // Written on 1 December: the header names December, the oldest call November.
-        {{kNov30, kDec1Call}, "November", 1, true, "copies/first.txt", false},
+        {{kNov30, kDec1Call}, "November", 1, true, "copies/first.txt"},
     };
-    for (const auto& [list, month, keptFromEnd, yes, copyTo, copyFails] : rows) {
+    for (const auto& [list, month, kept, yes, copyTo] : rows) {
         const std::string old = LogText(list.back().end + CTimeSpan(600), list);
         SCOPED_TRACE(old);
         WriteLog(old);
-        ScriptedPrompter prompter;
+        prompter.shown.clear();
         prompter.yesNoAnswers = {yes};
-        prompter.saveAnswers = {copyTo ? std::optional(m_dir.File(copyTo)) : std::nullopt};
-        CCallArray calls;
-        CCallLog(m_paths, prompter).Load(calls, kDec1 + CTimeSpan(3600));
-        EXPECT_EQ(Times(calls), std::vector<LoggedCall>(list.end() - keptFromEnd, list.end()));
+        prompter.saveAnswers = {copyTo ? std::optional(dir.File(copyTo)) : std::nullopt};
+        Load(kDec1 + CTimeSpan(3600));
+        EXPECT_EQ(Times(calls), std::vector<LoggedCall>(list.end() - kept, list.end()));
         EXPECT_EQ(TempDir::Read(LogPath()), old);
-        std::string said =
-            "ask (?) Corvellan: Since a new month has started, Corvellan will clear the call log for ";
-        said += month +
-                ". Corvellan can save this old log under a different filename, so that you can access it "
-                "later. Do you wish to save the log for " +
-                month + "?\n";
-        if (yes)
-            said += "save as " + month + ": txt\n";
-        if (copyFails) // and the reason
-            said += "tell (stop) Corvellan Error: ERROR : The old call log could not be saved as " +
-                    m_dir.File(copyTo) + " (";
-        EXPECT_EQ(copyFails ? Said(prompter).substr(0, said.size()) : Said(prompter), said);
-        EXPECT_EQ(prompter.lastFilter, yes ? "Text Files(*.txt)|*.txt | All Files(*.*)|*.*|" : "");
-        EXPECT_EQ(copyTo ? TempDir::Read(m_dir.File(copyTo)) : "", copyTo && !copyFails ? old : "");
+        const std::string said = Said();
+        EXPECT_EQ(
+            said.find("? Corvellan: Since a new month has started, Corvellan will clear the call log for " +
+                      month +
+                      ". Corvellan can save this old log under a different filename, so that you "
+                      "can access it later. Do you wish to save the log for " +
+                      month + "?\n"),
+            0u);
+        EXPECT_EQ(said.find("  " + month + ": txt\n") != npos, yes) << said;
+        const bool written = copyTo && std::string(copyTo).starts_with("copies");
+        EXPECT_EQ(said.find("x Corvellan Error: ERROR : The old call log could not be saved as ") != npos,
+                  copyTo && !written);
+        EXPECT_EQ(copyTo ? TempDir::Read(dir.File(copyTo)) : "", written ? old : "");
     }
 }
 
 // A write that fails part-way, or a backup that cannot be made: the old log stays, the user is told,
 // and the next write that can succeed does.
-TEST_F(CallLog, AFailedWriteLeavesTheOldLogAndTheNextOneWorks) {
+TEST_F(CallLogTest, AFailedWriteLeavesTheOldLogAndTheNextOneWorks) {
     const std::string whole = LogText(kDec1, {kDec1Call});
     for (const std::string& old : {whole, whole + "\r\nmy note"}) {
-        fs::remove_all(m_dir.File("data"));
+        fs::remove_all(paths.DataDir());
         WriteLog(old);
-        ScriptedPrompter prompter;
-        CCallLog log(m_paths, prompter);
-        CCallArray calls;
-        log.Load(calls, kDec1);
+        CCallLog log = Load(kDec1);
         EXPECT_TRUE(RunWithFileSizeLimit(64, [&] {
-            return !log.Save(calls, kDec1) &&
-                   Said(prompter).ends_with("ERROR : Log file could not be created\n");
+            return !log.Save(calls, kDec1) && Said().ends_with("ERROR : Log file could not be created\n");
         }));
         EXPECT_EQ(TempDir::Read(LogPath()), old);
-        EXPECT_EQ(FilesInData(), 1) << "no temporary or partial backup left behind";
+        EXPECT_TRUE(Beside().empty()) << "no temporary or partial backup left behind";
         ASSERT_TRUE(log.Save(calls, kDec1));
-        EXPECT_EQ(FilesInData(), old == whole ? 1 : 2);
+        EXPECT_EQ(Beside().size(), old == whole ? 0u : 1u);
     }
+}
+
+// Two logged calls, 10:00-10:10 and 12:00-12:10; each row adds one, given in minutes after 10:00.
+// Calls that only touch do not overlap.
+TEST_F(CallLogTest, AnAddedCallRefusesAnOverlapAndKeepsTheListInOrderOfEnds) {
+    const CTime ten(2024, 3, 6, 10, 0, 0);
+    const auto at = [&](int minutes) {
+        return ten + CTimeSpan(minutes * 60);
+    };
+    const struct {
+        int start, end;
+        std::optional<int> overlapped; // start of the logged call named
+        std::vector<int> starts;       // of the list afterwards
+    } rows[] = {
+        {-60, 0, {}, {-60, 0, 120}}, {10, 20, {}, {0, 10, 120}}, {130, 130, {}, {0, 120, 130}}, {5, 6, 0, {}},
+        {-60, 180, 0, {}},           {129, 150, 120, {}}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::to_string(row.start) + " to " + std::to_string(row.end));
+        CCallArray calls;
+        calls.Add(CCallRecord(at(0), at(10)));
+        calls.Add(CCallRecord(at(120), at(130)));
+        const std::optional<CCallRecord> overlap = FindOverlappingCall(calls, at(row.start), at(row.end));
+        EXPECT_EQ(overlap ? std::optional(overlap->GetStart()) : std::nullopt,
+                  row.overlapped ? std::optional(at(*row.overlapped)) : std::nullopt);
+        if (overlap)
+            continue;
+        InsertByEnd(calls, at(row.start), at(row.end));
+        std::vector<int> starts;
+        for (int i = 0; i < calls.GetSize(); ++i)
+            starts.push_back(static_cast<int>((calls.GetAt(i).GetStart() - ten).GetTotalSeconds() / 60));
+        EXPECT_EQ(starts, row.starts);
+    }
+}
+
+// Who holds the lock, who asks for it, and what the one asking learns without waiting; then a lock
+// file that cannot be one.
+TEST_F(CallLogTest, TheDataLockTellsWhoHoldsIt) {
+    using Result = CDataLock::Result;
+    const std::tuple<LockHolder, LockHolder, Result> rows[] = {
+        {LockHolder::Window, LockHolder::Window, Result::HeldByWindow},
+        {LockHolder::Window, LockHolder::Command, Result::HeldByWindow},
+        {LockHolder::Command, LockHolder::Command, Result::HeldByCommand},
+        {LockHolder::Command, LockHolder::Window, Result::HeldByCommand},
+    };
+    for (const auto& [holder, asking, result] : rows) {
+        std::optional<CDataLock> first(std::in_place, paths, holder);
+        ASSERT_EQ(first->Acquire(0ms), Result::Acquired);
+        CDataLock second(paths, asking);
+        EXPECT_EQ(second.Acquire(0ms), result);
+        first.reset();
+        EXPECT_EQ(second.Acquire(0ms), Result::Acquired) << "free once its holder lets go";
+    }
+    ::unlink(paths.LockFile().c_str());
+    ::mkfifo(paths.LockFile().c_str(), 0600);
+    CDataLock onFifo(paths, LockHolder::Command);
+    EXPECT_EQ(onFifo.Acquire(0ms), Result::Failed);
+    EXPECT_NE(onFifo.Error(), "");
 }
 } // namespace

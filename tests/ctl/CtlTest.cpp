@@ -1,0 +1,164 @@
+#include "CtlProcess.h"
+
+#include "core/billing/CallArray.h"
+#include "core/calllog/CallLogText.h"
+#include "core/calllog/DataLock.h"
+#include "core/platform/Paths.h"
+#include "support/TzGuard.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <optional>
+#include <sys/stat.h>
+#include <thread>
+
+namespace {
+namespace fs = std::filesystem;
+using Call = std::pair<CTime, CTime>;
+const TzGuard kUtc("UTC0"); // as corvellanctl runs
+constexpr const char* kNow = "2024-03-10 12:00:00";
+constexpr const char* kStart = "2024-03-06 06:00:00";
+constexpr const char* kEnd = "2024-03-06 06:30:59";
+
+// A Calls.log of March 2024 as the window writes it, with a month limit of 500.
+std::string Log(const std::vector<Call>& list) {
+    CCallArray calls;
+    for (const auto& [start, end] : list)
+        calls.Add(CCallRecord(start, end));
+    return FormatCallLog(calls, CTime(2024, 3, 10, 12, 0, 0), 500, "");
+}
+
+// What each command prints under the locale: the texts themselves are the core's. 6 March 2024 is
+// a Wednesday; the default tariff's day begins after 06:30. Bad input (an unknown command, options
+// where they do not belong, a time split in two, END before START, a date that does not exist and a
+// time that the clock skips) gets one line and exit status 2.
+TEST(CtlTest, EachCommandPrintsItsTextOrOneLineWhyNot) {
+    struct Row {
+        std::vector<std::string> args;
+        const char* out = ""; // its start
+        int exitCode = 0;
+        const char* locale = "C.UTF-8";
+        const char* timeZone = "UTC0";
+    };
+    const Row rows[] = {
+        {{"calls", "--now", kNow}, "03/06/24 20:00:00\t00:10:30\t21.00\nTotal calls made:\t1\n"},
+        {{"report", "--now", kNow}, "- Brief report for March :\nYou have made 1 call"},
+        {{"calls", "--csv", "--now", kNow},
+         "Start,End,Duration (seconds),Cost\r\n2024-03-06T20:00:00,2024-03-06T20:10:30,630,21.00\r\n"},
+        {{"calls", "--json", "--now", kNow},
+         "{\n  \"calls\": [\n    {\"start\": \"2024-03-06T20:00:00+00:00\""},
+        {{"report", "--json", "--now", kNow},
+         "{\n  \"month\": \"March\",\n  \"now\": \"2024-03-10T12:00:00+00:00\""},
+        {{"price", kStart, kEnd}, "$46.48\n", 0, "en_US.UTF-8"},
+        {{"price", kStart, kEnd, "--raw"}, "46.475\n", 0, "de_DE.UTF-8"},
+        {{"rate", "2024-03-10 23:30:00"}, "1.00 / min\tnight\tweekend\n"},
+        {{"frobnicate"}, "", 2},
+        {{"calls", "--raw"}, "", 2},
+        {{"report", "--csv"}, "", 2},
+        {{"rate", "--json"}, "", 2},
+        {{"calls", "--csv", "--json"}, "", 2},
+        {{"price", "2024-03-06", "06:00:00", "2024-03-06", "06:30:59"}, "", 2},
+        {{"price", kEnd, kStart}, "", 2},
+        {{"price", "2024-02-30 06:00:00", kEnd}, "", 2},
+        {{"rate", "2024-03-31 02:30:00"},
+         "",
+         2,
+         "C.UTF-8",
+         "Europe/Berlin"}}; // the clocks go from 02:00 to 03:00
+    CtlProcess ctl;
+    ctl.WriteCallLog(Log({{CTime(2024, 3, 6, 20, 0, 0), CTime(2024, 3, 6, 20, 10, 30)}}));
+    for (const Row& row : rows) {
+        if (!LocaleInstalled(row.locale) || !TzGuard::ZoneAvailable(row.timeZone))
+            continue;
+        ctl.locale = row.locale;
+        ctl.timeZone = row.timeZone;
+        const CtlResult result = ctl.Run(row.args);
+        EXPECT_EQ(result.exitCode, row.exitCode) << row.args[0] << result.err;
+        if (row.exitCode == 2) {
+            EXPECT_EQ(result.out, "");
+            EXPECT_EQ(result.err.rfind("corvellanctl: ", 0), 0u) << result.err;
+            EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
+        } else {
+            EXPECT_EQ(result.out.rfind(row.out, 0), 0u) << result.out;
+        }
+    }
+}
+
+// Reading writes nothing; a log the loader complains of makes the exit status 1 and stays as it is.
+TEST(CtlTest, ReadingWritesNothing) {
+    CtlProcess ctl;
+    for (const char* command : {"calls", "report", "rate"})
+        EXPECT_EQ(ctl.Run({command}).exitCode, 0) << command;
+    EXPECT_FALSE(fs::exists(ctl.DataDir()));
+    EXPECT_FALSE(fs::exists(ctl.ConfigDir() + "Corvellan.ini"));
+    ctl.WriteCallLog("not a call log");
+    const CtlResult broken = ctl.Run({"calls", "--now", kNow});
+    EXPECT_EQ(broken.exitCode, 1);
+    EXPECT_EQ(broken.err.rfind("ERROR: For some reason the call log file is corrupt.", 0), 0u) << broken.err;
+    EXPECT_EQ(ctl.CallLog(), "not a call log");
+}
+
+// Every add is judged by the whole Calls.log it leaves.
+TEST(CtlTest, AddWritesTheCallInOrderOfItsEndOrRefusesAndWritesNothing) {
+    const Call added{CTime(2024, 3, 6, 6, 0, 0), CTime(2024, 3, 6, 6, 30, 59)};
+    const Call first{CTime(2024, 3, 5, 10, 0, 0), CTime(2024, 3, 5, 10, 10, 0)};
+    const Call last{CTime(2024, 3, 8, 10, 0, 0), CTime(2024, 3, 8, 10, 10, 0)};
+    const std::string two = Log({first, last});
+    enum Setup { kNoLog, kTwo, kWindow, kReadOnly, kGarbage };
+    const struct {
+        const char *start, *end;
+        Setup setup;
+        const char* err; // the decisive part of the refusal
+        std::string after;
+    } cases[] = {
+        {kStart, kEnd, kNoLog, "", Log({added})},
+        {kStart, kEnd, kTwo, "", Log({first, added, last})},
+        {"2024-03-05 10:09:59", "2024-03-05 10:20:00", kTwo,
+         "corvellanctl: the call overlaps the logged call from 2024-03-05 10:00:00 to 2024-03-05 10:10:00; "
+         "nothing was added\n",
+         two},
+        {kStart, kEnd, kWindow, "Corvellan is running: stop and start calls in its window", two},
+        {kStart, kEnd, kReadOnly, "Calls.log cannot be replaced (it is read-only)", two},
+        {kStart, kEnd, kGarbage, "Calls.log was left as it is", "garbage"},
+        {"2024-02-29 23:50:00", "2024-03-01 00:10:00", kNoLog, "only calls of the current month (March 2024)",
+         ""},
+        {"2024-03-10 11:50:00", "2024-03-10 12:00:01", kNoLog, "the call cannot end later than now", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.err);
+        CtlProcess ctl;
+        ctl.WriteSettings("[Limits]\nMonthLimit=500.00\n");
+        if (c.setup != kNoLog)
+            ctl.WriteCallLog(c.setup == kGarbage ? "garbage" : two);
+        if (c.setup == kReadOnly)
+            ::chmod((ctl.DataDir() + "Calls.log").c_str(), 0444);
+        std::optional<CDataLock> window;
+        if (c.setup == kWindow) {
+            ASSERT_EQ(window.emplace(Paths(ctl.ConfigDir(), ctl.DataDir()), LockHolder::Window).Acquire({}),
+                      CDataLock::Result::Acquired);
+        }
+        const CtlResult result = ctl.Run({"add", c.start, c.end, "--now", kNow});
+        EXPECT_EQ(result.exitCode, *c.err ? 1 : 0);
+        EXPECT_TRUE(*c.err ? result.err.find(c.err) != std::string::npos : result.out + result.err == "")
+            << result.out << result.err;
+        EXPECT_EQ(ctl.CallLog(), c.after);
+    }
+}
+
+// Twenty adds started together with no window: each waits its turn, and every call is logged.
+TEST(CtlTest, AddsStartedTogetherAllGetTheirTurn) {
+    CtlProcess ctl;
+    std::vector<std::thread> adds;
+    std::vector<CtlResult> results(20);
+    for (int i = 0; i < 20; ++i)
+        adds.emplace_back([&, i] {
+            const std::string at = "2024-03-06 10:" + std::to_string(10 + i) + ":";
+            results[i] = ctl.Run({"add", at + "00", at + "30", "--now", kNow}, std::to_string(i));
+        });
+    for (std::thread& add : adds)
+        add.join();
+    for (const CtlResult& result : results)
+        EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_NE(ctl.CallLog().find("Number of calls made:\t20\r\n"), std::string::npos);
+}
+} // namespace
