@@ -177,12 +177,15 @@ int CCtlCommands::Calls(const QStringList&) {
         m_out << (m_csv ? BuildCallsCsv(calls) : BuildCallsJson(calls));
         return clean ? kExitOk : kExitFailed;
     }
-    const CallListTexts texts = BuildCallListTexts(calls);
-    for (const CallRowTexts& row : texts.rows)
+    // Row by row rather than all texts at once: a long month would hold every row in memory.
+    for (int i = 0; i < calls.GetSize(); ++i) {
+        const CallRowTexts row = BuildCallRowTexts(calls.GetAt(i));
         m_out << row.start << '\t' << row.duration << '\t' << row.cost << '\n';
-    m_out << "Total calls made:\t" << texts.callCount << '\n'
-          << "Time spent online:\t" << texts.totalTime << '\n'
-          << "Total cost:\t" << texts.totalCost << '\n';
+    }
+    const CallListTotals totals = BuildCallListTotals(calls);
+    m_out << "Total calls made:\t" << totals.callCount << '\n'
+          << "Time spent online:\t" << totals.totalTime << '\n'
+          << "Total cost:\t" << totals.totalCost << '\n';
     return clean ? kExitOk : kExitFailed;
 }
 

@@ -9,7 +9,7 @@ constexpr int kMaxGrowth = 1024;
 
 int CCallArray::Add(CCallRecord record) {
     const int index = GetSize();
-    Reserve(index + 1);
+    Grow(index + 1);
     m_data.push_back(CCallRecord());
     // Assignment carries only the times: the stored record is priced again whenever it is read.
     m_data.back() = record;
@@ -25,11 +25,16 @@ void CCallArray::SetSize(int newSize) {
         RemoveAll();
         return;
     }
-    Reserve(newSize);
+    Grow(newSize);
     m_data.resize(static_cast<std::size_t>(newSize));
 }
 
-void CCallArray::Reserve(int requested) {
+void CCallArray::Reserve(int count) {
+    if (count > GetCapacity())
+        m_data.reserve(static_cast<std::size_t>(count));
+}
+
+void CCallArray::Grow(int requested) {
     if (requested <= GetCapacity())
         return;
     const int step = std::clamp(GetSize() / 8, kMinGrowth, kMaxGrowth);

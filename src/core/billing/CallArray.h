@@ -17,9 +17,12 @@ public:
     void RemoveAll();
     // New slots are blank records (both times 0, cost 0).
     void SetSize(int newSize);
+    // Room for `count` records in one step, for a loader that knows how many are coming: growing by
+    // the rule above one record at a time would copy a long list over and over.
+    void Reserve(int count);
 
 private:
-    void Reserve(int requested);
+    void Grow(int requested);
 
     std::vector<CCallRecord> m_data;
 };

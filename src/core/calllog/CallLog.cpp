@@ -71,6 +71,7 @@ void CCallLog::Load(CCallArray& calls, CTime now) {
     const MonthSelection selection = SelectCurrentMonth(log, now);
     if (selection.rollOver)
         OfferCopy(selection.oldMonth, text);
+    calls.Reserve(calls.GetSize() + static_cast<int>(selection.calls.size()));
     for (const LoggedCall& call : selection.calls)
         calls.Add(CCallRecord(call.start, call.end));
     if (log.unreadable > 0)

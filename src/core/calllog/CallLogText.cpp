@@ -84,11 +84,13 @@ bool HasFields(const std::tm& fields, int year, int month, int day, int hour, in
            fields.tm_hour == hour && fields.tm_min == minute && fields.tm_sec == second;
 }
 
-// The moment whose local time has these fields. mktime would do, but with TZ unset glibc rereads
-// the zone file on every call (some microseconds each, most of the time of loading a long log), so
+// The moment whose local time has these fields. Most fields fall on the date of the field before
+// them. Otherwise mktime would do, but with TZ unset glibc rereads the zone file on every call, so
 // the UTC offset is taken from localtime instead; only a time that does not exist locally (in the
 // gap of a daylight saving change) is left to mktime and its normalisation.
 CTime LocalTime(int year, int month, int day, int hour, int minute, int second) {
+    if (const std::optional<CTime> known = FromRememberedDate(year, month, day, hour, minute, second))
+        return *known;
     using namespace std::chrono;
     const sys_days date = std::chrono::year(year) / month / day;
     const std::int64_t asUtc = date.time_since_epoch().count() * 86400 + hour * 3600 + minute * 60 + second;
@@ -127,7 +129,21 @@ void AddCallBlock(std::string_view startField, std::string_view endField, Parsed
         ++log.unreadable;
 }
 
+bool HasLoneCr(std::string_view text) {
+    for (std::size_t cr = text.find('\r'); cr != std::string_view::npos; cr = text.find('\r', cr + 1)) {
+        if (cr + 1 == text.size() || text[cr + 1] != '\n')
+            return true;
+    }
+    return false;
+}
+
+// A line without the CR of its CR LF end.
+std::string_view WithoutCr(std::string_view line) {
+    return line.ends_with('\r') ? line.substr(0, line.size() - 1) : line;
+}
+
 bool IsTimeLine(std::string_view line, std::string_view key) {
+    line = WithoutCr(line);
     return line.size() == key.size() + kTimeFieldLength && line.starts_with(key) &&
            ParseLogTime(line.substr(key.size())).has_value();
 }
@@ -164,7 +180,7 @@ private:
         m_pos = std::min(m_text.size() + 1, m_pos + line.size() + 1);
         return line;
     }
-    bool Line(std::string_view expected) { return m_pos <= m_text.size() && Take() == expected; }
+    bool Line(std::string_view expected) { return m_pos <= m_text.size() && WithoutCr(Take()) == expected; }
     bool Starts(std::string_view prefix) { return m_pos <= m_text.size() && Take().starts_with(prefix); }
     // The last rule may be followed by one line end, as an editor leaves it.
     bool AtEnd() const { return m_pos >= m_text.size(); }
@@ -254,9 +270,10 @@ std::optional<std::string_view> FindLogMonth(std::string_view text) {
 }
 
 ParsedLog ParseCallLog(std::string_view text) {
-    // Only a text with a CR in it needs a copy; the writer's own logs are read in place.
+    // Only a text with a CR alone as a line end needs a copy; the writer's CR LF logs are read in
+    // place, their CRs left at the ends of the lines.
     std::string plain;
-    if (text.find('\r') != std::string_view::npos) {
+    if (HasLoneCr(text)) {
         plain = WithPlainLineEnds(text);
         text = plain;
     }
@@ -275,11 +292,14 @@ ParsedLog ParseCallLog(std::string_view text) {
 std::string WithPlainLineEnds(std::string_view text) {
     std::string plain;
     plain.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\r')
-            plain += text[i];
-        else if (i + 1 == text.size() || text[i + 1] != '\n')
+    std::size_t from = 0;
+    for (std::size_t cr = text.find('\r'); cr != std::string_view::npos; cr = text.find('\r', from)) {
+        plain.append(text.substr(from, cr - from));
+        // CR LF loses its CR; a CR alone becomes the line end.
+        if (cr + 1 == text.size() || text[cr + 1] != '\n')
             plain += '\n';
+        from = cr + 1;
     }
+    plain.append(text.substr(from));
     return plain;
 }

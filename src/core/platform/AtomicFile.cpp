@@ -114,6 +114,8 @@ ReadStatus ReadRegularFile(const std::string& path, std::string& out, std::size_
     ReadStatus status = ReadStatus::Ok;
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
         status = ReadFailed(reason, "it is not a regular file");
+    if (status == ReadStatus::Ok)
+        out.reserve(static_cast<std::size_t>(st.st_size));
     char buffer[65536];
     while (status == ReadStatus::Ok) {
         const ssize_t n = ::read(fd, buffer, sizeof buffer);

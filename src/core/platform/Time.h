@@ -5,6 +5,7 @@
 #include <compare>
 #include <cstdint>
 #include <ctime>
+#include <optional>
 #include <string>
 
 // A calendar time: whole seconds since the epoch, broken down in local time when its fields are
@@ -40,6 +41,10 @@ public:
 private:
     std::int64_t m_time = 0;
 };
+
+// The moment of these local fields when they fall on the date last converted to local time,
+// found without asking the zone's rules again; empty otherwise (or for fields out of range).
+std::optional<CTime> FromRememberedDate(int year, int month, int day, int hour, int minute, int second);
 
 // Whether two broken-down local times fall in the same month of the same year, or on the same date.
 inline bool IsSameMonth(const std::tm& a, const std::tm& b) {

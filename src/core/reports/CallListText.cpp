@@ -27,6 +27,7 @@ CallListTotals BuildCallListTotals(const CCallArray& calls) {
 
 CallListTexts BuildCallListTexts(const CCallArray& calls) {
     CallListTexts texts;
+    texts.rows.reserve(static_cast<std::size_t>(calls.GetSize()));
     for (int i = 0; i < calls.GetSize(); ++i)
         texts.rows.push_back(BuildCallRowTexts(calls.GetAt(i)));
     const CallListTotals totals = BuildCallListTotals(calls);
