@@ -16,6 +16,7 @@ std::optional<CCallRecord> FindOverlappingCall(const CCallArray& calls, CTime st
 
 void InsertByEnd(CCallArray& calls, CTime start, CTime end) {
     std::vector<std::pair<CTime, CTime>> times;
+    times.reserve(static_cast<std::size_t>(calls.GetSize()) + 1);
     for (int i = 0; i < calls.GetSize(); ++i) {
         const CCallRecord call = calls.GetAt(i);
         times.emplace_back(call.GetStart(), call.GetEnd());
@@ -25,6 +26,7 @@ void InsertByEnd(CCallArray& calls, CTime start, CTime end) {
         ++position;
     times.insert(position, {start, end});
     calls.RemoveAll();
+    calls.Reserve(static_cast<int>(times.size()));
     for (const auto& [callStart, callEnd] : times)
         calls.Add(CCallRecord(callStart, callEnd));
 }
