@@ -44,17 +44,17 @@ TEST_F(SettingsTest, FirstRunWritesEveryKeyAndWhatIsSavedComesBack) {
                              d.CallLimitMessage + "\nDayLimitMessage=" + d.DayLimitMessage +
                              "\nMonthLimitMessage=" + d.MonthLimitMessage + "\n");
 
-    const std::string euro = "\xE2\x82\xAC";
+    const std::string euro = "\xE2\x82\xAC", x254(254, 'x');
     Settings = {.WeekdayDayRate = 0.125,
-                .CallLimitMessage = "Line one\nWeekdayDayRate=99\r\nC:\\new folder\\n",
-                .DayLimitMessage = std::string(254, 'x') + euro + euro,
+                .CallLimitMessage = "1\nWarnDay=1\r\nC:\\n",
+                .DayLimitMessage = x254 + euro + euro,
                 .MonthLimitMessage = ""};
     ASSERT_TRUE(SaveSettings(paths, prompter));
     Settings = CSettings{};
     EXPECT_FALSE(LoadSettings(paths, prompter));
     EXPECT_EQ(Settings, (CSettings{.WeekdayDayRate = 0.13,
-                                   .CallLimitMessage = "Line one\nWeekdayDayRate=99\nC:\\new folder\\n",
-                                   .DayLimitMessage = std::string(254, 'x') + euro,
+                                   .CallLimitMessage = "1\nWarnDay=1\nC:\\n",
+                                   .DayLimitMessage = x254 + euro,
                                    .MonthLimitMessage = ""}));
 }
 
@@ -76,10 +76,9 @@ TEST_F(SettingsTest, DamagedValuesAreToldOnceAndTheFileIsCopiedBeforeTheNextSave
                        s.BreakIntervals, s.Intervals, s.CallLimit, s.DayLimit, s.MonthLimit),
               std::tuple(2.0, 0.0, 12345.678, 1.0, true, 60u, 0.0, 1e9, 0.0));
     ASSERT_EQ(prompter.shown.size(), 1u);
-    EXPECT_NE(
-        prompter.shown[0].text.find(" holds 1 line that is not a setting, and values that are not usable "
-                                    "amounts (WeekdayDayRate, CallLimit, MonthLimit). "),
-        std::string::npos);
+    const std::string told = " holds 1 line that is not a setting, and values that are not usable amounts "
+                             "(WeekdayDayRate, CallLimit, MonthLimit). ";
+    EXPECT_NE(prompter.shown[0].text.find(told), std::string::npos);
     ASSERT_TRUE(SaveSettings(paths, prompter) && SaveSettings(paths, prompter));
     EXPECT_EQ(Backups(), std::vector<std::string>{damaged});
     EXPECT_NE(ReadIni().find("WeekdayDayRate=2.00\n"), std::string::npos);
