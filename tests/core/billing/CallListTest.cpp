@@ -4,6 +4,7 @@
 #include "support/FreshState.h"
 
 namespace {
+using CallListTest = FreshStateTest;
 
 // Wednesday 17 January 2024, weekday day rate 2.
 CCallRecord DayCall(int hour, int minutes, int day = 17) {
@@ -11,7 +12,7 @@ CCallRecord DayCall(int hour, int minutes, int day = 17) {
 }
 
 // Every record is priced again when it is read; a call whose clock was set back lasts and costs nothing.
-TEST_F(FreshStateTest, TotalsFollowTheRatesInForce) {
+TEST_F(CallListTest, TotalsFollowTheRatesInForce) {
     CCallArray calls;
     calls.Add(DayCall(10, 10));
     calls.Add(DayCall(11, 5));
@@ -24,7 +25,7 @@ TEST_F(FreshStateTest, TotalsFollowTheRatesInForce) {
 }
 
 // Only calls begun on today's date count, and the walk back ends at the first of another date.
-TEST_F(FreshStateTest, SpentTodayWalksBackOverTheCallsBegunToday) {
+TEST_F(CallListTest, SpentTodayWalksBackOverTheCallsBegunToday) {
     const CTime now(2024, 1, 17, 23, 0, 0);
     CCallArray calls;
     calls.Add(CCallRecord(CTime(2024, 1, 16, 23, 50, 0), CTime(2024, 1, 17, 0, 10, 0)));

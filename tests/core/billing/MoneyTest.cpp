@@ -5,7 +5,8 @@
 #include <cmath>
 
 namespace {
-TEST_F(FreshStateTest, MoneyHasTwoDecimalsHalvesUpAfterTheSymbol) {
+using MoneyTest = FreshStateTest;
+TEST_F(MoneyTest, MoneyHasTwoDecimalsHalvesUpAfterTheSymbol) {
     const std::pair<double, const char*> cases[] = {
         {0.005, "0.01"},   {0.004, "0.00"},   {0.125, "0.13"},  {9.999, "10.00"},
         {46.475, "46.48"}, {-0.125, "-0.13"}, {-0.004, "0.00"}, {1e16, "10000000000000000.00"},
