@@ -69,7 +69,6 @@ TEST(SettingsFieldsTest, PeriodSentenceTellsWhatTheTariffCharges) {
     const std::tuple<unsigned, unsigned, unsigned, unsigned, std::string> cases[] = {
         {6, 30, 11, 30, "Day rate from 06:31 to 23:30, night rate from 23:30 to 06:31"},
         {6, 60, 11, 60, "Day rate from 07:00 to 00:00, night rate from 00:00 to 07:00"},
-        {6, 30, 10, 75, "Day rate from 06:31 to 23:00, night rate from 23:00 to 06:31"},
         {24, 60, 11, 30, allNight},
         {22, 0, 9, 0, allNight},
         {23, 29, 11, 30, allNight}};
