@@ -5,6 +5,7 @@
 #include "core/platform/SystemClock.h"
 #include "core/settings/Settings.h"
 #include "gui/app/HelpViewer.h"
+#include "gui/app/MonitorProbe.h"
 #include "gui/app/QtPrompter.h"
 #include "gui/app/Resources.h"
 #include "gui/app/SignalWatcher.h"
@@ -132,6 +133,7 @@ int CMonitorApp::InitInstance() {
                          [this](unsigned long context) { ShowHelp(context); });
         if (onDialogCreated)
             onDialogCreated(dialog);
+        ArmMonitorProbe(dialog); // bench/footprint's marks; nothing unless CORVELLAN_PROBE is set
         dialog.Run(startHidden);
         if (m_ownPrompter)
             m_ownPrompter->SetOwner(nullptr);
