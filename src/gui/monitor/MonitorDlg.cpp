@@ -37,6 +37,13 @@ QTimer* MakeTimer(QObject* parent, int periodMs, bool singleShot) {
     return timer;
 }
 
+// A field repaints (and with it the group around it) on every setText, even of the same text; the
+// window is updated every second during a call, and most figures stay as they were.
+void SetField(QLineEdit* field, const QString& text) {
+    if (field->text() != text)
+        field->setText(text);
+}
+
 void SetBar(QProgressBar* bar, const BarState& state) {
     // A range of 0..0 would make Qt draw a busy indicator; a bar that is off is simply empty.
     bar->setRange(0, state.maximum > 0 ? state.maximum : 1);
@@ -118,10 +125,10 @@ void CMonitorDlg::RefreshDisplay() {
 }
 
 void CMonitorDlg::Render(const MeterFigures& figures) {
-    m_editCallCost->setText(Shown(figures.callCost));
-    m_editSpentToday->setText(Shown(figures.spentToday));
-    m_editSpentMonth->setText(Shown(figures.spentMonth));
-    m_editPrice->setText(Shown(figures.rate) + QStringLiteral(" / min"));
+    SetField(m_editCallCost, Shown(figures.callCost));
+    SetField(m_editSpentToday, Shown(figures.spentToday));
+    SetField(m_editSpentMonth, Shown(figures.spentMonth));
+    SetField(m_editPrice, Shown(figures.rate) + QStringLiteral(" / min"));
     SetBar(m_progressCall, figures.callBar);
     SetBar(m_progressToday, figures.todayBar);
     SetBar(m_progressMonth, figures.monthBar);
