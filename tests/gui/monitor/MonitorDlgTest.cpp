@@ -38,8 +38,6 @@ TEST_F(MonitorTest, TheButtonStartsAndStopsTheMeterAndTicksShowIt) {
     EXPECT_TRUE(dlg.TrayIcon()->ToolTip().endsWith("Right-click: START timer"));
     EXPECT_TRUE(Button("m_btnCustomize")->isEnabled());
     EXPECT_FALSE(dlg.IsTickActive(true) || dlg.IsTickActive(false));
-    EXPECT_NE(Log().find("Start:\t02/12/26\t14:00:00\r\nEnd:\t02/12/26\t14:02:05\r\n"), std::string::npos)
-        << "each stop writes Calls.log at once";
 }
 
 TEST_F(MonitorTest, TrayClicksMeanShowHideAndStartStop) {
@@ -108,7 +106,7 @@ TEST_F(MonitorTest, TheFirstRunOpensThePreferencesBeforeTheTrayAndTheLog) {
     dialog->OnInitDialog();
     EXPECT_TRUE(seen);
     EXPECT_TRUE(dialog->TrayIcon()->IsAdded());
-    EXPECT_EQ(prompter.Count(ScriptedPrompter::Kind::Message), 1) << "the broken log, after the sheet";
+    EXPECT_EQ(prompter.shown.size(), 1u) << "the broken log, after the sheet";
 }
 
 // Clear Log, Yes, then OK: the window starts the month again from nothing, the emptied log is

@@ -117,6 +117,13 @@ TEST_F(SheetTest, TypedValuesReachSettingsOnOkAndARefusedOneKeepsTheFocus) {
 
     Type("DayStartsHours", "6");
     ClickTab(2);
+    // A message takes no more than the settings file gives back: what goes beyond is cut from what
+    // was just pasted.
+    QPlainTextEdit* month = Find<QPlainTextEdit>("MonthLimitMessage");
+    month->setPlainText(QString(250, QLatin1Char('a')));
+    month->moveCursor(QTextCursor::Start);
+    month->insertPlainText(QStringLiteral("0123456789"));
+    EXPECT_EQ(month->toPlainText(), QStringLiteral("01234") + QString(250, QLatin1Char('a')));
     QPlainTextEdit* day = Find<QPlainTextEdit>("DayLimitMessage");
     day->clear();
     for (const char* line : {"Stop.", "Now."}) {
@@ -136,18 +143,9 @@ TEST_F(SheetTest, TypedValuesReachSettingsOnOkAndARefusedOneKeepsTheFocus) {
     Type("DayLimit", "0");
     Press(QDialogButtonBox::Ok);
     EXPECT_EQ(std::tie(Settings.WeekdayDayRate, Settings.BreakIntervals, Settings.CallLimit,
-                       Settings.WarnMonth, Settings.DayLimitMessage),
-              std::tuple(2.75, true, 12.5, false, "\nStop.\nNow."))
+                       Settings.WarnMonth, Settings.DayLimitMessage, Settings.MonthLimitMessage),
+              std::tuple(2.75, true, 12.5, false, "\nStop.\nNow.", "01234" + std::string(250, 'a')))
         << "a cleared warning box is stored too";
-}
-
-TEST_F(SheetTest, MessagesTakeNoMoreThanTheSettingsFileGivesBack) {
-    QPlainTextEdit* month = Find<QPlainTextEdit>("MonthLimitMessage");
-    month->setPlainText(QString(250, QLatin1Char('a')));
-    month->moveCursor(QTextCursor::Start);
-    month->insertPlainText(QStringLiteral("0123456789"));
-    EXPECT_EQ(month->toPlainText(), QStringLiteral("01234") + QString(250, QLatin1Char('a')))
-        << "what goes beyond is cut from what was just pasted";
 }
 
 TEST_F(SheetTest, ShowsNumbersAndPeriodsAsTheUserReadsThem) {
