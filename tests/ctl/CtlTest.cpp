@@ -85,6 +85,7 @@ TEST(CtlTest, EachCommandPrintsItsTextOrOneLineWhyNot) {
 TEST(CtlTest, AddWritesTheCallInOrderOfItsEndOrRefusesAndWritesNothing) {
     const Call first{CTime(2024, 3, 5, 10, 0, 0), CTime(2024, 3, 5, 10, 10, 0)};
     const Call last{CTime(2024, 3, 8, 10, 0, 0), CTime(2024, 3, 8, 10, 10, 0)};
+    const Call added{CTime(2024, 3, 6, 6, 0, 0), CTime(2024, 3, 6, 6, 30, 59)}; // kStart to kEnd
     const std::string two = Log({first, last});
     const std::string kWindow = "Corvellan is running: stop and start calls in its window";
     const struct {
@@ -111,10 +112,7 @@ TEST(CtlTest, AddWritesTheCallInOrderOfItsEndOrRefusesAndWritesNothing) {
         EXPECT_TRUE(c.err.empty() ? result.out + result.err == ""
                                   : result.err.find(c.err) != std::string::npos)
             << result.out << result.err;
-        EXPECT_EQ(ctl.CallLog(),
-                  c.err.empty()
-                      ? Log({first, {CTime(2024, 3, 6, 6, 0, 0), CTime(2024, 3, 6, 6, 30, 59)}, last})
-                      : two);
+        EXPECT_EQ(ctl.CallLog(), c.err.empty() ? Log({first, added, last}) : two);
     }
 }
 
