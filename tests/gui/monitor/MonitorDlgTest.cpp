@@ -150,8 +150,7 @@ TEST_F(MonitorTest, EscapeAndCloseDoNothingAndEnterHides) {
     CMonitorDlg& dlg = Open();
     QSignalSpy help(&dlg, &CMonitorDlg::helpRequested);
     QTest::keyClick(&dlg, Qt::Key_Escape);
-    EXPECT_FALSE(dlg.close());
-    EXPECT_TRUE(dlg.isVisible());
+    EXPECT_FALSE(dlg.close() || !dlg.isVisible());
     QTest::keyClick(&dlg, Qt::Key_F1); // the Help button is pressed in the start-up tests
     EXPECT_EQ(help.size() == 1 ? help[0][0].toULongLong() : 0, 0x20066u);
     QTest::keyClick(&dlg, Qt::Key_Return);
