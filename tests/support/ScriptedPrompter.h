@@ -2,7 +2,6 @@
 
 #include "core/platform/Prompter.h"
 
-#include <algorithm>
 #include <deque>
 #include <optional>
 #include <string>
@@ -12,29 +11,23 @@
 // question is answered No and a Save As dialog is cancelled.
 class ScriptedPrompter : public Prompter {
 public:
-    enum class Kind { Message, YesNo, SaveAs };
     struct Shown {
-        Kind kind;
         std::string caption; // for SaveAs: the proposed name
         std::string text;    // for SaveAs: the default extension
         PromptIcon icon = PromptIcon::None;
     };
 
     void ShowMessage(const std::string& caption, const std::string& text, PromptIcon icon) override {
-        shown.push_back({Kind::Message, caption, text, icon});
+        shown.push_back({caption, text, icon});
     }
     bool AskYesNo(const std::string& caption, const std::string& text, PromptIcon icon) override {
-        shown.push_back({Kind::YesNo, caption, text, icon});
+        shown.push_back({caption, text, icon});
         return Next(yesNoAnswers).value_or(false);
     }
     std::optional<std::string> AskSaveFileName(const std::string& proposedName, const std::string& extension,
                                                const std::string&) override {
-        shown.push_back({Kind::SaveAs, proposedName, extension});
+        shown.push_back({proposedName, extension});
         return Next(saveAnswers).value_or(std::nullopt);
-    }
-    int Count(Kind kind) const {
-        return static_cast<int>(
-            std::count_if(shown.begin(), shown.end(), [kind](auto& s) { return s.kind == kind; }));
     }
 
     std::deque<bool> yesNoAnswers;

@@ -8,6 +8,7 @@
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 
+#include <QDir>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -29,6 +30,11 @@ protected:
     std::string Text(const char* name) const { return Find(name)->text().toStdString(); }
     QPushButton* Button(const char* name) const { return Find<QPushButton>(name); }
     std::string Log() const { return TempDir::Read(paths.CallLogFile()); }
+    // Saves what the user sees when CORVELLAN_SCREENSHOT_DIR names a directory.
+    void Shoot(const char* name) const {
+        if (const QString out = qEnvironmentVariable("CORVELLAN_SCREENSHOT_DIR"); !out.isEmpty())
+            dialog->grab().save(QDir(out).filePath(QString::fromLatin1(name)));
+    }
 
     TempDir dir;
     Paths paths{dir.File("config"), dir.File("data")};

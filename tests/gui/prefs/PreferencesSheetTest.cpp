@@ -1,9 +1,11 @@
 #include "gui/prefs/PreferencesSheet.h"
 
 #include "core/platform/Locale.h"
+#include "core/platform/Paths.h"
 
 #include "support/FreshState.h"
 #include "support/ScriptedPrompter.h"
+#include "support/TempDir.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -17,17 +19,22 @@
 #include <QTabWidget>
 #include <QTest>
 #include <clocale>
+#include <filesystem>
 #include <memory>
 
 namespace {
-// The sheet as the user drives it: controls found by the name of the setting they hold.
+// The sheet as the user drives it: controls found by the name of the setting they hold, the
+// autostart entry in a temporary config directory.
 class SheetTest : public FreshStateTest {
 protected:
     SheetTest() {
         // Screenshots show the symbol of the locale they are taken in.
         if (!qEnvironmentVariableIsEmpty("CORVELLAN_SCREENSHOT_DIR"))
             CurrencySymbol = LocaleCurrencySymbol();
-        sheet = std::make_unique<CPreferencesSheet>(prompter);
+        Open();
+    }
+    void Open() {
+        sheet = std::make_unique<CPreferencesSheet>(prompter, paths);
         sheet->show();
     }
 
@@ -43,30 +50,34 @@ protected:
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
     }
     void Press(QDialogButtonBox::StandardButton button) const { sheet->Buttons()->button(button)->click(); }
-    // Saves what the user sees when CORVELLAN_SCREENSHOT_DIR names a directory.
-    void Shoot(const char* name) const {
-        const QString out = qEnvironmentVariable("CORVELLAN_SCREENSHOT_DIR");
-        if (!out.isEmpty())
-            sheet->grab().save(QDir(out).filePath(QString::fromLatin1(name) + QStringLiteral(".png")));
+    bool Autostarts() const {
+        return std::filesystem::exists(paths.ConfigDir() + "autostart/corvellan.desktop");
     }
 
+    TempDir dir;
+    Paths paths{dir.File("config/"), dir.File("data/")};
     ScriptedPrompter prompter;
     std::unique_ptr<CPreferencesSheet> sheet;
 };
 
-TEST_F(SheetTest, CancelChangesNothingAndOkMarksTheSettingsForSavingAndF1AsksForThePagesHelp) {
+// Cancel changes nothing; OK takes every page as it stands, even unchanged, and the General page's
+// box writes or removes the autostart entry. F1 asks for the help of the page in front.
+TEST_F(SheetTest, CancelChangesNothingOkAppliesEveryPageAndF1AsksForThePagesHelp) {
     Find<QCheckBox>("BreakIntervals")->click();
+    ClickTab(3);
+    Find<QCheckBox>("StartAtLogin")->click();
     Press(QDialogButtonBox::Cancel);
-    EXPECT_EQ(sheet->result(), QDialog::Rejected);
-    EXPECT_FALSE(SettingsChanged);
+    EXPECT_FALSE(SettingsChanged || Autostarts());
 
-    sheet = std::make_unique<CPreferencesSheet>(prompter);
-    sheet->show();
+    Open();
     QSignalSpy help(sheet.get(), &CPreferencesSheet::helpRequested);
-    const char* shots[] = {"prefs-billing", "prefs-limits", "prefs-messages"};
-    for (int tab = 0; tab < 3; ++tab) {
+    const QString shots = qEnvironmentVariable("CORVELLAN_SCREENSHOT_DIR");
+    const char* names[] = {"prefs-billing.png", "prefs-limits.png", "prefs-messages.png",
+                           "prefs-general.png"};
+    for (int tab : {3, 0, 1, 2}) {
         ClickTab(tab);
-        Shoot(shots[tab]);
+        if (!shots.isEmpty()) // what the user sees, for the documentation
+            sheet->grab().save(QDir(shots).filePath(QString::fromLatin1(names[tab])));
     }
     QTest::keyClick(Find<QPlainTextEdit>("CallLimitMessage"), Qt::Key_F1);
     EXPECT_EQ(help.size() == 1 ? help[0][0].value<unsigned long>() : 0, 0x20087ul);
@@ -74,6 +85,21 @@ TEST_F(SheetTest, CancelChangesNothingAndOkMarksTheSettingsForSavingAndF1AsksFor
     EXPECT_EQ(sheet->result(), QDialog::Accepted);
     EXPECT_TRUE(SettingsChanged);
     EXPECT_EQ(Settings, CSettings{});
+
+    for (const bool login : {true, false}) {
+        Open();
+        ClickTab(3);
+        auto* box = Find<QCheckBox>("StartAtLogin");
+        EXPECT_EQ(box->isChecked(), !login);
+        box->setChecked(login);
+        Press(QDialogButtonBox::Ok);
+        EXPECT_EQ(Autostarts(), login);
+        // the program as it was started, wherever it lies
+        EXPECT_EQ(TempDir::Read(paths.ConfigDir() + "autostart/corvellan.desktop")
+                          .find("\nExec=" + QCoreApplication::applicationFilePath().toStdString()) !=
+                      std::string::npos,
+                  login);
+    }
     EXPECT_TRUE(prompter.shown.empty());
 }
 
@@ -86,12 +112,18 @@ TEST_F(SheetTest, TypedValuesReachSettingsOnOkAndARefusedOneKeepsTheFocus) {
     ClickTab(2);
     EXPECT_EQ(sheet->Tabs()->currentIndex(), 0);
     EXPECT_EQ(sheet->focusWidget(), Find("DayStartsHours"));
-    ASSERT_EQ(prompter.shown.size(), 1u);
-    EXPECT_EQ(prompter.shown[0].caption + ": " + prompter.shown[0].text,
-              "Corvellan: Please enter a whole number from 0 to 24.");
+    EXPECT_EQ(prompter.shown.size() == 1 ? prompter.shown[0].text : "",
+              "Please enter a whole number from 0 to 24.");
 
     Type("DayStartsHours", "6");
     ClickTab(2);
+    // A message takes no more than the settings file gives back: what goes beyond is cut from what
+    // was just pasted.
+    QPlainTextEdit* month = Find<QPlainTextEdit>("MonthLimitMessage");
+    month->setPlainText(QString(250, QLatin1Char('a')));
+    month->moveCursor(QTextCursor::Start);
+    month->insertPlainText(QStringLiteral("0123456789"));
+    EXPECT_EQ(month->toPlainText(), QStringLiteral("01234") + QString(250, QLatin1Char('a')));
     QPlainTextEdit* day = Find<QPlainTextEdit>("DayLimitMessage");
     day->clear();
     for (const char* line : {"Stop.", "Now."}) {
@@ -111,25 +143,16 @@ TEST_F(SheetTest, TypedValuesReachSettingsOnOkAndARefusedOneKeepsTheFocus) {
     Type("DayLimit", "0");
     Press(QDialogButtonBox::Ok);
     EXPECT_EQ(std::tie(Settings.WeekdayDayRate, Settings.BreakIntervals, Settings.CallLimit,
-                       Settings.WarnMonth, Settings.DayLimitMessage),
-              std::tuple(2.75, true, 12.5, false, "\nStop.\nNow."))
+                       Settings.WarnMonth, Settings.DayLimitMessage, Settings.MonthLimitMessage),
+              std::tuple(2.75, true, 12.5, false, "\nStop.\nNow.", "01234" + std::string(250, 'a')))
         << "a cleared warning box is stored too";
-}
-
-TEST_F(SheetTest, MessagesTakeNoMoreThanTheSettingsFileGivesBack) {
-    QPlainTextEdit* month = Find<QPlainTextEdit>("MonthLimitMessage");
-    month->setPlainText(QString(250, QLatin1Char('a')));
-    month->moveCursor(QTextCursor::Start);
-    month->insertPlainText(QStringLiteral("0123456789"));
-    EXPECT_EQ(month->toPlainText(), QStringLiteral("01234") + QString(250, QLatin1Char('a')))
-        << "what goes beyond is cut from what was just pasted";
 }
 
 TEST_F(SheetTest, ShowsNumbersAndPeriodsAsTheUserReadsThem) {
     const std::string saved = std::setlocale(LC_ALL, nullptr);
     if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr)
         GTEST_SKIP() << "locale de_DE.UTF-8 is not installed";
-    sheet = std::make_unique<CPreferencesSheet>(prompter);
+    sheet = std::make_unique<CPreferencesSheet>(prompter, paths);
     std::setlocale(LC_ALL, saved.c_str());
     EXPECT_EQ(Find("WeekdayNightRate")->text(), "1,5");
 
