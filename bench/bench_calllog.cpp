@@ -1,12 +1,12 @@
 // Writing and reading back a log of 100 000 calls, far more than a month can hold, to show that
 // neither direction is the slow part of start-up or exit; loading also at 1 000 000 calls, to show
 // that the time grows no faster than the number of calls.
+#include "SilentPrompter.h"
 #include "core/billing/CallArray.h"
 #include "core/calllog/CallLog.h"
 #include "core/calllog/CallLogText.h"
 #include "core/platform/AtomicFile.h"
 #include "core/platform/Paths.h"
-#include "core/platform/Prompter.h"
 #include "core/settings/Settings.h"
 
 #include <benchmark/benchmark.h>
@@ -18,16 +18,6 @@
 
 namespace {
 constexpr int kCalls = 100000;
-
-class SilentPrompter : public Prompter {
-public:
-    void ShowMessage(const std::string&, const std::string&, PromptIcon) override {}
-    bool AskYesNo(const std::string&, const std::string&, PromptIcon) override { return false; }
-    std::optional<std::string> AskSaveFileName(const std::string&, const std::string&,
-                                               const std::string&) override {
-        return std::nullopt;
-    }
-};
 
 // A scratch data directory, removed when the benchmark ends.
 class Scratch {

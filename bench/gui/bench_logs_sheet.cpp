@@ -1,6 +1,6 @@
+#include "SilentPrompter.h"
 #include "core/billing/CallArray.h"
 #include "core/platform/FakeClock.h"
-#include "core/platform/Prompter.h"
 #include "core/settings/Settings.h"
 #include "gui/reports/CallListModel.h"
 #include "gui/reports/LogPage.h"
@@ -14,16 +14,6 @@
 #include <ctime>
 
 namespace {
-// Nothing is asked while the sheet opens.
-class SilentPrompter : public Prompter {
-public:
-    void ShowMessage(const std::string&, const std::string&, PromptIcon) override {}
-    bool AskYesNo(const std::string&, const std::string&, PromptIcon) override { return false; }
-    std::optional<std::string> AskSaveFileName(const std::string&, const std::string&,
-                                               const std::string&) override {
-        return std::nullopt;
-    }
-};
 
 // A month of `count` calls from 1 May 2024 on, evenly spread, 5 to 95 minutes long.
 void FillMonth(CCallArray& calls, int count) {
