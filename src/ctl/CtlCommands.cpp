@@ -3,10 +3,11 @@
 #include "core/billing/CallArray.h"
 #include "core/billing/Money.h"
 #include "core/billing/Tariff.h"
-#include "core/calllog/AddedCall.h"
 #include "core/calllog/CallLog.h"
 #include "core/calllog/DataLock.h"
+#include "core/meter/Monitor.h"
 #include "core/platform/AtomicFile.h"
+#include "core/platform/FakeClock.h"
 #include "core/platform/SystemClock.h"
 #include "core/reports/CallListText.h"
 #include "core/reports/CallsCsv.h"
@@ -60,10 +61,6 @@ std::string RawAmount(double amount) {
     return std::string(buffer, result.ptr);
 }
 
-std::string CommandTime(CTime time) {
-    return time.Format("%Y-%m-%d %H:%M:%S");
-}
-
 std::string PlainNewlines(const std::string& text) {
     std::string out;
     out.reserve(text.size());
@@ -73,10 +70,6 @@ std::string PlainNewlines(const std::string& text) {
         out += text[i];
     }
     return out;
-}
-
-bool SameMonth(CTime a, CTime b) {
-    return IsSameMonth(a.GetLocalTm(), b.GetLocalTm());
 }
 } // namespace
 
@@ -193,11 +186,9 @@ int CCtlCommands::Add(const QStringList& args) {
     CTime start, end;
     if (!ReadStartEnd(args, start, end))
         return kExitUsage;
-    if (!SameMonth(start, m_now) || !SameMonth(end, m_now))
-        return Refuse(kPrefix + std::string("only calls of the current month (") + m_now.Format("%B %Y") +
-                      ") can be added; nothing was added");
-    if (end > m_now)
-        return Refuse(kPrefix + std::string("the call cannot end later than now; nothing was added"));
+    // Refused before Calls.log is even read.
+    if (const std::optional<std::string> why = CMonitor::CheckNewCall(start, end, m_now))
+        return Refuse(kPrefix + *why + kNothingAdded);
     return InsertCall(start, end);
 }
 
@@ -216,27 +207,21 @@ int CCtlCommands::InsertCall(CTime start, CTime end) {
         return Refuse(kPrefix + std::string("cannot create the lock file ") + lock.LockFile() + " (" +
                       lock.Error() + ")" + kNothingAdded);
     }
-    CCallArray calls;
     StderrPrompter prompter(m_err);
-    CCallLog log(m_paths, prompter);
-    log.Load(calls, m_now);
-    if (!log.CanReplace())
-        return Refuse(kPrefix + std::string("Calls.log cannot be replaced (") + log.BesideReason() + ")" +
-                      kNothingAdded);
+    FakeClock clock(m_now);
+    CMonitor monitor(m_paths, prompter, clock);
+    monitor.Load();
+    if (!monitor.Log().CanReplace())
+        return Refuse(kPrefix + std::string("Calls.log cannot be replaced (") + monitor.Log().BesideReason() +
+                      ")" + kNothingAdded);
     // A broken or old month's log is the window's to deal with; rewriting it here could lose calls.
     if (prompter.MessagesShown() > 0 || prompter.QuestionsAsked() > 0)
         return Refuse(kPrefix +
                       std::string("Calls.log was left as it is: start Corvellan to deal with it, then "
                                   "add the call") +
                       kNothingAdded);
-    if (const std::optional<CCallRecord> logged = FindOverlappingCall(calls, start, end))
-        return Refuse(kPrefix + std::string("the call overlaps the logged call from ") +
-                      CommandTime(logged->GetStart()) + " to " + CommandTime(logged->GetEnd()) +
-                      kNothingAdded);
-    InsertByEnd(calls, start, end);
-    if (!log.Save(calls, m_now))
-        return Refuse(kPrefix + std::string("Calls.log could not be written (") + log.LastError() + ")" +
-                      kNothingAdded);
+    if (const std::optional<std::string> why = monitor.AddCall(start, end))
+        return Refuse(kPrefix + *why + kNothingAdded);
     return kExitOk;
 }
 

@@ -30,3 +30,20 @@ void InsertByEnd(CCallArray& calls, CTime start, CTime end) {
     for (const auto& [callStart, callEnd] : times)
         calls.Add(CCallRecord(callStart, callEnd));
 }
+
+void RemoveCall(CCallArray& calls, CTime start, CTime end) {
+    std::vector<CCallRecord> kept;
+    kept.reserve(static_cast<std::size_t>(calls.GetSize()));
+    bool removed = false;
+    for (int i = 0; i < calls.GetSize(); ++i) {
+        CCallRecord call = calls.GetAt(i);
+        if (!removed && call.GetStart() == start && call.GetEnd() == end)
+            removed = true;
+        else
+            kept.push_back(std::move(call));
+    }
+    calls.RemoveAll();
+    calls.Reserve(static_cast<int>(kept.size()));
+    for (CCallRecord& call : kept)
+        calls.Add(std::move(call));
+}

@@ -13,3 +13,5 @@ std::optional<CCallRecord> FindOverlappingCall(const CCallArray& calls, CTime st
 
 // Inserts the call before the first one that ended later, so the list stays in order of the ends.
 void InsertByEnd(CCallArray& calls, CTime start, CTime end);
+// Takes out the first call from start to end, if there is one.
+void RemoveCall(CCallArray& calls, CTime start, CTime end);

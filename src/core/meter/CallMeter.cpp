@@ -55,7 +55,11 @@ CTime CCallMeter::Start() {
 }
 
 CCallRecord CCallMeter::Stop() {
-    const CCallRecord record(m_startTime, m_clock.Now());
+    return Stop(m_clock.Now());
+}
+
+CCallRecord CCallMeter::Stop(CTime end) {
+    const CCallRecord record(m_startTime, std::max(end, m_startTime));
     m_bRunning = false;
     m_spentMonth += record.GetCost();
     m_spentToday += record.GetCost();
@@ -92,7 +96,7 @@ MeterFigures CCallMeter::Follow(CTime now) {
     return Figures();
 }
 
-MeterFigures CCallMeter::ListCleared() {
+MeterFigures CCallMeter::ListChanged() {
     const CTime now = m_clock.Now();
     m_spentToday = GetSpentToday(m_calls, now);
     m_spentMonth = GetSpentInMonth(m_calls, now);

@@ -50,16 +50,17 @@ public:
     MeterFigures Refresh();
     // Starts timing a call now; the call bar starts empty.
     CTime Start();
-    // Ends the running call now and appends it to the list; the figures stay as last shown until the
-    // next refresh, tick or boundary. Sets LogChanged.
+    // Ends the running call now, or at end (never before its start), and appends it to the list; the
+    // figures stay as last shown until the next refresh, tick or boundary. Sets LogChanged.
     CCallRecord Stop();
+    CCallRecord Stop(CTime end);
     // Prices the running call as if it ended now and checks the limits.
     TickResult Tick(CTime now);
     // At a switch of the tariff period or a new date: the rate, and the totals when no call runs.
     MeterFigures Follow(CTime now);
-    // The month's list was emptied: the day's and month's spending start again from what it holds
-    // now (nothing, or calls stopped while it was being emptied). Sets LogChanged.
-    MeterFigures ListCleared();
+    // Calls were added to the month's list or it was emptied: the day's and month's spending start
+    // again from what it holds now. Sets LogChanged.
+    MeterFigures ListChanged();
     // The next moment after now at which Follow has something to do.
     CTime NextBoundary(CTime now) const;
 

@@ -123,7 +123,8 @@ int CMonitorApp::InitInstance() {
 
     const bool firstRun = LoadSettings(m_paths, *m_prompter);
     if (!m_ending) {
-        CMonitorDlg dialog(nullptr, firstRun, m_paths, *m_prompter, *m_clock);
+        CMonitor monitor(m_paths, *m_prompter, *m_clock);
+        CMonitorDlg dialog(nullptr, firstRun, monitor, m_paths, *m_prompter, *m_clock);
         m_dialog = &dialog;
         if (m_ownPrompter)
             m_ownPrompter->SetOwner(&dialog);
@@ -135,6 +136,7 @@ int CMonitorApp::InitInstance() {
             onDialogCreated(dialog);
         ArmMonitorProbe(dialog); // bench/footprint's marks; nothing unless CORVELLAN_PROBE is set
         dialog.Run(startHidden);
+        monitor.End();
         if (m_ownPrompter)
             m_ownPrompter->SetOwner(nullptr);
         m_dialog = nullptr;

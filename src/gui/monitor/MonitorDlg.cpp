@@ -2,7 +2,6 @@
 
 #include "core/billing/Money.h"
 #include "core/platform/Clock.h"
-#include "core/platform/ProgramState.h"
 #include "core/platform/Prompter.h"
 #include "gui/monitor/AboutDlg.h"
 #include "gui/monitor/TrayIcon.h"
@@ -51,10 +50,10 @@ void SetBar(QProgressBar* bar, const BarState& state) {
 }
 } // namespace
 
-CMonitorDlg::CMonitorDlg(QWidget* parent, bool firstRun, const Paths& paths, Prompter& prompter, Clock& clock)
-    : QDialog(parent), m_meter(clock, m_calls), m_callLog(paths, prompter), m_paths(paths),
-      m_prompter(prompter), m_clock(clock), m_bFirstRun(firstRun),
-      m_iconRunning(QStringLiteral(":/icons/call-running.svg")),
+CMonitorDlg::CMonitorDlg(QWidget* parent, bool firstRun, CMonitor& monitor, const Paths& paths,
+                         Prompter& prompter, Clock& clock)
+    : QDialog(parent), m_monitor(monitor), m_paths(paths), m_prompter(prompter), m_clock(clock),
+      m_bFirstRun(firstRun), m_iconRunning(QStringLiteral(":/icons/call-running.svg")),
       m_iconStopped(QStringLiteral(":/icons/call-stopped.svg")), m_tray(new CTrayIcon(this)),
       m_timerShown(MakeTimer(this, kShownPeriodMs, false)),
       m_timerHidden(MakeTimer(this, kHiddenPeriodMs, false)), m_timerBoundary(MakeTimer(this, 0, true)) {
@@ -82,6 +81,7 @@ CMonitorDlg::CMonitorDlg(QWidget* parent, bool firstRun, const Paths& paths, Pro
     connect(m_btnExit, &QPushButton::clicked, this, &CMonitorDlg::OnExit);
     auto* about = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_A), this);
     connect(about, &QShortcut::activated, this, &CMonitorDlg::OnAbout);
+    m_monitor.AddListener(this);
 }
 
 CMonitorDlg::~CMonitorDlg() {
@@ -112,16 +112,14 @@ void CMonitorDlg::OnInitDialog() {
     m_bShown = true;
     ShowRunning(false);
     m_tray->Add(false);
-    m_calls.RemoveAll();
     if (!m_bEnding)
-        m_callLog.Load(m_calls, m_clock.Now());
+        m_monitor.Load();
     RefreshDisplay();
     ArmBoundaryTimer();
-    m_bInitialised = true;
 }
 
 void CMonitorDlg::RefreshDisplay() {
-    Render(m_meter.Refresh());
+    Render(m_monitor.Meter().Refresh());
 }
 
 void CMonitorDlg::Render(const MeterFigures& figures) {
@@ -135,7 +133,7 @@ void CMonitorDlg::Render(const MeterFigures& figures) {
 }
 
 void CMonitorDlg::OnTick(bool shown) {
-    const TickResult tick = m_meter.Tick(m_clock.Now());
+    const TickResult tick = m_monitor.Tick(m_clock.Now());
     ShowWarnings(tick.warnings);
     // A hidden window only watches the limits.
     if (shown)
@@ -149,19 +147,24 @@ void CMonitorDlg::ShowWarnings(const std::vector<LimitWarning>& warnings) {
 }
 
 void CMonitorDlg::OnStartStop() {
-    if (!m_meter.IsRunning()) {
-        const CTime start = m_meter.Start();
-        StartTickFor(IsWindowShown());
-        m_editStartTime->setText(QString::fromStdString(start.Format("%H:%M:%S")));
-        ShowRunning(true);
-        SetBar(m_progressCall, m_meter.Figures().callBar);
-        return;
-    }
+    if (!m_monitor.Stop(CallCause::User))
+        m_monitor.Start(CallCause::User);
+}
+
+void CMonitorDlg::CallStarted(CTime start, CallCause) {
+    StartTickFor(IsWindowShown());
+    m_editStartTime->setText(QString::fromStdString(start.Format("%H:%M:%S")));
+    ShowRunning(true);
+    SetBar(m_progressCall, m_monitor.Meter().Figures().callBar);
+}
+
+void CMonitorDlg::CallStopped(const CCallRecord&, CallCause) {
     StopTicks();
-    m_meter.Stop();
     ShowRunning(false);
-    // Written at once, so a crash or a power cut loses at most the call being timed.
-    m_callLog.Save(m_calls, m_clock.Now());
+}
+
+void CMonitorDlg::ListChanged() {
+    Render(m_monitor.Meter().Figures());
 }
 
 void CMonitorDlg::ShowRunning(bool running) {
@@ -189,7 +192,7 @@ void CMonitorDlg::SetShown(bool show) {
     else
         showMinimized(); // no tray to come back from: keep a taskbar entry
     m_timerShown->stop();
-    if (m_meter.IsRunning())
+    if (m_monitor.IsRunning())
         StartTickFor(false);
 }
 
@@ -198,7 +201,7 @@ bool CMonitorDlg::IsWindowShown() const {
 }
 
 void CMonitorDlg::OnShowWindow(bool show) {
-    if (m_meter.IsRunning())
+    if (m_monitor.IsRunning())
         StartTickFor(show);
 }
 
@@ -220,12 +223,12 @@ bool CMonitorDlg::IsTickActive(bool shown) const {
 
 void CMonitorDlg::ArmBoundaryTimer() {
     const CTime now = m_clock.Now();
-    const std::int64_t seconds = (m_meter.NextBoundary(now) - now).GetTotalSeconds();
+    const std::int64_t seconds = (m_monitor.Meter().NextBoundary(now) - now).GetTotalSeconds();
     m_timerBoundary->start(static_cast<int>(seconds * 1000 + 500));
 }
 
 void CMonitorDlg::OnBoundary() {
-    Render(m_meter.Follow(m_clock.Now()));
+    Render(m_monitor.Meter().Follow(m_clock.Now()));
     if (!m_bEnded)
         ArmBoundaryTimer();
 }
@@ -238,8 +241,7 @@ void CMonitorDlg::OnExit() {
     if (!m_prompter.AskYesNo("Corvellan", kExitQuestion, PromptIcon::Exclamation) || m_bEnding)
         return;
     // A call being timed is recorded rather than lost.
-    if (m_meter.IsRunning())
-        OnStartStop();
+    m_monitor.Stop(CallCause::User);
     done(QDialog::Accepted);
 }
 
@@ -247,9 +249,7 @@ void CMonitorDlg::EndSession() {
     if (m_bEnding || m_bEnded)
         return;
     m_bEnding = true;
-    // Before the log is read, the list is not the month's yet: nothing may be written.
-    if (m_bInitialised && m_meter.IsRunning())
-        OnStartStop();
+    m_monitor.Stop(CallCause::End);
     done(QDialog::Accepted);
 }
 
@@ -264,50 +264,37 @@ void CMonitorDlg::OnAbout() {
 
 void CMonitorDlg::OnCustomize() {
     // The button is off during a call; the first run comes here before any call.
-    if (m_meter.IsRunning())
+    if (m_monitor.IsRunning())
         return;
     CPreferencesSheet sheet(m_prompter, m_paths, this);
     connect(&sheet, &CPreferencesSheet::helpRequested, this, &CMonitorDlg::helpRequested);
     sheet.exec();
     // A call started from the tray while the sheet was open keeps its figures; the next tick
     // prices it under the new tariff.
-    if (m_meter.IsRunning())
+    if (m_monitor.IsRunning())
         OnBoundary();
     else
         RefreshDisplay();
 }
 
 void CMonitorDlg::OnLogsAndReports() {
-    const int shown = m_calls.GetSize();
-    CLogsAndReportsSheet sheet(m_calls, m_clock, m_prompter, this);
+    const int shown = m_monitor.Calls().GetSize();
+    CLogsAndReportsSheet sheet(m_monitor.Calls(), m_clock, m_prompter, this);
     connect(&sheet, &CLogsAndReportsSheet::helpRequested, this, &CMonitorDlg::helpRequested);
-    if (sheet.exec() != QDialog::Accepted || !sheet.IsListEmpty())
-        return;
-    // Calls stopped from the tray while the sheet was open were not in the list it emptied.
-    std::vector<CCallRecord> later;
-    for (int i = shown; i < m_calls.GetSize(); ++i)
-        later.push_back(m_calls.GetAt(i));
-    m_calls.RemoveAll();
-    for (const CCallRecord& call : later)
-        m_calls.Add(call);
-    Render(m_meter.ListCleared());
-    // The old file is kept beside the emptied log: a month's records are never lost to one click.
-    m_callLog.KeepOriginalBeforeNextSave();
-    m_callLog.Save(m_calls, m_clock.Now());
+    if (sheet.exec() == QDialog::Accepted && sheet.IsListEmpty())
+        m_monitor.ListCleared(shown);
 }
 
 void CMonitorDlg::EndRun() {
     if (m_bEnded)
         return;
     m_bEnded = true;
-    if (m_bInitialised && m_meter.IsRunning())
-        OnStartStop();
+    // A call being timed is recorded rather than lost, whoever ends the run.
+    m_monitor.Stop(CallCause::End);
+    m_monitor.RemoveListener(this);
     StopTicks();
     m_timerBoundary->stop();
     m_tray->Remove();
-    if (m_bInitialised && LogChanged)
-        m_callLog.Save(m_calls, m_clock.Now());
-    m_calls.RemoveAll();
 }
 
 void CMonitorDlg::done(int result) {

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "core/billing/CallArray.h"
-#include "core/calllog/CallLog.h"
-#include "core/meter/CallMeter.h"
+#include "core/meter/Monitor.h"
 #include "core/platform/Paths.h"
 
 #include <QDialog>
@@ -16,9 +14,10 @@ class QPushButton;
 class QTimer;
 class CTrayIcon;
 
-// The main window, a view of the call meter: it shows the call and the day's and month's spending
-// against the user's limits, forwards clicks, and owns the month's call list and its log file.
-class CMonitorDlg : public QDialog {
+// The main window, a view of the monitor: it shows the call and the day's and month's spending
+// against the user's limits and forwards clicks. Whoever starts or stops a call (a click, the tray,
+// the control socket, the link), the window follows the monitor's state.
+class CMonitorDlg : public QDialog, private MonitorListener {
     Q_OBJECT
 public:
     static constexpr int kShownPeriodMs = 1000;
@@ -27,14 +26,15 @@ public:
     static constexpr unsigned long kHelpId = 0x20066;
     static constexpr unsigned long kHelpContents = 101;
 
-    CMonitorDlg(QWidget* parent, bool firstRun, const Paths& paths, Prompter& prompter, Clock& clock);
+    CMonitorDlg(QWidget* parent, bool firstRun, CMonitor& monitor, const Paths& paths, Prompter& prompter,
+                Clock& clock);
     ~CMonitorDlg() override;
 
     // Initialises the window, runs it until Exit or the end of the session, then ends it. A hidden
     // start goes straight into the tray; without a tray the window is shown all the same.
     int Run(bool hidden = false);
     void OnInitDialog();
-    // Stops the timers, removes the tray icon and writes Calls.log if it changed.
+    // Stops the timers and removes the tray icon; the monitor is ended by its owner.
     void EndRun();
     void RefreshDisplay();
     // A timer tick; shown tells the fast (window shown) timer from the slow one.
@@ -45,8 +45,8 @@ public:
     // The session ends or the process was asked to stop: record a running call and end the run.
     void EndSession();
 
-    const CCallMeter& Meter() const { return m_meter; }
-    const CCallArray& Calls() const { return m_calls; }
+    const CCallMeter& Meter() const { return m_monitor.Meter(); }
+    const CCallArray& Calls() const { return m_monitor.Calls(); }
     bool IsTickActive(bool shown) const;
     bool IsWindowShown() const;
     CTrayIcon* TrayIcon() const { return m_tray; }
@@ -82,16 +82,16 @@ private:
     void StopTicks();
     void ArmBoundaryTimer();
     void ShowRunning(bool running);
+    void CallStarted(CTime start, CallCause cause) override;
+    void CallStopped(const CCallRecord& call, CallCause cause) override;
+    void ListChanged() override;
 
-    CCallArray m_calls;
-    CCallMeter m_meter;
-    CCallLog m_callLog;
+    CMonitor& m_monitor;
     Paths m_paths;
     Prompter& m_prompter;
     Clock& m_clock;
     bool m_bFirstRun;
     bool m_bShown = true;
-    bool m_bInitialised = false;
     bool m_bEnding = false;
     bool m_bEnded = false;
     bool m_bDone = false; // the run was ended, maybe before its loop began

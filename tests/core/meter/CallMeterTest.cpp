@@ -84,7 +84,7 @@ TEST_F(CallMeterTest, StartStopRecordsThePricedCallAndLeavesTheFiguresAsShown) {
     EXPECT_EQ(std::tie(after.spentToday, after.spentMonth), std::tuple(21.0, 21.0));
     EXPECT_EQ(meter.Refresh().callCost, 0.0);
     calls.RemoveAll();
-    EXPECT_EQ(meter.ListCleared().spentMonth, 0.0);
+    EXPECT_EQ(meter.ListChanged().spentMonth, 0.0);
 }
 
 TEST_F(CallMeterTest, FollowsTheRateAndTheDateAtEachBoundary) {

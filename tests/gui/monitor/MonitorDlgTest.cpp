@@ -92,7 +92,8 @@ TEST_F(MonitorTest, AWarningLeavesTheTicksRunning) {
 
 TEST_F(MonitorTest, TheFirstRunOpensThePreferencesBeforeTheTrayAndTheLog) {
     TempDir::Write(paths.CallLogFile(), "not a log");
-    dialog = std::make_unique<CMonitorDlg>(nullptr, true, paths, prompter, clock);
+    monitor = std::make_unique<CMonitor>(paths, prompter, clock);
+    dialog = std::make_unique<CMonitorDlg>(nullptr, true, *monitor, paths, prompter, clock);
     bool seen = false;
     QTimer::singleShot(0, [&] {
         auto* sheet = qobject_cast<QDialog*>(QApplication::activeModalWidget());

@@ -19,7 +19,9 @@
 class MonitorTest : public FreshStateTest {
 protected:
     CMonitorDlg& Open(Prompter* with = nullptr) {
-        dialog = std::make_unique<CMonitorDlg>(nullptr, false, paths, with ? *with : prompter, clock);
+        Prompter& asked = with ? *with : prompter;
+        monitor = std::make_unique<CMonitor>(paths, asked, clock);
+        dialog = std::make_unique<CMonitorDlg>(nullptr, false, *monitor, paths, asked, clock);
         dialog->OnInitDialog();
         dialog->show();
         return *dialog;
@@ -40,5 +42,6 @@ protected:
     Paths paths{dir.File("config"), dir.File("data")};
     ScriptedPrompter prompter;
     FakeClock clock{CTime(2026, 12, 2, 14, 0, 0)};
+    std::unique_ptr<CMonitor> monitor;
     std::unique_ptr<CMonitorDlg> dialog;
 };

@@ -1,0 +1,123 @@
+#include "core/meter/Monitor.h"
+
+#include "core/calllog/AddedCall.h"
+#include "core/platform/Clock.h"
+#include "core/platform/ProgramState.h"
+
+#include <algorithm>
+
+namespace {
+std::string CommandTime(CTime time) {
+    return time.Format("%Y-%m-%d %H:%M:%S");
+}
+
+bool SameMonth(CTime a, CTime b) {
+    return IsSameMonth(a.GetLocalTm(), b.GetLocalTm());
+}
+} // namespace
+
+CMonitor::CMonitor(const Paths& paths, Prompter& prompter, Clock& clock)
+    : m_clock(clock), m_meter(clock, m_calls), m_callLog(paths, prompter) {}
+
+void CMonitor::Load() {
+    m_calls.RemoveAll();
+    m_callLog.Load(m_calls, m_clock.Now());
+    m_bLoaded = true;
+}
+
+template <typename Event> void CMonitor::Tell(Event event) {
+    // A listener may remove itself while it is told.
+    const std::vector<MonitorListener*> listeners = m_listeners;
+    for (MonitorListener* listener : listeners)
+        if (std::find(m_listeners.begin(), m_listeners.end(), listener) != m_listeners.end())
+            event(*listener);
+}
+
+bool CMonitor::Start(CallCause cause) {
+    if (!IsLoaded() || IsRunning())
+        return false;
+    const CTime start = m_meter.Start();
+    Tell([&](MonitorListener& l) { l.CallStarted(start, cause); });
+    return true;
+}
+
+std::optional<CCallRecord> CMonitor::Stop(CallCause cause) {
+    return StopAt(m_clock.Now(), cause);
+}
+
+std::optional<CCallRecord> CMonitor::StopAt(CTime end, CallCause cause) {
+    if (!IsRunning())
+        return std::nullopt;
+    const CCallRecord call = m_meter.Stop(end);
+    m_callLog.Save(m_calls, m_clock.Now());
+    Tell([&](MonitorListener& l) { l.CallStopped(call, cause); });
+    return call;
+}
+
+TickResult CMonitor::Tick(CTime now) {
+    return m_meter.Tick(now);
+}
+
+std::optional<std::string> CMonitor::CheckNewCall(CTime start, CTime end, CTime now) {
+    if (end < start)
+        return "the call ends before it starts";
+    if (!SameMonth(start, now) || !SameMonth(end, now))
+        return "only calls of the current month (" + now.Format("%B %Y") + ") can be added";
+    if (end > now)
+        return std::string("the call cannot end later than now");
+    return std::nullopt;
+}
+
+std::optional<std::string> CMonitor::AddCall(CTime start, CTime end) {
+    if (!IsLoaded())
+        return std::string("the call log has not been read yet");
+    if (std::optional<std::string> why = CheckNewCall(start, end, m_clock.Now()))
+        return why;
+    if (IsRunning() && start < m_clock.Now() && StartTime() < end)
+        return "the call overlaps the call being timed since " + CommandTime(StartTime());
+    if (const std::optional<CCallRecord> logged = FindOverlappingCall(m_calls, start, end))
+        return "the call overlaps the logged call from " + CommandTime(logged->GetStart()) + " to " +
+               CommandTime(logged->GetEnd());
+    InsertByEnd(m_calls, start, end);
+    if (!m_callLog.Save(m_calls, m_clock.Now())) {
+        // Told as not added, so it must not be kept for a later save either.
+        RemoveCall(m_calls, start, end);
+        return "Calls.log could not be written (" + m_callLog.LastError() + ")";
+    }
+    m_meter.ListChanged();
+    Tell([](MonitorListener& l) { l.ListChanged(); });
+    return std::nullopt;
+}
+
+void CMonitor::ListCleared(int shown) {
+    // Calls stopped while the sheet was open were not in the list it emptied.
+    std::vector<CCallRecord> later;
+    for (int i = shown; i < m_calls.GetSize(); ++i)
+        later.push_back(m_calls.GetAt(i));
+    m_calls.RemoveAll();
+    for (const CCallRecord& call : later)
+        m_calls.Add(call);
+    m_meter.ListChanged();
+    // The old file is kept beside the emptied log: a month's records are never lost to one click.
+    m_callLog.KeepOriginalBeforeNextSave();
+    m_callLog.Save(m_calls, m_clock.Now());
+    Tell([](MonitorListener& l) { l.ListChanged(); });
+}
+
+void CMonitor::End() {
+    if (m_bEnded)
+        return;
+    Stop(CallCause::End);
+    m_bEnded = true;
+    if (m_bLoaded && LogChanged)
+        m_callLog.Save(m_calls, m_clock.Now());
+    m_calls.RemoveAll();
+}
+
+void CMonitor::AddListener(MonitorListener* listener) {
+    m_listeners.push_back(listener);
+}
+
+void CMonitor::RemoveListener(MonitorListener* listener) {
+    std::erase(m_listeners, listener);
+}

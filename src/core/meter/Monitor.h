@@ -1,0 +1,85 @@
+#pragma once
+
+#include "core/billing/CallArray.h"
+#include "core/calllog/CallLog.h"
+#include "core/meter/CallMeter.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+class Clock;
+class Paths;
+class Prompter;
+
+// Who started or stopped a call. The decisions do not depend on it; listeners may (the link
+// follower leaves a call the user started by hand to the user).
+enum class CallCause { User, Control, Link, Sleep, End };
+
+// Told after each change of the running state, once the change is complete (a stopped call is
+// already in Calls.log when CallStopped is called).
+class MonitorListener {
+public:
+    virtual ~MonitorListener() = default;
+    virtual void CallStarted(CTime start, CallCause cause) = 0;
+    virtual void CallStopped(const CCallRecord& call, CallCause cause) = 0;
+    // Calls were added to the list or it was emptied; the meter's figures have followed.
+    virtual void ListChanged() = 0;
+};
+
+// The program's running state and its one owner: the month's call list, the call meter, Calls.log
+// and the rules for adding a call. The window, the tray, the control socket, the link and sleep
+// watchers and corvellanctl all drive this same object, so a start is the same start whoever asks.
+class CMonitor {
+public:
+    CMonitor(const Paths& paths, Prompter& prompter, Clock& clock);
+    CMonitor(const CMonitor&) = delete;
+    CMonitor& operator=(const CMonitor&) = delete;
+
+    // Reads the month's calls (the roll-over question and the loader's messages may come). Until
+    // then the list is not the month's: no call is timed and nothing is written.
+    void Load();
+    bool IsLoaded() const { return m_bLoaded && !m_bEnded; }
+    bool IsRunning() const { return m_meter.IsRunning(); }
+    CTime StartTime() const { return m_meter.StartTime(); }
+
+    // Starts timing a call now. False when one is already timed, or before Load or after End.
+    bool Start(CallCause cause);
+    // Ends the running call now (or at end, not before its start), appends it and writes Calls.log
+    // at once, so a crash or a power cut loses at most the call being timed. Empty when none ran.
+    std::optional<CCallRecord> Stop(CallCause cause);
+    std::optional<CCallRecord> StopAt(CTime end, CallCause cause);
+    // The running call priced as if it ended now, the limits checked.
+    TickResult Tick(CTime now);
+
+    // Why a call from start to end may not be added at now, whatever the month's list holds: only
+    // finished calls of the current month. Empty when it may.
+    static std::optional<std::string> CheckNewCall(CTime start, CTime end, CTime now);
+    // Adds a call that was not timed (typed in, or handed over by corvellanctl) in order of its end
+    // and writes Calls.log; the reason when it may not be added or could not be written.
+    std::optional<std::string> AddCall(CTime start, CTime end);
+    // The Logs and Reports sheet emptied the first `shown` calls of the list; calls stopped while
+    // it was open stay. The old file is kept beside the emptied log.
+    void ListCleared(int shown);
+    // Records a running call and writes Calls.log if it changed; nothing more is timed after.
+    void End();
+
+    const CCallMeter& Meter() const { return m_meter; }
+    CCallMeter& Meter() { return m_meter; }
+    const CCallArray& Calls() const { return m_calls; }
+    const CCallLog& Log() const { return m_callLog; }
+
+    void AddListener(MonitorListener* listener);
+    void RemoveListener(MonitorListener* listener);
+
+private:
+    template <typename Event> void Tell(Event event);
+
+    Clock& m_clock;
+    CCallArray m_calls;
+    CCallMeter m_meter;
+    CCallLog m_callLog;
+    bool m_bLoaded = false;
+    bool m_bEnded = false;
+    std::vector<MonitorListener*> m_listeners;
+};

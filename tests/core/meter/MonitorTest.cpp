@@ -1,0 +1,106 @@
+#include "core/meter/Monitor.h"
+#include "core/calllog/CallLogText.h"
+#include "core/platform/FakeClock.h"
+#include "core/platform/Paths.h"
+
+#include "support/FreshState.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TempDir.h"
+
+#include <filesystem>
+
+namespace {
+// What a listener saw, with the number of calls in Calls.log at that moment.
+struct Recorder : MonitorListener {
+    explicit Recorder(const Paths& paths) : paths(paths) {}
+    void CallStarted(CTime start, CallCause) override { seen.push_back("started " + start.Format("%T")); }
+    void CallStopped(const CCallRecord& call, CallCause) override {
+        seen.push_back("stopped " + call.GetEnd().Format("%T") + ", logged " + Logged());
+    }
+    void ListChanged() override { seen.push_back("list, logged " + Logged()); }
+    std::string Logged() const {
+        return std::to_string(ParseCallLog(TempDir::Read(paths.CallLogFile())).calls.size());
+    }
+    const Paths& paths;
+    std::vector<std::string> seen;
+};
+
+class MonitorStateTest : public FreshStateTest {
+protected:
+    TempDir dir;
+    Paths paths{dir.File("config"), dir.File("data")};
+    ScriptedPrompter prompter;
+    FakeClock clock{CTime(2026, 12, 2, 14, 0, 0)};
+    CMonitor monitor{paths, prompter, clock};
+    Recorder recorder{paths};
+};
+
+// Nothing is timed before the month's calls are read or after the end; a stop is in Calls.log
+// before anyone hears of it, and the end records a call still running.
+TEST_F(MonitorStateTest, TimesOnlyBetweenLoadAndEndAndTellsOnceWritten) {
+    monitor.AddListener(&recorder);
+    EXPECT_FALSE(monitor.Start(CallCause::Control)) << "before the log is read";
+    monitor.Load();
+    EXPECT_TRUE(monitor.Start(CallCause::User));
+    EXPECT_FALSE(monitor.Start(CallCause::Link)) << "one call at a time";
+    clock.Advance(60);
+    EXPECT_DOUBLE_EQ(monitor.Stop(CallCause::User)->GetCost(), 2.0);
+    EXPECT_FALSE(monitor.Stop(CallCause::User));
+    monitor.Start(CallCause::Link);
+    clock.Advance(30);
+    // A stop at a moment before the call's start (a clock set back) is a call of no length.
+    EXPECT_EQ(monitor.StopAt(CTime(2026, 12, 2, 13, 0, 0), CallCause::Sleep)->GetEnd(),
+              clock.Now() - CTimeSpan(30));
+    monitor.Start(CallCause::User);
+    clock.Advance(30);
+    monitor.End();
+    EXPECT_FALSE(monitor.Start(CallCause::User)) << "after the end";
+    EXPECT_EQ(recorder.seen, (std::vector<std::string>{"started 14:00:00", "stopped 14:01:00, logged 1",
+                                                       "started 14:01:00", "stopped 14:01:00, logged 2",
+                                                       "started 14:01:30", "stopped 14:02:00, logged 3"}));
+}
+
+// Added calls join the list in order and are written; one that shares time with the call being
+// timed is refused, and one that could not be written is not kept for a later save either.
+TEST_F(MonitorStateTest, AddsACallOrSaysWhyNot) {
+    monitor.Load();
+    monitor.AddListener(&recorder);
+    const CTime noon(2026, 12, 2, 12, 0, 0);
+    EXPECT_EQ(monitor.AddCall(noon, noon + CTimeSpan(600)), std::nullopt);
+    EXPECT_EQ(monitor.Meter().Figures().spentToday, 20.0);
+    monitor.Start(CallCause::User);
+    clock.Advance(120);
+    EXPECT_EQ(monitor.AddCall(CTime(2026, 12, 2, 14, 1, 0), clock.Now()),
+              "the call overlaps the call being timed since 2026-12-02 14:00:00");
+    EXPECT_EQ(monitor.AddCall(noon - CTimeSpan(60), noon + CTimeSpan(1)),
+              "the call overlaps the logged call from 2026-12-02 12:00:00 to 2026-12-02 12:10:00");
+    EXPECT_EQ(monitor.AddCall(noon, noon - CTimeSpan(1)), "the call ends before it starts");
+
+    std::filesystem::remove_all(paths.DataDir());
+    TempDir::Write(dir.File("data"), "a file where the data folder was");
+    const std::optional<std::string> refused = monitor.AddCall(noon - CTimeSpan(600), noon);
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(refused->rfind("Calls.log could not be written (", 0), 0u) << *refused;
+    EXPECT_EQ(monitor.Calls().GetSize(), 1);
+    EXPECT_EQ(recorder.seen, (std::vector<std::string>{"list, logged 1", "started 14:00:00"}));
+}
+
+// The Logs and Reports sheet emptied the list it was given; a call stopped while it was open stays,
+// and the old file is kept beside the emptied log.
+TEST_F(MonitorStateTest, ClearingKeepsTheCallsStoppedMeanwhile) {
+    monitor.Load();
+    monitor.AddCall(CTime(2026, 12, 2, 9, 0, 0), CTime(2026, 12, 2, 9, 1, 0));
+    monitor.Start(CallCause::User);
+    clock.Advance(60);
+    monitor.Stop(CallCause::User);
+    monitor.ListCleared(1);
+    ASSERT_EQ(monitor.Calls().GetSize(), 1);
+    EXPECT_EQ(monitor.Calls().GetAt(0).GetStart(), CTime(2026, 12, 2, 14, 0, 0));
+    EXPECT_DOUBLE_EQ(monitor.Meter().Figures().spentMonth, 2.0);
+    int kept = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(paths.DataDir()))
+        kept += entry.path().filename().string().starts_with("Calls.log.bak-") &&
+                ParseCallLog(TempDir::Read(entry.path())).calls.size() == 2;
+    EXPECT_EQ(kept, 1) << "the file as it was before the clear, with both calls";
+}
+} // namespace
