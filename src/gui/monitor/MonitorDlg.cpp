@@ -253,6 +253,12 @@ void CMonitorDlg::EndSession() {
     done(QDialog::Accepted);
 }
 
+void CMonitorDlg::ShowNotice(const std::string& text) {
+    const QString shown = QString::fromStdString(text);
+    if (!m_tray->ShowMessage(shown))
+        setToolTip(shown);
+}
+
 void CMonitorDlg::OnHelpContents() {
     emit helpRequested(kHelpContents);
 }

@@ -44,6 +44,9 @@ public:
     void SetShown(bool show);
     // The session ends or the process was asked to stop: record a running call and end the run.
     void EndSession();
+    // Something the program did by itself, said without waiting for the user: a tray notification
+    // where the tray can show one, else the window's tooltip.
+    void ShowNotice(const std::string& text);
 
     const CCallMeter& Meter() const { return m_monitor.Meter(); }
     const CCallArray& Calls() const { return m_monitor.Calls(); }

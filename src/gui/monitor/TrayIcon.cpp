@@ -33,6 +33,13 @@ void CTrayIcon::Remove() {
     m_tray.hide();
 }
 
+bool CTrayIcon::ShowMessage(const QString& text) {
+    if (!m_added || !IsAvailable() || !QSystemTrayIcon::supportsMessages())
+        return false;
+    m_tray.showMessage(QStringLiteral("Corvellan"), text, QSystemTrayIcon::Information);
+    return true;
+}
+
 void CTrayIcon::OnActivated(QSystemTrayIcon::ActivationReason reason) {
     switch (reason) {
     case QSystemTrayIcon::Trigger:

@@ -16,6 +16,8 @@ public:
     void Add(bool running); // shows the icon in the given state
     void SetRunning(bool running);
     void Remove();
+    // A notification beside the icon; false when the tray cannot show one.
+    bool ShowMessage(const QString& text);
 
     bool IsRunningShown() const { return m_running; }
     bool IsAdded() const { return m_added; }
