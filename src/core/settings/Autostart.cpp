@@ -47,7 +47,8 @@ void Tell(Prompter& prompter, const std::string& what, const std::string& reason
 } // namespace
 
 CAutostart::CAutostart(const Paths& paths, std::string program)
-    : m_file(paths.ConfigDir() + "autostart/corvellan.desktop"), m_program(std::move(program)) {}
+    : m_file(paths.ConfigDir() + "autostart/io.github.corvellan.Corvellan.desktop"),
+      m_oldFile(paths.ConfigDir() + "autostart/corvellan.desktop"), m_program(std::move(program)) {}
 
 std::optional<std::string> CAutostart::ExecArgument(const std::string& program) {
     // A line break would end the Exec line and start a key of its own: refuse every control character.
@@ -72,6 +73,10 @@ std::optional<std::string> CAutostart::ExecArgument(const std::string& program) 
 }
 
 std::string CAutostart::EntryText() const {
+    return EntryText("io.github.corvellan.Corvellan");
+}
+
+std::string CAutostart::EntryText(const char* icon) const {
     const std::optional<std::string> exec = ExecArgument(m_program);
     if (!exec)
         return {};
@@ -82,13 +87,45 @@ std::string CAutostart::EntryText() const {
            "Exec=" +
            *exec +
            " --hidden\n"
-           "Icon=corvellan\n"
-           "Terminal=false\n";
+           "Icon=" +
+           icon + "\nTerminal=false\n";
 }
 
 bool CAutostart::IsEnabled() const {
+    for (const std::string& file : {m_file, m_oldFile}) {
+        std::string text;
+        if (ReadRegularFile(file, text, kMaxEntry) == ReadStatus::Ok && !SwitchedOff(text))
+            return true;
+    }
+    return false;
+}
+
+bool CAutostart::KeepAsideUnlessOurs(const std::string& file, const std::string& ours,
+                                     Prompter& prompter) const {
     std::string text;
-    return ReadRegularFile(m_file, text, kMaxEntry) == ReadStatus::Ok && !SwitchedOff(text);
+    if (!PathExists(file) ||
+        (ReadRegularFile(file, text, kMaxEntry) == ReadStatus::Ok && !ours.empty() && text == ours))
+        return true;
+    // Someone else's entry, or one the user edited: kept under a name the session ignores.
+    const std::string aside = UnusedName(file + ".bak-" + SystemClock().Now().Format("%Y%m%d-%H%M%S"));
+    if (aside.empty() || std::rename(file.c_str(), aside.c_str()) != 0) {
+        Tell(prompter, "Corvellan could not move " + file + " aside",
+             aside.empty() ? "no free name" : std::strerror(errno));
+        return false;
+    }
+    prompter.ShowMessage("Corvellan", file + " was not written by Corvellan. It was kept as " + aside + ".",
+                         PromptIcon::Information);
+    return true;
+}
+
+bool CAutostart::ReplaceOldEntry(Prompter& prompter) const {
+    std::string text;
+    if (ReadRegularFile(m_oldFile, text, kMaxEntry) != ReadStatus::Ok || SwitchedOff(text))
+        return true;
+    if (!KeepAsideUnlessOurs(m_oldFile, EntryText("corvellan"), prompter))
+        return false;
+    std::remove(m_oldFile.c_str());
+    return Set(true, prompter);
 }
 
 bool CAutostart::Set(bool enable, Prompter& prompter) const {
@@ -100,24 +137,14 @@ bool CAutostart::Set(bool enable, Prompter& prompter) const {
              "its path cannot be written in " + m_file + ": " + m_program);
         return false;
     }
-    std::string text;
-    const bool ours =
-        ReadRegularFile(m_file, text, kMaxEntry) == ReadStatus::Ok && !entry.empty() && text == entry;
-    if (PathExists(m_file) && !ours) {
-        // Someone else's entry, or one the user edited: kept under a name the session ignores.
-        const std::string aside = UnusedName(m_file + ".bak-" + SystemClock().Now().Format("%Y%m%d-%H%M%S"));
-        if (aside.empty() || std::rename(m_file.c_str(), aside.c_str()) != 0) {
-            Tell(prompter, "Corvellan could not move " + m_file + " aside",
-                 aside.empty() ? "no free name" : std::strerror(errno));
+    for (const std::string& file : {m_file, m_oldFile}) {
+        if (!KeepAsideUnlessOurs(file, file == m_file ? entry : EntryText("corvellan"), prompter))
+            return false;
+        if (!enable && PathExists(file) && std::remove(file.c_str()) != 0) {
+            Tell(prompter, "Corvellan could not be removed from the programs started when you log in",
+                 std::strerror(errno));
             return false;
         }
-        prompter.ShowMessage("Corvellan",
-                             m_file + " was not written by Corvellan. It was kept as " + aside + ".",
-                             PromptIcon::Information);
-    } else if (!enable && std::remove(m_file.c_str()) != 0) {
-        Tell(prompter, "Corvellan could not be removed from the programs started when you log in",
-             std::strerror(errno));
-        return false;
     }
     std::string reason;
     if (enable && !WriteFileAtomically(m_file, entry, &reason)) {

@@ -3,6 +3,7 @@
 #include "core/platform/Locale.h"
 #include "core/platform/ProgramState.h"
 #include "core/platform/SystemClock.h"
+#include "core/settings/Autostart.h"
 #include "core/settings/Settings.h"
 #include "gui/app/HelpViewer.h"
 #include "gui/app/MonitorProbe.h"
@@ -15,6 +16,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDialog>
+#include <QFile>
 #include <QIcon>
 #include <QSessionManager>
 #include <QTimer>
@@ -97,6 +99,8 @@ int CMonitorApp::InitInstance() {
     // The window hides into the tray; that must never end the program.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/corvellan.svg")));
+    // Desktops match the running program to its menu entry by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.corvellan.Corvellan"));
 
     // Qt has already called setlocale(LC_ALL, ""); make it explicit, and fall back to "C" when the
     // user's locale is not installed.
@@ -122,6 +126,10 @@ int CMonitorApp::InitInstance() {
 #endif
 
     const bool firstRun = LoadSettings(m_paths, *m_prompter);
+    // The autostart entry of an earlier version carries the old name; the user keeps autostart.
+    if (!m_ending)
+        CAutostart(m_paths, QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString())
+            .ReplaceOldEntry(*m_prompter);
     if (!m_ending) {
         CMonitor monitor(m_paths, *m_prompter, *m_clock);
         CMonitorDlg dialog(nullptr, firstRun, monitor, m_paths, *m_prompter, *m_clock);

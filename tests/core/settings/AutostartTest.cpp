@@ -17,7 +17,7 @@ struct Folder {
     std::vector<std::string> Kept() const {
         std::vector<std::string> kept;
         for (const auto& entry : fs::directory_iterator(dir.File("config/autostart")))
-            if (entry.path().filename().string().starts_with("corvellan.desktop.bak-"))
+            if (entry.path().filename().string().find(".desktop.bak-") != std::string::npos)
                 kept.push_back(TempDir::Read(entry.path()));
         return kept;
     }
@@ -58,6 +58,28 @@ TEST(AutostartTest, WritesItsEntryAndKeepsTheEntriesOfOthersAside) {
         EXPECT_EQ(f.autostart.IsEnabled(), !enabled) << text;
         EXPECT_EQ(f.Kept(), std::vector<std::string>{text});
         EXPECT_EQ(f.prompter.shown.size(), 1u);
+    }
+}
+
+// An entry of the old name that is on becomes one of the new name; one that is off stays as it is.
+TEST(AutostartTest, AnEntryOfTheOldNameIsReplacedAndCountsUntilThen) {
+    const std::string own = "[Desktop Entry]\nType=Application\nName=Corvellan\nComment=Time your metered "
+                            "calls and watch what they cost\nExec=/usr/bin/corvellan --hidden\n"
+                            "Icon=corvellan\nTerminal=false\n";
+    const std::tuple<std::string, bool, size_t> cases[] = {
+        {own, true, 0},
+        {"[Desktop Entry]\nExec=corvellan --mine\n", true, 1},
+        {own + "Hidden=true\n", false, 0}};
+    for (const auto& [text, on, kept] : cases) {
+        Folder f;
+        const std::string old = f.dir.File("config/autostart/corvellan.desktop");
+        TempDir::Write(old, text);
+        EXPECT_EQ(f.autostart.IsEnabled(), on) << text;
+        ASSERT_TRUE(f.autostart.ReplaceOldEntry(f.prompter));
+        EXPECT_EQ(f.autostart.IsEnabled(), on);
+        EXPECT_EQ(fs::exists(f.autostart.File()), on) << text;
+        EXPECT_EQ(fs::exists(old), !on) << text;
+        EXPECT_EQ(f.Kept().size(), kept) << text;
     }
 }
 

@@ -51,7 +51,7 @@ protected:
     }
     void Press(QDialogButtonBox::StandardButton button) const { sheet->Buttons()->button(button)->click(); }
     bool Autostarts() const {
-        return std::filesystem::exists(paths.ConfigDir() + "autostart/corvellan.desktop");
+        return std::filesystem::exists(paths.ConfigDir() + "autostart/io.github.corvellan.Corvellan.desktop");
     }
 
     TempDir dir;
@@ -95,7 +95,7 @@ TEST_F(SheetTest, CancelChangesNothingOkAppliesEveryPageAndF1AsksForThePagesHelp
         Press(QDialogButtonBox::Ok);
         EXPECT_EQ(Autostarts(), login);
         // the program as it was started, wherever it lies
-        EXPECT_EQ(TempDir::Read(paths.ConfigDir() + "autostart/corvellan.desktop")
+        EXPECT_EQ(TempDir::Read(paths.ConfigDir() + "autostart/io.github.corvellan.Corvellan.desktop")
                           .find("\nExec=" + QCoreApplication::applicationFilePath().toStdString()) !=
                       std::string::npos,
                   login);
