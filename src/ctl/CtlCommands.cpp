@@ -210,7 +210,7 @@ int CCtlCommands::InsertCall(CTime start, CTime end) {
     StderrPrompter prompter(m_err);
     FakeClock clock(m_now);
     CMonitor monitor(m_paths, prompter, clock);
-    monitor.Load();
+    monitor.Load(false); // unsaved calls and an unwritable folder are the window's to deal with
     if (!monitor.Log().CanReplace())
         return Refuse(kPrefix + std::string("Calls.log cannot be replaced (") + monitor.Log().BesideReason() +
                       ")" + kNothingAdded);

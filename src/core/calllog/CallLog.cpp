@@ -9,6 +9,11 @@
 #include "core/platform/Prompter.h"
 #include "core/settings/Settings.h"
 
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <set>
+
 namespace {
 // Far beyond any real month (a call block is about 50 bytes); a larger file is not a log we wrote.
 constexpr std::size_t kMaxLogBytes = std::size_t{64} << 20;
@@ -88,11 +93,111 @@ bool CCallLog::Save(const CCallArray& calls, CTime now) {
         Failed();
         return false;
     }
+    for (const std::string& merged : m_mergedFiles)
+        std::remove(merged.c_str());
+    m_mergedFiles.clear();
+    return true;
+}
+
+std::vector<std::string> CCallLog::UnsavedFiles(const std::vector<std::string>& fallbackDirs) const {
+    namespace fs = std::filesystem;
+    std::vector<std::string> found;
+    const std::string beside = fs::path(m_path).filename().string() + ".unsaved-";
+    std::vector<std::string> dirs{fs::path(m_path).parent_path().string()};
+    dirs.insert(dirs.end(), fallbackDirs.begin(), fallbackDirs.end());
+    for (const std::string& dir : dirs) {
+        std::error_code ec;
+        for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec))
+            if (it->path().filename().string().starts_with(beside) && it->is_regular_file(ec))
+                found.push_back(it->path().string());
+    }
+    std::sort(found.begin(), found.end());
+    return found;
+}
+
+bool CCallLog::MergeUnsaved(CCallArray& calls, CTime now, const std::vector<std::string>& fallbackDirs) {
+    if (!m_besidePath.empty())
+        return false;
+    std::set<std::pair<CTime, CTime>> listed;
+    std::vector<std::pair<CTime, CTime>> times;
+    for (int i = 0; i < calls.GetSize(); ++i) {
+        const CCallRecord call = calls.GetAt(i);
+        times.emplace_back(call.GetStart(), call.GetEnd());
+        listed.insert(times.back());
+    }
+    const std::size_t before = times.size();
+    std::string merged, kept;
+    for (const std::string& file : UnsavedFiles(fallbackDirs)) {
+        std::string text;
+        if (ReadRegularFile(file, text, kMaxLogBytes) != ReadStatus::Ok)
+            continue;
+        const ParsedLog log = ParseCallLog(text);
+        if (log.corrupt)
+            continue;
+        bool all = log.unreadable == 0 && log.whole;
+        for (const LoggedCall& call : log.calls) {
+            if (!IsSameMonth(call.start.GetLocalTm(), now.GetLocalTm())) {
+                all = false; // another month's calls are not this log's to take
+                continue;
+            }
+            if (listed.insert({call.start, call.end}).second)
+                times.emplace_back(call.start, call.end);
+        }
+        (all ? merged : kept) += "\n" + file;
+        if (all)
+            m_mergedFiles.push_back(file);
+    }
+    if (merged.empty() && kept.empty())
+        return false;
+    // In order of the ends, as the list is kept; calls that end together keep their order.
+    std::stable_sort(times.begin(), times.end(),
+                     [](const auto& a, const auto& b) { return a.second < b.second; });
+    calls.RemoveAll();
+    calls.Reserve(static_cast<int>(times.size()));
+    for (const auto& [start, end] : times)
+        calls.Add(CCallRecord(start, end));
+    std::string text = "Calls that could not be written to the call log before were kept in:" + merged +
+                       kept + "\nThis month's calls among them are back in the list";
+    text +=
+        merged.empty() ? "." : "; once the log has been saved, the files that held only those are removed.";
+    if (!kept.empty())
+        text += "\nFiles that also hold calls of other months are kept:" + kept;
+    m_prompter.ShowMessage(kCaption, text, PromptIcon::Information);
+    return times.size() != before || !m_mergedFiles.empty();
+}
+
+std::string CCallLog::SaveFallback(const CCallArray& calls, CTime now, const std::vector<std::string>& dirs) {
+    const std::string text = FormatCallLog(calls, now, Settings.MonthLimit, CurrencySymbol);
+    const std::string name = std::filesystem::path(m_path).filename().string() + ".unsaved-" + Stamp(now);
+    for (const std::string& dir : dirs) {
+        std::string reason;
+        if (!MakePrivateDirectories(dir, &reason))
+            continue;
+        const std::string path = UnusedName(dir + name);
+        if (!path.empty() && WriteFileAtomically(path, text, &reason))
+            return path;
+    }
+    return {};
+}
+
+bool CCallLog::CheckWritable() {
+    const std::string dir = std::filesystem::path(m_path).parent_path().string();
+    std::string reason;
+    if (!MakePrivateDirectories(dir, &reason) || !CanWriteIn(dir, &reason)) {
+        m_prompter.ShowMessage(kErrorCaption,
+                               std::string(kCreateError) + "\n" + dir + " (" + reason +
+                                   ")\nCorvellan times your calls all the same, but cannot save them "
+                                   "until files can be written there.",
+                               PromptIcon::Stop);
+        return false;
+    }
     return true;
 }
 
 void CCallLog::Failed() {
-    m_prompter.ShowMessage(kErrorCaption, kCreateError, PromptIcon::Stop);
+    m_prompter.ShowMessage(kErrorCaption,
+                           std::string(kCreateError) + "\n" + m_path + " (" + m_lastError + ")",
+                           PromptIcon::Stop);
 }
 
 bool CCallLog::SaveBeside(const std::string& text) {

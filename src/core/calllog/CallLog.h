@@ -3,6 +3,7 @@
 #include "core/platform/Time.h"
 
 #include <string>
+#include <vector>
 
 class CCallArray;
 class Paths;
@@ -29,6 +30,20 @@ public:
     // cleared month stays recoverable.
     void KeepOriginalBeforeNextSave();
 
+    // Calls an earlier run kept in Calls.log.unsaved-* files, beside Calls.log or in one of
+    // fallbackDirs, come back into calls: those of the month of now that calls lacks. Nothing is
+    // merged while Calls.log itself cannot be replaced. A file whose every call is then in the list
+    // is removed by the next Save that succeeds; the user is told once where the calls came from.
+    // True when there is something to save.
+    bool MergeUnsaved(CCallArray& calls, CTime now, const std::vector<std::string>& fallbackDirs);
+    // The end of a run at which Calls.log could not be written: the calls go to a new
+    // Calls.log.unsaved-YYYYMMDD-HHMMSS in the first of dirs that can take it, for the next run to
+    // merge. Its path, or empty when none could.
+    std::string SaveFallback(const CCallArray& calls, CTime now, const std::vector<std::string>& dirs);
+    // Whether a file can be written in the folder of Calls.log now; when not, the user is told at
+    // once, with the folder and the reason, rather than at the first stop.
+    bool CheckWritable();
+
     // False once a load found a Calls.log that is not to be replaced; BesideReason() says why.
     bool CanReplace() const { return m_besidePath.empty(); }
     const std::string& BesideReason() const { return m_besideReason; }
@@ -46,6 +61,7 @@ private:
     // From now on Calls.log stays as it is and the calls go to a new file beside it.
     void LeaveInPlace(CTime now, const std::string& reason);
     void Failed();
+    std::vector<std::string> UnsavedFiles(const std::vector<std::string>& fallbackDirs) const;
 
     std::string m_path;
     Prompter& m_prompter;
@@ -56,4 +72,6 @@ private:
     std::string m_besideReason; // why Calls.log stays as it is
     bool m_besideTold = false;  // where the calls went was said
     std::string m_lastError;
+    // Merged unsaved files, removed once their calls are in a saved Calls.log.
+    std::vector<std::string> m_mergedFiles;
 };

@@ -1,5 +1,6 @@
 #include "core/calllog/DataLock.h"
 
+#include "core/platform/AtomicFile.h"
 #include "core/platform/Paths.h"
 
 #include <filesystem>
@@ -17,8 +18,7 @@ CDataLock::CDataLock(const Paths& paths, LockHolder holder)
 
 CDataLock::Result CDataLock::Acquire(std::chrono::milliseconds wait) {
     m_error.clear();
-    std::error_code ec;
-    std::filesystem::create_directories(m_dataDir, ec);
+    MakePrivateDirectories(m_dataDir);
     if (!m_file.Open(&m_error))
         return Result::Failed;
     const bool window = m_holder == LockHolder::Window;

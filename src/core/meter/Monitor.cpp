@@ -2,6 +2,7 @@
 
 #include "core/calllog/AddedCall.h"
 #include "core/platform/Clock.h"
+#include "core/platform/Paths.h"
 #include "core/platform/ProgramState.h"
 
 #include <algorithm>
@@ -17,12 +18,25 @@ bool SameMonth(CTime a, CTime b) {
 } // namespace
 
 CMonitor::CMonitor(const Paths& paths, Prompter& prompter, Clock& clock)
-    : m_clock(clock), m_meter(clock, m_calls), m_callLog(paths, prompter) {}
+    : m_clock(clock), m_unsavedDirs(paths.UnsavedDirs()), m_meter(clock, m_calls),
+      m_callLog(paths, prompter) {}
 
-void CMonitor::Load() {
+void CMonitor::Load(bool mergeUnsaved) {
     m_calls.RemoveAll();
     m_callLog.Load(m_calls, m_clock.Now());
     m_bLoaded = true;
+    if (!mergeUnsaved)
+        return;
+    if (m_callLog.MergeUnsaved(m_calls, m_clock.Now(), m_unsavedDirs)) {
+        LogChanged = true;
+        Save();
+    } else if (m_callLog.CanReplace()) {
+        m_callLog.CheckWritable();
+    }
+}
+
+bool CMonitor::Save() {
+    return m_callLog.Save(m_calls, m_clock.Now());
 }
 
 template <typename Event> void CMonitor::Tell(Event event) {
@@ -49,7 +63,7 @@ std::optional<CCallRecord> CMonitor::StopAt(CTime end, CallCause cause) {
     if (!IsRunning())
         return std::nullopt;
     const CCallRecord call = m_meter.Stop(end);
-    m_callLog.Save(m_calls, m_clock.Now());
+    Save();
     Tell([&](MonitorListener& l) { l.CallStopped(call, cause); });
     return call;
 }
@@ -79,7 +93,7 @@ std::optional<std::string> CMonitor::AddCall(CTime start, CTime end) {
         return "the call overlaps the logged call from " + CommandTime(logged->GetStart()) + " to " +
                CommandTime(logged->GetEnd());
     InsertByEnd(m_calls, start, end);
-    if (!m_callLog.Save(m_calls, m_clock.Now())) {
+    if (!Save()) {
         // Told as not added, so it must not be kept for a later save either.
         RemoveCall(m_calls, start, end);
         return "Calls.log could not be written (" + m_callLog.LastError() + ")";
@@ -100,7 +114,7 @@ void CMonitor::ListCleared(int shown) {
     m_meter.ListChanged();
     // The old file is kept beside the emptied log: a month's records are never lost to one click.
     m_callLog.KeepOriginalBeforeNextSave();
-    m_callLog.Save(m_calls, m_clock.Now());
+    Save();
     Tell([](MonitorListener& l) { l.ListChanged(); });
 }
 
@@ -109,8 +123,11 @@ void CMonitor::End() {
         return;
     Stop(CallCause::End);
     m_bEnded = true;
-    if (m_bLoaded && LogChanged)
-        m_callLog.Save(m_calls, m_clock.Now());
+    if (m_bLoaded && LogChanged && !Save()) {
+        // The last chance for these calls: they must not go with the process.
+        m_bEndFailed = true;
+        m_endFallback = m_callLog.SaveFallback(m_calls, m_clock.Now(), m_unsavedDirs);
+    }
     m_calls.RemoveAll();
 }
 

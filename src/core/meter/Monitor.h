@@ -37,8 +37,10 @@ public:
     CMonitor& operator=(const CMonitor&) = delete;
 
     // Reads the month's calls (the roll-over question and the loader's messages may come). Until
-    // then the list is not the month's: no call is timed and nothing is written.
-    void Load();
+    // then the list is not the month's: no call is timed and nothing is written. A program start
+    // (mergeUnsaved) also takes back the calls earlier runs could not save and says at once when
+    // the data folder cannot be written; a command changing the log leaves that to the window.
+    void Load(bool mergeUnsaved = true);
     bool IsLoaded() const { return m_bLoaded && !m_bEnded; }
     bool IsRunning() const { return m_meter.IsRunning(); }
     CTime StartTime() const { return m_meter.StartTime(); }
@@ -61,8 +63,12 @@ public:
     // The Logs and Reports sheet emptied the first `shown` calls of the list; calls stopped while
     // it was open stay. The old file is kept beside the emptied log.
     void ListCleared(int shown);
-    // Records a running call and writes Calls.log if it changed; nothing more is timed after.
+    // Records a running call and writes Calls.log if it changed; nothing more is timed after. When
+    // Calls.log cannot be written then, the calls go to a fallback file for the next start to merge.
     void End();
+    // The end could not write Calls.log: where the calls went instead (empty when nowhere).
+    bool EndFailed() const { return m_bEndFailed; }
+    const std::string& EndFallback() const { return m_endFallback; }
 
     const CCallMeter& Meter() const { return m_meter; }
     CCallMeter& Meter() { return m_meter; }
@@ -75,11 +81,16 @@ public:
 private:
     template <typename Event> void Tell(Event event);
 
+    bool Save();
+
     Clock& m_clock;
+    std::vector<std::string> m_unsavedDirs;
     CCallArray m_calls;
     CCallMeter m_meter;
     CCallLog m_callLog;
     bool m_bLoaded = false;
     bool m_bEnded = false;
+    bool m_bEndFailed = false;
+    std::string m_endFallback;
     std::vector<MonitorListener*> m_listeners;
 };

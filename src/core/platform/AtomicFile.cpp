@@ -1,5 +1,6 @@
 #include "core/platform/AtomicFile.h"
 
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -83,10 +84,18 @@ ReadStatus ReadFailed(std::string* reason, const std::string& why) {
     return ReadStatus::Failed;
 }
 
-mode_t NewFileMode() {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
+// Calls and settings are nobody else's business, whatever the umask says.
+constexpr mode_t kNewFileMode = 0600;
+constexpr mode_t kNewDirectoryMode = 0700;
+constexpr std::int64_t kLeftoverAgeSeconds = 60;
+
+bool IsTemporarySuffix(std::string_view suffix) {
+    if (suffix.size() != 7 || suffix[0] != '.')
+        return false;
+    for (char c : suffix.substr(1))
+        if (!std::isalnum(static_cast<unsigned char>(c)))
+            return false;
+    return true;
 }
 } // namespace
 
@@ -176,15 +185,15 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::s
         return Fail(error, "cannot follow the link " + path + ": " + ec.message());
     const bool existed = ::stat(target.c_str(), &st) == 0;
     const std::string dir = fs::path(target).parent_path().string();
-    if (!existed && !dir.empty())
-        fs::create_directories(dir, ec);
+    if (!existed && !dir.empty() && !MakePrivateDirectories(dir, &why))
+        return Fail(error, why);
 
     std::string temp = target + ".XXXXXX";
     const int fd = ::mkstemp(temp.data());
     if (fd < 0)
         return FailErrno(error, "cannot create " + temp, errno);
-    // mkstemp makes 0600: give the file the mode of the one it replaces, or of a plain new file.
-    ::fchmod(fd, existed ? (st.st_mode & 07777) : NewFileMode());
+    // mkstemp makes 0600: give the file the mode of the one it replaces.
+    ::fchmod(fd, existed ? (st.st_mode & 07777) : kNewFileMode);
     if (!FinishFile(fd, temp, WriteAll(fd, bytes)))
         return FailErrno(error, "cannot write " + temp, errno);
     if (::rename(temp.c_str(), target.c_str()) != 0) {
@@ -209,14 +218,63 @@ bool CopyToNewFile(const std::string& from, const std::string& to, std::string* 
     std::string bytes, why;
     if (ReadRegularFile(from, bytes, static_cast<std::size_t>(-1), &why) != ReadStatus::Ok)
         return Fail(error, "cannot read " + from + (why.empty() ? "" : ": " + why));
-    struct stat st;
-    const mode_t mode = ::stat(from.c_str(), &st) == 0 ? (st.st_mode & 07777) : NewFileMode();
-    const int fd = ::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+    const int fd = ::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, kNewFileMode);
     if (fd < 0)
         return FailErrno(error, "cannot create " + to, errno);
-    ::fchmod(fd, mode); // not cut down by the umask: the copy is as private as the original
     if (!FinishFile(fd, to, WriteAll(fd, bytes)))
         return FailErrno(error, "cannot write " + to, errno);
     SyncDirectory(std::filesystem::path(to).parent_path().string());
+    return true;
+}
+
+bool MakePrivateDirectories(const std::string& dir, std::string* error) {
+    // Folders that are there already keep their modes; only those made here are private.
+    for (std::size_t end = dir.find('/', 1);; end = dir.find('/', end + 1)) {
+        const std::string part = dir.substr(0, end);
+        if (!part.empty() && ::mkdir(part.c_str(), kNewDirectoryMode) != 0 && errno != EEXIST)
+            return FailErrno(error, "cannot create the folder " + part, errno);
+        if (end == std::string::npos)
+            break;
+    }
+    struct stat st;
+    if (::stat(dir.c_str(), &st) != 0 || !S_ISDIR(st.st_mode))
+        return Fail(error, "cannot create the folder " + dir + ": something else is there");
+    return true;
+}
+
+int RemoveLeftoverTemporaries(const std::string& path, std::int64_t nowSeconds) {
+    namespace fs = std::filesystem;
+    const fs::path target(path);
+    const std::string base = target.filename().string();
+    std::error_code ec;
+    int removed = 0;
+    for (fs::directory_iterator it(target.parent_path().empty() ? "." : target.parent_path(), ec), end;
+         !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (!name.starts_with(base) || !IsTemporarySuffix(std::string_view(name).substr(base.size())))
+            continue;
+        struct stat st;
+        if (::lstat(it->path().c_str(), &st) != 0 || !S_ISREG(st.st_mode) ||
+            nowSeconds - static_cast<std::int64_t>(st.st_mtime) <= kLeftoverAgeSeconds)
+            continue;
+        removed += ::unlink(it->path().c_str()) == 0;
+    }
+    return removed;
+}
+
+bool CanWriteIn(const std::string& dir, std::string* reason) {
+    // A file without a name where the file system has them, so a kill leaves nothing behind.
+    int fd = ::open(dir.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, kNewFileMode);
+    std::string named;
+    if (fd < 0 && (errno == EOPNOTSUPP || errno == EISDIR)) {
+        named = dir + "/.corvellan-write-check-XXXXXX";
+        fd = ::mkstemp(named.data());
+    }
+    if (fd < 0)
+        return Fail(reason, std::strerror(errno));
+    if (!named.empty())
+        ::unlink(named.c_str());
+    if (!FinishFile(fd, named, WriteAll(fd, "\n")))
+        return Fail(reason, std::strerror(errno));
     return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -25,13 +26,29 @@ bool IsReplaceable(const std::string& path, std::string* reason = nullptr);
 // Replaces the file at path with bytes, or leaves it exactly as it was: the bytes go to a temporary
 // file in the same directory, every write and the close are checked, the data is flushed to disk,
 // and only then is the temporary renamed over the target. A link is followed and its target
-// replaced; the old file's permissions are kept. Refuses whatever IsReplaceable refuses. Missing
-// parent directories are created. On failure returns false and puts a short reason into *error.
+// replaced; the old file's permissions are kept, a new file is private (0600) whatever the umask.
+// Refuses whatever IsReplaceable refuses. Missing parent directories are created private (0700).
+// On failure returns false and puts a short reason into *error.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* error = nullptr);
+
+// Creates dir and its missing parents, each private (0700) as the XDG rules ask; false with a
+// reason when one cannot be made.
+bool MakePrivateDirectories(const std::string& dir, std::string* error = nullptr);
+
+// Whether a file can be made and written in dir now (a read-only folder, a full disk and a file
+// size limit all say no); else *reason says why. Leaves nothing behind.
+bool CanWriteIn(const std::string& dir, std::string* reason = nullptr);
+
+// Removes the temporary files that a writer of path killed in the middle of WriteFileAtomically
+// left beside it: only names of that exact shape (path + "." + six letters or digits), only
+// regular files last changed more than a minute before now, so no write still going on is touched.
+// Returns how many were removed.
+int RemoveLeftoverTemporaries(const std::string& path, std::int64_t nowSeconds);
 
 // The first of base, base-2, base-3, ... that names nothing yet; empty when all of the first
 // hundred are taken.
 std::string UnusedName(const std::string& base);
 
-// Copies the regular file at from to a new file at to (never over an existing one), flushed to disk.
+// Copies the regular file at from to a new private file at to (never over an existing one),
+// flushed to disk.
 bool CopyToNewFile(const std::string& from, const std::string& to, std::string* error = nullptr);

@@ -27,11 +27,13 @@ CFileLock::~CFileLock() {
 bool CFileLock::Open(std::string* reason) {
     if (m_fd >= 0)
         return true;
-    // Non-blocking, so that a FIFO in its place cannot hang the open.
-    const int fd = ::open(m_path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NONBLOCK | O_NOCTTY, 0600);
+    // Non-blocking, so that a FIFO in its place cannot hang the open; a link is not followed, so
+    // nobody can make the lock lie on a file of theirs.
+    const int fd =
+        ::open(m_path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NONBLOCK | O_NOCTTY | O_NOFOLLOW, 0600);
     if (fd < 0) {
         if (reason != nullptr)
-            *reason = std::strerror(errno);
+            *reason = errno == ELOOP ? "it is a symbolic link" : std::strerror(errno);
         return false;
     }
     struct stat st;

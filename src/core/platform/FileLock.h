@@ -16,7 +16,8 @@ public:
     CFileLock& operator=(const CFileLock&) = delete;
 
     // Opens the lock file, creating it when missing; false (with a reason) when it cannot be
-    // created or is not a regular file. Opening again is harmless.
+    // created or is not a regular file (a symbolic link is refused, not followed). Opening again
+    // is harmless.
     bool Open(std::string* reason);
     // Takes a slot without waiting: Busy when someone else holds it.
     Attempt TryLock(int slot);

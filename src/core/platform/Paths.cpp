@@ -1,5 +1,7 @@
 #include "core/platform/Paths.h"
 
+#include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <pwd.h>
 #include <unistd.h>
@@ -27,10 +29,31 @@ std::string XdgDir(const char* variable, const char* fallbackUnderHome) {
 }
 } // namespace
 
-Paths::Paths(std::string configDir, std::string dataDir)
-    : m_configDir(WithSlash(std::move(configDir))), m_dataDir(WithSlash(std::move(dataDir))) {}
+Paths::Paths(std::string configDir, std::string dataDir, std::string stateDir)
+    : m_configDir(WithSlash(std::move(configDir))), m_dataDir(WithSlash(std::move(dataDir))),
+      m_stateDir(stateDir.empty() ? std::string() : WithSlash(std::move(stateDir))) {}
 
 Paths Paths::FromEnvironment() {
     return Paths(XdgDir("XDG_CONFIG_HOME", "/.config"),
-                 XdgDir("XDG_DATA_HOME", "/.local/share") + "corvellan/");
+                 XdgDir("XDG_DATA_HOME", "/.local/share") + "corvellan/",
+                 XdgDir("XDG_STATE_HOME", "/.local/state"));
+}
+
+std::vector<std::string> Paths::UnsavedDirs() const {
+    const std::string leaf = "corvellan-unsaved/" + DataKey() + "/";
+    if (m_stateDir.empty() || m_stateDir == m_configDir)
+        return {m_configDir + leaf};
+    return {m_stateDir + leaf, m_configDir + leaf};
+}
+
+std::string Paths::DataKey() const {
+    // FNV-1a: stable across builds and runs, unlike std::hash.
+    std::uint64_t hash = 14695981039346656037ull;
+    for (const unsigned char c : m_dataDir) {
+        hash ^= c;
+        hash *= 1099511628211ull;
+    }
+    char text[17];
+    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(hash));
+    return text;
 }

@@ -7,6 +7,7 @@
 #include "core/platform/Prompter.h"
 #include "core/platform/SystemClock.h"
 
+#include <algorithm>
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
@@ -92,7 +93,9 @@ struct KeyReader {
         if (!raw)
             return;
         if (const std::optional<double> value = ReadIniDouble(*raw))
-            s.*m = *value;
+            // Every amount is a rate or a limit, and the Preferences refuse negative ones: such a value
+            // counts as 0 and is no damage to keep a copy for.
+            s.*m = std::max(*value, 0.0);
         else
             damaged.push_back(row.key);
     }

@@ -131,7 +131,7 @@ std::string RefusalMessage(FieldRule rule) {
     case FieldRule::Rate:
         break;
     }
-    return "Please enter a number.";
+    return "Please enter a number of 0 or more.";
 }
 
 std::optional<double> ReadField(FieldRule rule, std::string_view text, std::string_view decimalPoint) {
@@ -143,6 +143,9 @@ std::optional<double> ReadField(FieldRule rule, std::string_view text, std::stri
     }
     const std::optional<double> number = ParseTypedNumber(text, decimalPoint);
     if (number && rule == FieldRule::Limit && !(*number >= 0 && *number <= kMaxLimit))
+        return std::nullopt;
+    // No telephone company pays by the minute; a negative rate would make every bill a lie.
+    if (number && rule == FieldRule::Rate && *number < 0)
         return std::nullopt;
     return number;
 }

@@ -14,7 +14,7 @@
 enum class FieldRule {
     Hours,   // a whole number from 0 to 24
     Minutes, // a whole number from 0 to 60 (minutes, and the length of a rounding interval)
-    Rate,    // any number
+    Rate,    // a number of 0 or more
     Limit,   // a number from 0 to 1000000
 };
 

@@ -1,5 +1,6 @@
 #include "gui/app/MonitorApp.h"
 
+#include "core/platform/AtomicFile.h"
 #include "core/platform/Locale.h"
 #include "core/platform/ProgramState.h"
 #include "core/platform/SystemClock.h"
@@ -125,6 +126,10 @@ int CMonitorApp::InitInstance() {
                      [this](QSessionManager&) { RequestEnd(); });
 #endif
 
+    // What a writer killed half-way through left beside the files; this run holds the lock now.
+    for (const std::string& file : {m_paths.SettingsFile(), m_paths.CallLogFile()})
+        RemoveLeftoverTemporaries(file, SystemClock().Now().GetTime());
+    int exitCode = 0;
     const bool firstRun = LoadSettings(m_paths, *m_prompter);
     // The autostart entry of an earlier version carries the old name; the user keeps autostart.
     if (!m_ending)
@@ -145,6 +150,14 @@ int CMonitorApp::InitInstance() {
         ArmMonitorProbe(dialog); // bench/footprint's marks; nothing unless CORVELLAN_PROBE is set
         dialog.Run(startHidden);
         monitor.End();
+        if (monitor.EndFailed()) {
+            // Said where it can still be read, whatever ended the program.
+            const std::string kept = monitor.EndFallback();
+            std::fprintf(stderr, "corvellan: %s could not be written; %s\n", m_paths.CallLogFile().c_str(),
+                         kept.empty() ? "the calls of this run are lost"
+                                      : ("its calls were kept in " + kept).c_str());
+            exitCode = 1;
+        }
         if (m_ownPrompter)
             m_ownPrompter->SetOwner(nullptr);
         m_dialog = nullptr;
@@ -153,7 +166,7 @@ int CMonitorApp::InitInstance() {
     if (SettingsChanged)
         SaveSettings(m_paths, *m_prompter);
     m_sweeper.stop();
-    return 0;
+    return exitCode;
 }
 
 void CMonitorApp::RequestEnd() {

@@ -6,6 +6,7 @@
 #include "support/FreshState.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
+#include "support/Unprivileged.h"
 
 #include <filesystem>
 
@@ -102,5 +103,67 @@ TEST_F(MonitorStateTest, ClearingKeepsTheCallsStoppedMeanwhile) {
         kept += entry.path().filename().string().starts_with("Calls.log.bak-") &&
                 ParseCallLog(TempDir::Read(entry.path())).calls.size() == 2;
     EXPECT_EQ(kept, 1) << "the file as it was before the clear, with both calls";
+}
+// Calls kept beside a Calls.log that could not be replaced come back once it can be: the next start
+// merges them (none twice), saves, and removes the file that held them; one of another month's
+// calls stays where it is.
+TEST_F(MonitorStateTest, CallsKeptBesideComeBackOnceTheLogCanBeWritten) {
+    TempDir::Write(paths.CallLogFile(), FormatCallLog(CCallArray(), clock.Now(), 0, "$"));
+    ::chmod(paths.CallLogFile().c_str(), 0444);
+    monitor.Load();
+    monitor.Start(CallCause::User);
+    clock.Advance(60);
+    monitor.Stop(CallCause::User);
+    const auto Unsaved = [this] {
+        std::vector<std::string> found;
+        for (const auto& entry : std::filesystem::directory_iterator(paths.DataDir()))
+            if (entry.path().filename().string().starts_with("Calls.log.unsaved-"))
+                found.push_back(entry.path().string());
+        return found;
+    };
+    ASSERT_EQ(Unsaved().size(), 1u);
+    TempDir::Write(paths.DataDir() + "Calls.log.unsaved-old", TempDir::Read(Unsaved()[0]));
+    ::chmod(paths.CallLogFile().c_str(), 0644);
+
+    for (int run = 1; run <= 2; ++run) {
+        ScriptedPrompter told;
+        CMonitor next(paths, told, clock);
+        next.Load();
+        EXPECT_EQ(next.Calls().GetSize(), 1);
+        EXPECT_EQ(told.shown.size(), run == 1 ? 1u : 0u) << "said once";
+    }
+    EXPECT_TRUE(Unsaved().empty());
+    EXPECT_EQ(ParseCallLog(TempDir::Read(paths.CallLogFile())).calls.size(), 1u);
+
+    clock.Set(CTime(2027, 1, 2, 10, 0, 0));
+    TempDir::Write(paths.DataDir() + "Calls.log.unsaved-december", TempDir::Read(paths.CallLogFile()));
+    TempDir::Write(paths.CallLogFile(), FormatCallLog(CCallArray(), clock.Now(), 0, "$"));
+    CMonitor january(paths, prompter, clock);
+    january.Load();
+    EXPECT_EQ(january.Calls().GetSize(), 0);
+    EXPECT_EQ(Unsaved().size(), 1u) << "December's calls are not January's to take";
+}
+
+// A data folder that cannot be written is said at the start; the calls of a run that ends so are
+// kept in the fallback folder, the end says it failed, and the next start takes them back.
+TEST_F(MonitorStateTest, AnUnwritableDataFolderIsToldAtOnceAndLosesNoCallAtTheEnd) {
+    std::filesystem::create_directories(paths.DataDir());
+    ::chmod(paths.DataDir().c_str(), 0500);
+    EXPECT_TRUE(RunAsUnprivileged(dir.Path(), [this] {
+        ScriptedPrompter told;
+        CMonitor run(paths, told, clock);
+        run.Load();
+        const bool toldAtStart = told.shown.size() == 1 &&
+                                 told.shown[0].text.starts_with("ERROR : Log file could not be created\n" +
+                                                                dir.File("data") + " (");
+        run.Start(CallCause::User);
+        clock.Advance(60);
+        run.End();
+        return toldAtStart && run.EndFailed() && run.EndFallback().starts_with(paths.UnsavedDirs()[0]);
+    }));
+    ::chmod(paths.DataDir().c_str(), 0700);
+    monitor.Load();
+    EXPECT_EQ(monitor.Calls().GetSize(), 1);
+    EXPECT_EQ(ParseCallLog(TempDir::Read(paths.CallLogFile())).calls.size(), 1u);
 }
 } // namespace

@@ -4,7 +4,9 @@
 
 #include "support/FileKinds.h"
 
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -17,21 +19,60 @@ struct stat Stat(const std::string& path) {
     return st;
 }
 
-// A new file gets the usual mode; a replaced one keeps its own, and a link stays a link to it.
+// A new file and its new folder are private whatever the umask; a replaced one keeps its own mode,
+// and a link stays a link to it.
 TEST(AtomicFileTest, ReplacesTheFileKeepingItsModeAndItsLink) {
     TempDir dir;
     const std::string target = dir.File("sub/file.txt"), link = dir.File("link");
     const mode_t mask = ::umask(022);
     ASSERT_TRUE(WriteFileAtomically(target, "first"));
     ::umask(mask);
-    EXPECT_EQ(Stat(target).st_mode & 07777, 0644u);
-    ::chmod(target.c_str(), 0600);
+    EXPECT_EQ(Stat(target).st_mode & 07777, 0600u);
+    EXPECT_EQ(Stat(dir.File("sub")).st_mode & 07777, 0700u);
+    ::chmod(target.c_str(), 0640);
     fs::create_symlink("sub/file.txt", link);
     ASSERT_TRUE(WriteFileAtomically(link, "second"));
     EXPECT_TRUE(fs::is_symlink(link));
     EXPECT_EQ(TempDir::Read(target), "second");
-    EXPECT_EQ(Stat(target).st_mode & 07777, 0600u);
+    EXPECT_EQ(Stat(target).st_mode & 07777, 0640u);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.File("sub")), {}), 1) << "no temporary left behind";
+}
+
+// A writer killed half-way through leaves its temporary beside the file; only a file of exactly that
+// shape, and older than a minute, is taken for one.
+TEST(AtomicFileTest, LeftoversOfAKilledWriterGoOnceAMinuteOld) {
+    TempDir dir;
+    const std::string target = dir.File("Calls.log");
+    const std::string big(64 << 20, 'x');
+    const pid_t writer = ::fork();
+    if (writer == 0)
+        ::_exit(WriteFileAtomically(target, big) ? 0 : 1);
+    std::string leftover;
+    while (leftover.empty() && ::waitpid(writer, nullptr, WNOHANG) == 0)
+        for (const auto& entry : fs::directory_iterator(dir.Path()))
+            if (entry.path().filename().string().starts_with("Calls.log."))
+                leftover = entry.path().filename().string();
+    ::kill(writer, SIGKILL);
+    ::waitpid(writer, nullptr, 0);
+    ASSERT_FALSE(fs::exists(target)) << "the writer finished before it could be killed";
+
+    const std::pair<std::string, bool> rows[] = {{leftover, true},
+                                                 {"Calls.log.aB3xY9", true},
+                                                 {"Calls.log.abc12", false},
+                                                 {"Calls.log.abc-ef", false},
+                                                 {"Calls.log.bak-20261207", false},
+                                                 {"Calls.log.unsaved-20261207-1", false},
+                                                 {"Other.log.abcdef", false}};
+    for (const auto& [name, removed] : rows)
+        if (!fs::exists(dir.File(name)))
+            TempDir::Write(dir.File(name), "x");
+    fs::create_directory(dir.File("Calls.log.dirABC"));
+    const std::int64_t now = ::time(nullptr);
+    EXPECT_EQ(RemoveLeftoverTemporaries(target, now), 0) << "a write may still be going on";
+    EXPECT_EQ(RemoveLeftoverTemporaries(target, now + 61), 2);
+    for (const auto& [name, removed] : rows)
+        EXPECT_EQ(fs::exists(dir.File(name)), !removed) << name;
+    EXPECT_TRUE(fs::is_directory(dir.File("Calls.log.dirABC")));
 }
 
 // What can be found where a file should be: how reading it ends, and whether a write may replace

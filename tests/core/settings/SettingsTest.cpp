@@ -59,12 +59,13 @@ TEST_F(SettingsTest, FirstRunWritesEveryKeyAndWhatIsSavedComesBack) {
 }
 
 // An amount is read from its first nine characters with a point, whatever the locale; no number is
-// 0. What cannot be an amount (no amount ever shows as inf or nan) is told once, the built-in value
-// stands in as for a missing key, and the file is copied once before it is next written.
+// 0, and a negative one too (no damage: the Preferences would refuse it). What cannot be an amount (no amount
+// ever shows as inf or nan) is told once, the built-in value stands in as for a missing key, and the file is
+// copied once before it is next written.
 TEST_F(SettingsTest, DamagedValuesAreToldOnceAndTheFileIsCopiedBeforeTheNextSave) {
     const std::string damaged =
         "[Billing]\nWeekdayDayRate=1e308\nWeekdayNightRate=abc\nWeekendDayRate=12345.6789\n"
-        "BreakIntervals=1\nIntervals=60\n\x01\x02junk\n"
+        "WeekendNightRate=-3\nBreakIntervals=1\nIntervals=60\n\x01\x02junk\n"
         "[Limits]\nCallLimit=nan\nDayLimit=1e9\nMonthLimit=-2e9\n";
     WriteIni(damaged);
     const std::string locale = std::setlocale(LC_ALL, nullptr);
@@ -74,7 +75,7 @@ TEST_F(SettingsTest, DamagedValuesAreToldOnceAndTheFileIsCopiedBeforeTheNextSave
     const CSettings& s = Settings;
     EXPECT_EQ(std::tie(s.WeekdayDayRate, s.WeekdayNightRate, s.WeekendDayRate, s.WeekendNightRate,
                        s.BreakIntervals, s.Intervals, s.CallLimit, s.DayLimit, s.MonthLimit),
-              std::tuple(2.0, 0.0, 12345.678, 1.0, true, 60u, 0.0, 1e9, 0.0));
+              std::tuple(2.0, 0.0, 12345.678, 0.0, true, 60u, 0.0, 1e9, 0.0));
     ASSERT_EQ(prompter.shown.size(), 1u);
     const std::string told = " holds 1 line that is not a setting, and values that are not usable amounts "
                              "(WeekdayDayRate, CallLimit, MonthLimit). ";
