@@ -53,6 +53,8 @@ TEST_P(ZonedTariff, CallCostWithoutAndWithRounding) {
         // The evening part of the night reaches the day at the next date's day switch.
         {"EveningNightIntoDay", {Wed, 23, 45, 0}, {Thu, 7, 0, 0}, 667.5, 667.5},
         {"WholeMinutesRoundUp", {Wed, 20, 0, 0}, {Wed, 20, 10, 0}, 20.0, 24.0},
+        {"OneSecondPastAnInterval", {Wed, 20, 0, 0}, {Wed, 20, 9, 1}, 18.0 + 2.0 / 60, 24.0},
+        {"AWholeNumberOfIntervals", {Wed, 20, 0, 0}, {Wed, 20, 9, 0}, 18.0, 18.0},
         {"ZeroIntervalIsNoRounding", {Wed, 20, 0, 0}, {Wed, 20, 10, 30}, 21.0, 21.0, 0},
         {"EndBeforeStart", {Thu, 7, 0, 0}, {Wed, 23, 45, 0}, 0.0, 0.0}, // clock set back
         {"DayToNextDayIsOnePeriod", {Wed, 20, 0, 0}, {Thu, 8, 0, 0}, 1440.0, 1440.0},

@@ -105,6 +105,8 @@ TEST_F(CallLogTest, RoundTripKeepsTimesAndOrder) {
     TzGuard tz(TzGuard::ZoneAvailable("Europe/Berlin") ? "Europe/Berlin" : "UTC0");
     std::vector<LoggedCall> list = {{CTime(1999, 12, 31, 23, 59, 0), CTime(2000, 1, 1, 0, 1, 0)},
                                     {CTime(1970, 1, 1, 0, 0, 5), CTime(1996, 2, 29, 12, 0, 0)},
+                                    // 2000 is a leap year although a century's turn
+                                    {CTime(2000, 2, 29, 10, 0, 0), CTime(2000, 2, 29, 11, 0, 0)},
                                     {CTime(2026, 3, 2, 9, 0, 0), CTime(2069, 12, 31, 23, 59, 59)}};
     const CTime day(2026, 3, 29, 0, 0, 0); // the clocks go forward that night
     for (std::int64_t s = 0; s < 28 * 3600; s += 7 * 60 + 1)

@@ -86,6 +86,23 @@ TEST_F(MonitorStateTest, AddsACallOrSaysWhyNot) {
     EXPECT_EQ(recorder.seen, (std::vector<std::string>{"list, logged 1", "started 14:00:00"}));
 }
 
+// Only finished calls of the current month may be added: one that ends this very second, or lasts
+// no time, may; one that ends a second from now, or before it starts, or began last month, not.
+TEST(NewCallTest, OnlyFinishedCallsOfTheMonth) {
+    const TzGuard utc("UTC0");
+    const CTime now(2026, 12, 2, 14, 0, 0);
+    const std::tuple<CTime, CTime, bool> rows[] = {
+        {now - CTimeSpan(60), now, true},
+        {now - CTimeSpan(60), now - CTimeSpan(60), true},
+        {now - CTimeSpan(60), now + CTimeSpan(1), false},
+        {now, now - CTimeSpan(1), false},
+        {CTime(2026, 11, 30, 23, 59, 0), CTime(2026, 12, 1, 0, 1, 0), false},
+    };
+    for (const auto& [start, end, allowed] : rows)
+        EXPECT_EQ(!CMonitor::CheckNewCall(start, end, now), allowed)
+            << start.Format("%c") << end.Format(" %c");
+}
+
 // The Logs and Reports sheet emptied the list it was given; a call stopped while it was open stays,
 // and the old file is kept beside the emptied log.
 TEST_F(MonitorStateTest, ClearingKeepsTheCallsStoppedMeanwhile) {

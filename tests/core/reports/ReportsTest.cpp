@@ -108,8 +108,9 @@ TEST_F(ReportTextTest, ListsEachCallAndAddsThemUp) {
 }
 
 TEST_F(ReportTextTest, CsvQuotesOnlyWhatNeedsItAndWritesTwoDecimals) {
-    EXPECT_EQ(CsvField("1,50") + CsvField("say \"hi\"") + CsvField("a\nb") + CsvField("plain"),
-              "\"1,50\"\"say \"\"hi\"\"\"\"a\nb\"plain");
+    EXPECT_EQ(CsvField("1,50") + CsvField("say \"hi\"") + CsvField("a\nb") + CsvField("a\rb") +
+                  CsvField("plain"),
+              "\"1,50\"\"say \"\"hi\"\"\"\"a\nb\"\"a\rb\"plain");
     // 12 min 7 s at 1 a minute is 12.1166...; no currency symbol.
     EXPECT_EQ(BuildCallsCsv(Calls({12 * 60 + 7, 90})), "Start,End,Duration (seconds),Cost\r\n"
                                                        "2024-03-01T12:00:00,2024-03-01T12:12:07,727,12.12\r\n"

@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTimer>
+#include <chrono>
 #include <csignal>
 #include <random>
 #include <regex>
@@ -335,8 +336,8 @@ TEST_F(StartupTest, HostileCallLogsAndSettingsFilesLoseNothing) {
 }
 
 // The window program (see CrashDriver.cpp), driven through start/stop cycles, is killed at moments
-// drawn with a fixed seed. After each kill Calls.log loads without complaint and holds every call
-// whose stop had returned.
+// drawn with a fixed seed, each after the run's first stop. After each kill Calls.log loads without complaint
+// and holds every call whose stop had returned.
 TEST_F(StartupTest, AKillLosesNoCallWhoseStopHadCompleted) {
     const std::string stops = dir.File("stops");
     TempDir::Write(paths.SettingsFile(), "[Limits]\nMonthLimit=500.00\n");
@@ -353,7 +354,14 @@ TEST_F(StartupTest, AKillLosesNoCallWhoseStopHadCompleted) {
                     paths.DataDir().c_str(), stops.c_str(), start.c_str(), nullptr);
             ::_exit(127);
         }
-        ::usleep(std::uniform_int_distribution<useconds_t>(20000, 500000)(random));
+        // Not a fixed time, which a loaded machine may spend before the first stop: once this run has
+        // recorded a stop, the kill comes at a drawn moment of the cycles that follow.
+        const std::uintmax_t before = fs::exists(stops) ? fs::file_size(stops) : 0;
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(120);
+        while ((!fs::exists(stops) || fs::file_size(stops) == before) &&
+               ::waitpid(driver, nullptr, WNOHANG) == 0 && std::chrono::steady_clock::now() < deadline)
+            ::usleep(2000);
+        ::usleep(std::uniform_int_distribution<useconds_t>(0, 300000)(random));
         ::kill(driver, SIGKILL);
         int status = 0;
         ::waitpid(driver, &status, 0);
@@ -377,6 +385,6 @@ TEST_F(StartupTest, AKillLosesNoCallWhoseStopHadCompleted) {
     }
     std::printf("%d kills, %zu calls lost (of %zu stopped)\n", kKills, lost.size(), stopped.size());
     EXPECT_TRUE(lost.empty());
-    EXPECT_FALSE(stopped.empty()) << "no call was ever stopped: the kills came too early";
+    EXPECT_GE(stopped.size(), std::size_t{kKills}) << "a run was killed before its first stop";
 }
 } // namespace
