@@ -9,6 +9,26 @@ constexpr double kNearLimitFactor = 0.8;
 constexpr int kDaysCounted = 30;
 } // namespace
 
+int ChartScale::Steps() const {
+    return static_cast<int>(std::lround(top / step));
+}
+
+ChartScale ScaleFor(double highest) {
+    if (!(highest > 0) || !std::isfinite(highest))
+        return {};
+    const double wanted = highest * 1.1;
+    const double rough = wanted / 6;
+    const double power = std::pow(10.0, std::floor(std::log10(rough)));
+    double step = power * 10;
+    for (const double nice : {1.0, 2.0, 2.5, 5.0}) {
+        if (nice * power >= rough) {
+            step = nice * power;
+            break;
+        }
+    }
+    return {std::ceil(wanted / step - 1e-9) * step, step};
+}
+
 double ProjectedBill(double spent, CTime now) {
     return spent * kDaysCounted / now.GetDay();
 }

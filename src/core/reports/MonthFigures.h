@@ -28,6 +28,15 @@ MonthPace ComputeMonthPace(double spent, CTime now, double monthLimit);
 
 int DaysInMonth(CTime now);
 
+// The money axis of the chart: from 0 to top in steps of step, both round numbers (1, 2, 2.5 or 5
+// times a power of ten), top above the highest value and a tenth to spare, four to six steps.
+struct ChartScale {
+    double top = 1.0;
+    double step = 0.25;
+    int Steps() const;
+};
+ChartScale ScaleFor(double highest);
+
 // The cost of the calls that started on each day of the month of now, from the 1st to today.
 // Calls of other months, or dated after today, are left out.
 std::vector<double> GetSpentPerDay(const CCallArray& calls, CTime now);

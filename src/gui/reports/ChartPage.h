@@ -4,7 +4,7 @@
 
 class CCallArray;
 class Clock;
-class QChartView;
+class CSpendingChart;
 class QLabel;
 
 // The Chart page: what each day of the month so far cost, today's bar set apart, the day limit as
@@ -16,7 +16,7 @@ public:
 
     void SetCalls(const CCallArray& calls) { m_calls = &calls; }
 
-    QChartView* m_chartView;
+    CSpendingChart* m_chart;
     QLabel* m_labelProjection;
 
 protected:

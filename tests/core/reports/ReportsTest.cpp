@@ -155,6 +155,19 @@ TEST_F(ReportTextTest, JsonCarriesTheReportsFigures) {
               std::string::npos);
 }
 
+// Round steps, a tenth to spare above the highest bar; nothing to show still gives an axis.
+TEST(ChartScaleTest, RoundStepsAboveTheHighestValue) {
+    const std::tuple<double, double, double> rows[] = {{0, 1, 0.25},        {5.9, 8, 2},        {80, 100, 20},
+                                                       {1234.5, 1500, 250}, {0.03, 0.04, 0.01}, {9.1, 12, 2}};
+    for (const auto& [highest, top, step] : rows) {
+        const ChartScale scale = ScaleFor(highest);
+        EXPECT_NEAR(scale.top, top, 1e-9) << highest;
+        EXPECT_NEAR(scale.step, step, 1e-9) << highest;
+        EXPECT_GE(scale.Steps(), 4) << highest;
+        EXPECT_LE(scale.Steps(), 6) << highest;
+    }
+}
+
 // Each day from the 1st to today, by the day the call started; other months and later days are left out.
 TEST_F(ReportTextTest, ChartSumsTheCostOfEachDaySoFar) {
     CCallArray calls;
