@@ -12,6 +12,7 @@
 #include "gui/app/Resources.h"
 #include "gui/app/SignalWatcher.h"
 #include "gui/app/SingleInstance.h"
+#include "gui/monitor/Icons.h"
 #include "gui/monitor/MonitorDlg.h"
 
 #include <QApplication>
@@ -99,7 +100,7 @@ int CMonitorApp::InitInstance() {
     QApplication::setApplicationDisplayName(QStringLiteral("Corvellan"));
     // The window hides into the tray; that must never end the program.
     QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/corvellan.svg")));
+    QApplication::setWindowIcon(LoadIcon("corvellan"));
     // Desktops match the running program to its menu entry by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.corvellan.Corvellan"));
 

@@ -4,6 +4,7 @@
 
 static void RegisterOnce() {
     Q_INIT_RESOURCE(corvellan);
+    Q_INIT_RESOURCE(icons);
 }
 
 void InitCorvellanResources() {

@@ -1,4 +1,5 @@
 #include "gui/monitor/AboutDlg.h"
+#include "gui/monitor/Icons.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -10,7 +11,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("About Corvellan"));
     setObjectName(QStringLiteral("aboutDlg"));
     auto* icon = new QLabel(this);
-    icon->setPixmap(QIcon(QStringLiteral(":/icons/corvellan.svg")).pixmap(32, 32));
+    icon->setPixmap(LoadIcon("corvellan").pixmap(32, 32));
     auto* version = new QLabel(QStringLiteral("Corvellan Version 1.0"), this);
     version->setObjectName(QStringLiteral("versionLabel"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);

@@ -4,6 +4,7 @@
 #include "core/platform/Clock.h"
 #include "core/platform/Prompter.h"
 #include "gui/monitor/AboutDlg.h"
+#include "gui/monitor/Icons.h"
 #include "gui/monitor/TrayIcon.h"
 #include "gui/prefs/PreferencesSheet.h"
 #include "gui/reports/LogsAndReportsSheet.h"
@@ -53,9 +54,8 @@ void SetBar(QProgressBar* bar, const BarState& state) {
 CMonitorDlg::CMonitorDlg(QWidget* parent, bool firstRun, CMonitor& monitor, const Paths& paths,
                          Prompter& prompter, Clock& clock)
     : QDialog(parent), m_monitor(monitor), m_paths(paths), m_prompter(prompter), m_clock(clock),
-      m_bFirstRun(firstRun), m_iconRunning(QStringLiteral(":/icons/call-running.svg")),
-      m_iconStopped(QStringLiteral(":/icons/call-stopped.svg")), m_tray(new CTrayIcon(this)),
-      m_timerShown(MakeTimer(this, kShownPeriodMs, false)),
+      m_bFirstRun(firstRun), m_iconRunning(LoadIcon("call-running")), m_iconStopped(LoadIcon("call-stopped")),
+      m_tray(new CTrayIcon(this)), m_timerShown(MakeTimer(this, kShownPeriodMs, false)),
       m_timerHidden(MakeTimer(this, kHiddenPeriodMs, false)), m_timerBoundary(MakeTimer(this, 0, true)) {
     setObjectName(QStringLiteral("CMonitorDlg"));
     setWindowTitle(QStringLiteral("Corvellan"));
@@ -106,7 +106,7 @@ int CMonitorDlg::Run(bool hidden) {
 }
 
 void CMonitorDlg::OnInitDialog() {
-    setWindowIcon(QIcon(QStringLiteral(":/icons/corvellan.svg")));
+    setWindowIcon(LoadIcon("corvellan"));
     if (m_bFirstRun && !m_bEnding)
         OnCustomize();
     m_bShown = true;

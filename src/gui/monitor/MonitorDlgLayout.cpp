@@ -1,3 +1,4 @@
+#include "gui/monitor/Icons.h"
 #include "gui/monitor/MonitorDlg.h"
 
 #include <QGridLayout>
@@ -36,7 +37,7 @@ QProgressBar* MakeBar(QWidget* parent, const char* name) {
 QPushButton* MakeIconButton(QWidget* parent, const char* name, const char* icon, int size) {
     auto* button = new QPushButton(parent);
     button->setObjectName(QString::fromLatin1(name));
-    button->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(icon))));
+    button->setIcon(LoadIcon(icon));
     button->setIconSize(QSize(size, size));
     button->setFixedSize(size + 12, size + 12);
     button->setAutoDefault(false);

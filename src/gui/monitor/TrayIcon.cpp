@@ -1,13 +1,15 @@
 #include "gui/monitor/TrayIcon.h"
 
+#include "gui/monitor/Icons.h"
+
 namespace {
 const char* const kTipStopped = "Left-click: show/hide window.  Right-click: START timer";
 const char* const kTipRunning = "Left-click: show/hide window.  Right-click: STOP timer";
 } // namespace
 
 CTrayIcon::CTrayIcon(QObject* parent)
-    : QObject(parent), m_tray(this), m_iconRunning(QStringLiteral(":/icons/call-running.svg")),
-      m_iconStopped(QStringLiteral(":/icons/call-stopped.svg")) {
+    : QObject(parent), m_tray(this), m_iconRunning(LoadIcon("call-running")),
+      m_iconStopped(LoadIcon("call-stopped")) {
     connect(&m_tray, &QSystemTrayIcon::activated, this, &CTrayIcon::OnActivated);
 }
 

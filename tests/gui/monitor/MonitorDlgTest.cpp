@@ -1,6 +1,7 @@
 #include "MonitorTestFixture.h"
 
 #include "gui/app/QtPrompter.h"
+#include "gui/monitor/Icons.h"
 #include "gui/monitor/TrayIcon.h"
 
 #include <QApplication>
@@ -10,6 +11,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <fstream>
 
 namespace {
 // The limits give the screenshots' bars something to show.
@@ -162,10 +164,18 @@ TEST(IconTest, EveryIconRendersAtTrayAndButtonSizes) {
     for (const char* name :
          {"corvellan", "call-running", "call-stopped", "logs", "customize", "hide", "exit", "help"})
         for (int size : {16, 32}) {
-            const QImage image =
-                QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(name))).pixmap(size, size).toImage();
+            const QImage image = LoadIcon(name).pixmap(size, size).toImage();
             EXPECT_NE(image.isNull() ? 0 : image.pixelColor(size / 2, size / 2).alpha(), 0)
-                << name << " at " << size << " is blank in the middle (is the SVG plug-in installed?)";
+                << name << " at " << size << " is blank in the middle";
+            // At twice the scale the bitmap drawn for that size, not a blown-up smaller one.
+            QImage drawn(QStringLiteral(":/icons/%1-%2.png").arg(QLatin1String(name)).arg(2 * size));
+            drawn.setDevicePixelRatio(2.0);
+            const QImage got = LoadIcon(name).pixmap(QSize(size, size), 2.0).toImage();
+            EXPECT_EQ(got, drawn.convertToFormat(got.format())) << name << " at " << size;
         }
+    // Bitmaps only: the SVG icon engine stays out of the process.
+    std::ifstream maps("/proc/self/maps");
+    const std::string mapped((std::istreambuf_iterator<char>(maps)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(mapped.find("libqsvgicon"), std::string::npos);
 }
 } // namespace
