@@ -4,6 +4,7 @@
 #include "core/platform/Clock.h"
 #include "core/platform/Prompter.h"
 #include "gui/monitor/AboutDlg.h"
+#include "gui/monitor/AmountField.h"
 #include "gui/monitor/Icons.h"
 #include "gui/monitor/TrayIcon.h"
 #include "gui/prefs/PreferencesSheet.h"
@@ -44,9 +45,15 @@ void SetField(QLineEdit* field, const QString& text) {
         field->setText(text);
 }
 
+void SetField(CAmountField* field, const QString& text) {
+    field->SetText(text);
+}
+
 void SetBar(QProgressBar* bar, const BarState& state) {
     // A range of 0..0 would make Qt draw a busy indicator; a bar that is off is simply empty.
-    bar->setRange(0, state.maximum > 0 ? state.maximum : 1);
+    const int maximum = state.maximum > 0 ? state.maximum : 1;
+    if (bar->maximum() != maximum) // a new range repaints the bar even when it is the same
+        bar->setRange(0, maximum);
     bar->setValue(state.value);
 }
 } // namespace

@@ -12,6 +12,7 @@ class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QTimer;
+class CAmountField;
 class CTrayIcon;
 
 // The main window, a view of the monitor: it shows the call and the day's and month's spending
@@ -108,10 +109,10 @@ private:
     QProgressBar* m_progressMonth;
     QProgressBar* m_progressToday;
     QProgressBar* m_progressCall;
-    QLineEdit* m_editSpentMonth;
-    QLineEdit* m_editSpentToday;
+    CAmountField* m_editSpentMonth;
+    CAmountField* m_editSpentToday;
     QLineEdit* m_editStartTime;
-    QLineEdit* m_editCallCost;
+    CAmountField* m_editCallCost;
     QPushButton* m_btnStartStop;
     QLineEdit* m_editPrice;
     QIcon m_iconRunning;

@@ -1,3 +1,4 @@
+#include "gui/monitor/AmountField.h"
 #include "gui/monitor/Icons.h"
 #include "gui/monitor/MonitorDlg.h"
 
@@ -22,6 +23,13 @@ QLineEdit* MakeField(QWidget* parent, const char* name) {
     // Borderless and flat, so the values read as text of the window.
     edit->setStyleSheet(QStringLiteral("QLineEdit { background: transparent; }"));
     return edit;
+}
+
+// The amounts that change every second of a call: see CAmountField.
+CAmountField* MakeAmount(QWidget* parent, const char* name) {
+    auto* field = new CAmountField(parent);
+    field->setObjectName(QString::fromLatin1(name));
+    return field;
 }
 
 QProgressBar* MakeBar(QWidget* parent, const char* name) {
@@ -49,9 +57,9 @@ QPushButton* MakeIconButton(QWidget* parent, const char* name, const char* icon,
 void CMonitorDlg::BuildLayout() {
     m_editStartTime = MakeField(this, "m_editStartTime");
     m_editPrice = MakeField(this, "m_editPrice");
-    m_editCallCost = MakeField(this, "m_editCallCost");
-    m_editSpentToday = MakeField(this, "m_editSpentToday");
-    m_editSpentMonth = MakeField(this, "m_editSpentMonth");
+    m_editCallCost = MakeAmount(this, "m_editCallCost");
+    m_editSpentToday = MakeAmount(this, "m_editSpentToday");
+    m_editSpentMonth = MakeAmount(this, "m_editSpentMonth");
     m_editStartStopLabel = MakeField(this, "m_editStartStopLabel");
     m_progressCall = MakeBar(this, "m_progressCall");
     m_progressToday = MakeBar(this, "m_progressToday");

@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QTimer>
 #include <fstream>
+#include <map>
 
 namespace {
 // The limits give the screenshots' bars something to show.
@@ -40,6 +41,35 @@ TEST_F(MonitorTest, TheButtonStartsAndStopsTheMeterAndTicksShowIt) {
     EXPECT_TRUE(dlg.TrayIcon()->ToolTip().endsWith("Right-click: START timer"));
     EXPECT_TRUE(Button("m_btnCustomize")->isEnabled());
     EXPECT_FALSE(dlg.IsTickActive(true) || dlg.IsTickActive(false));
+}
+
+// The amounts paint themselves whole: a tick repaints the one that changed, never the group box
+// behind it, and an amount that stays as it was repaints nothing.
+TEST_F(MonitorTest, ATickRepaintsOnlyTheAmountThatChanged) {
+    struct PaintCounter : QObject {
+        std::map<QObject*, int> painted;
+        bool eventFilter(QObject* watched, QEvent* event) override {
+            painted[watched] += event->type() == QEvent::Paint;
+            return false;
+        }
+    } counter;
+    CMonitorDlg& dlg = Open();
+    dlg.OnStartStop();
+    clock.Advance(1);
+    dlg.OnTick(true);
+    QApplication::processEvents();
+    auto* cost = Find<CAmountField>("m_editCallCost");
+    for (QObject* watched : {static_cast<QObject*>(cost), cost->parent()})
+        watched->installEventFilter(&counter);
+    Settings.CallLimit = 0; // the bars stay as they are
+    dlg.OnTick(true);       // the same second: nothing changed
+    QApplication::processEvents();
+    clock.Advance(1);
+    dlg.OnTick(true);
+    QApplication::processEvents();
+    EXPECT_EQ(counter.painted[cost], 1);
+    EXPECT_EQ(counter.painted[cost->parent()], 0) << "the group box behind the amount";
+    EXPECT_EQ(Text("m_editSpentToday"), Text("m_editCallCost"));
 }
 
 TEST_F(MonitorTest, TrayClicksMeanShowHideAndStartStop) {
