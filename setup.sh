@@ -21,6 +21,8 @@ if [ "$mode" != run ]; then
 fi
 if [ "$mode" = test ]; then
     packages+=(libgtest-dev googletest libbenchmark-dev clang libclang-rt-14-dev desktop-file-utils appstream)
+    # a private message bus stands in for the system bus in the sleep test
+    packages+=(dbus-daemon)
 fi
 
 missing=()
