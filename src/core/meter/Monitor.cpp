@@ -69,6 +69,8 @@ std::optional<CCallRecord> CMonitor::StopAt(CTime end, CallCause cause) {
 }
 
 TickResult CMonitor::Tick(CTime now) {
+    if (IsRunning() && beforeTick)
+        beforeTick(now);
     return m_meter.Tick(now);
 }
 

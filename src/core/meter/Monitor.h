@@ -4,6 +4,7 @@
 #include "core/calllog/CallLog.h"
 #include "core/meter/CallMeter.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -53,6 +54,9 @@ public:
     std::optional<CCallRecord> StopAt(CTime end, CallCause cause);
     // The running call priced as if it ended now, the limits checked.
     TickResult Tick(CTime now);
+    // Asked at each tick of a running call before it is priced; it may stop the call (the machine
+    // slept through it) and start another.
+    std::function<void(CTime now)> beforeTick;
 
     // Why a call from start to end may not be added at now, whatever the month's list holds: only
     // finished calls of the current month. Empty when it may.

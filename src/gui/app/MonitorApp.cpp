@@ -1,5 +1,6 @@
 #include "gui/app/MonitorApp.h"
 
+#include "core/automation/SleepGuard.h"
 #include "core/platform/AtomicFile.h"
 #include "core/platform/Locale.h"
 #include "core/platform/ProgramState.h"
@@ -14,6 +15,7 @@
 #include "gui/app/SingleInstance.h"
 #include "gui/monitor/Icons.h"
 #include "gui/monitor/MonitorDlg.h"
+#include "gui/system/LogindWatcher.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -146,6 +148,10 @@ int CMonitorApp::InitInstance() {
                          [&dialog] { dialog.SetShown(true); });
         QObject::connect(&dialog, &CMonitorDlg::helpRequested,
                          [this](unsigned long context) { ShowHelp(context); });
+        // A sleep or a shutdown ends the call; the window says so on waking.
+        CSleepGuard sleepGuard(monitor, *m_clock);
+        sleepGuard.SetNotice([&dialog](const std::string& text) { dialog.ShowNotice(text); });
+        const CLogindWatcher logind(sleepGuard);
         if (onDialogCreated)
             onDialogCreated(dialog);
         ArmMonitorProbe(dialog); // bench/footprint's marks; nothing unless CORVELLAN_PROBE is set

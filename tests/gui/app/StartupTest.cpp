@@ -144,6 +144,21 @@ TEST_F(StartupTest, ASignalEndsTheProgramFromInsideABox) {
     EXPECT_TRUE(CSingleInstance(paths).Acquire());
 }
 
+// The window hears of a sleep that nobody announced: the call ends at its last tick, and on waking
+// the window says so (offscreen, with no tray, in its tooltip).
+TEST_F(StartupTest, ASleepEndsTheCallAndTheWindowSaysSo) {
+    TempDir::Write(paths.SettingsFile(), "[Billing]\n");
+    QString said;
+    Run(prompter, [&](CMonitorDlg& dialog) {
+        dialog.OnStartStop();
+        clock.Sleep(3600);
+        dialog.OnTick(true);
+        said = dialog.toolTip();
+        dialog.EndSession();
+    });
+    EXPECT_EQ(said, "The call was stopped at 14:00 when the computer went to sleep");
+}
+
 // A lock file left by an earlier run is no lock. The window holds the lock as the window, so that
 // corvellanctl does not wait for it, and a second start of the program raises the running window,
 // touches no file and exits.
