@@ -112,6 +112,8 @@ int CMonitorApp::InitInstance() {
             return 0;
         }
     }
+    if (!instance.ControlError().empty()) // the window works all the same, only corvellanctl cannot reach it
+        std::fprintf(stderr, "corvellan: no control socket: %s\n", instance.ControlError().c_str());
 
     // From here on a signal ends the program the orderly way, even from inside a message box.
     CSignalWatcher signalWatcher;
@@ -130,12 +132,14 @@ int CMonitorApp::InitInstance() {
             m_ownPrompter->SetOwner(&dialog);
         QObject::connect(&instance, &CSingleInstance::raiseRequested, &dialog,
                          [&dialog] { dialog.SetShown(true); });
+        instance.Serve(monitor, *m_clock);
         QObject::connect(&dialog, &CMonitorDlg::helpRequested,
                          [this](unsigned long context) { ShowHelp(context); });
         if (onDialogCreated)
             onDialogCreated(dialog);
         ArmMonitorProbe(dialog); // bench/footprint's marks; nothing unless CORVELLAN_PROBE is set
         dialog.Run(startHidden);
+        instance.StopServing();
         monitor.End();
         if (m_ownPrompter)
             m_ownPrompter->SetOwner(nullptr);
