@@ -25,7 +25,9 @@ public:
                               " LC_ALL=" + locale + " HOME=" + Quote(m_dir.Path()) +
                               " XDG_CONFIG_HOME=" + Quote(ConfigDir()) +
                               " XDG_DATA_HOME=" + Quote(m_dir.File("data"));
-        for (const char* name : {"PATH", "LOCPATH"}) // locales built outside the system's directory too
+        // Locales built outside the system's directory too, and the runtime folder where a window
+        // of the test's listens.
+        for (const char* name : {"PATH", "LOCPATH", "XDG_RUNTIME_DIR"})
             if (const char* value = std::getenv(name))
                 command += std::string(" ") + name + "=" + Quote(value);
         command += " " CORVELLANCTL_PATH;
