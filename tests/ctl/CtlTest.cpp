@@ -119,7 +119,7 @@ TEST(CtlTest, AddWritesTheCallInOrderOfItsEndOrRefusesAndWritesNothing) {
 }
 
 // Without a window: start, stop and toggle fail with one line, status says so on its own exit
-// status; none of them takes what is not theirs.
+// status. They have no use for the settings, and so no word about a damaged file.
 TEST(CtlTest, TheWindowCommandsWithoutAWindow) {
     const struct {
         std::vector<std::string> args;
@@ -140,6 +140,7 @@ TEST(CtlTest, TheWindowCommandsWithoutAWindow) {
         {{"stop", "--csv"}, 2, "", "corvellanctl: --csv goes with calls only"},
     };
     CtlProcess ctl;
+    ctl.WriteSettings("[Billing\nWeekdayDayRate=3.00\n");
     for (const auto& row : rows) {
         const CtlResult result = ctl.Run(row.args);
         EXPECT_EQ(std::pair(result.exitCode, result.out), std::pair(row.exitCode, std::string(row.out)))
