@@ -16,7 +16,7 @@ check_tree() {
     diff <({
         printf '%s\n' bin/corvellan bin/corvellanctl share/applications/corvellan.desktop \
             share/metainfo/corvellan.metainfo.xml share/icons/hicolor/scalable/apps/corvellan.svg \
-            share/man/man1/corvellan.1.gz share/man/man1/corvellanctl.1.gz
+            share/man/man1/corvellan.1.gz share/man/man1/corvellanctl.1.gz share/doc/corvellan/CONTROL.md
         for topic in 101 103 105 106 108 109 110 111; do echo "share/doc/corvellan/help/$topic.html"; done
         for size in $sizes; do echo "share/icons/hicolor/${size}x${size}/apps/corvellan.png"; done
     } | sort) <(cd "$usr" && find . -type f | sed 's|^\./||' | sort) || fail "installed files differ (< expected, > installed)"
@@ -31,6 +31,11 @@ check_tree() {
     said="$(appstreamcli validate --no-net --override=cid-desktopapp-is-not-rdns=info \
         "$usr/share/metainfo/corvellan.metainfo.xml" 2>&1)" || fail "appstreamcli: $said"
     grep -q "<image>https://.*\.png</image>" "$usr/share/metainfo/corvellan.metainfo.xml" || fail "no screenshot"
+    # The programs need no network code: Qt Network would bring Kerberos and libproxy with it.
+    for program in corvellan corvellanctl; do
+        said="$(objdump -p "$usr/bin/$program")"
+        [[ "$said" != *libQt6Network* ]] || fail "$program links Qt Network"
+    done
 }
 
 case "${1:-}" in
@@ -52,6 +57,7 @@ deb)
         [[ ", $depends," == *", $package"[\ ,]* ]] || fail "Depends lacks $package: $depends"
     done
     [[ "$depends" != *asan* ]] || fail "a sanitizer build was packaged: $depends"
+    [[ "$depends" != *libqt6network6* ]] || fail "Depends names Qt Network: $depends"
     wrong="$(dpkg-deb -c "$deb" | awk '$2 != "root/root" || ($1 ~ /^d/ && $1 != "drwxr-xr-x")')"
     [ -z "$wrong" ] || fail "not owned by root, or open to others: $wrong"
     dpkg-deb -x "$deb" "$root"
