@@ -323,8 +323,7 @@ std::string CCtlCommands::UsageText() const {
            "  stop                     stop the call and record it\n"
            "  toggle                   start or stop, whichever the button would do\n"
            "  status [--json]          \"running since HH:MM:SS, COST so far\" or \"stopped\";\n"
-           "                           --json: {\"running\": true, \"start\": ..., \"cost\": ..., \"rate\": "
-           "...}\n"
+           "                           --json: {\"running\":true,\"start\":...,\"cost\":...,\"rate\":...}\n"
            "\n"
            "Options:\n"
            "  --now TIME               take TIME as the current time (rate, report, calls, add)\n"
@@ -334,5 +333,6 @@ std::string CCtlCommands::UsageText() const {
            "Exit status: 0 done, 1 refused or failed (or no window for start, stop and toggle),\n"
            "2 bad command line, 3 status found no window running (it prints \"not running\").\n"
            "Files: $XDG_CONFIG_HOME/Corvellan.ini (default ~/.config/Corvellan.ini),\n"
-           "       $XDG_DATA_HOME/corvellan/Calls.log (default ~/.local/share/corvellan/Calls.log).\n";
+           "       $XDG_DATA_HOME/corvellan/Calls.log (default ~/.local/share/corvellan/Calls.log),\n"
+           "       the window's socket in $XDG_RUNTIME_DIR/corvellan/ (default /tmp/corvellan-UID/).\n";
 }
