@@ -137,7 +137,6 @@ TEST(CtlTest, TheWindowCommandsWithoutAWindow) {
          "",
          "corvellanctl: --now does not go with status (see corvellanctl --help)\n"},
         {{"start", "now"}, 2, "", "corvellanctl: too many arguments for start"},
-        {{"stop", "--csv"}, 2, "", "corvellanctl: --csv goes with calls only"},
     };
     CtlProcess ctl;
     ctl.WriteSettings("[Billing\nWeekdayDayRate=3.00\n");
