@@ -18,9 +18,6 @@ public:
     CControlServer(CUnixSocket listening, CControlResponder& responder, QObject* parent = nullptr);
     ~CControlServer() override;
 
-    // Clients connected now.
-    int ClientCount() const { return m_clients; }
-
 signals:
     void raiseRequested();
 
