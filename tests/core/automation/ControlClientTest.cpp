@@ -16,6 +16,8 @@ using Outcome = CControlClient::Outcome;
 // went wrong, within the time it allows.
 TEST(ControlClientTest, TheReplyLineOrWhatWentWrong) {
     TempDir runtime;
+    const char* const given = std::getenv("XDG_RUNTIME_DIR");
+    const std::string old = given ? given : "";
     ::setenv("XDG_RUNTIME_DIR", runtime.Path().c_str(), 1);
     const Paths paths("/nowhere/config", "/nowhere/data");
     const std::string folder = runtime.File("corvellan/"),
@@ -58,6 +60,6 @@ TEST(ControlClientTest, TheReplyLineOrWhatWentWrong) {
         EXPECT_EQ(std::tuple(request, result.outcome, result.text),
                   std::tuple("status\n", outcome, std::string(text)));
     }
-    ::unsetenv("XDG_RUNTIME_DIR");
+    given ? ::setenv("XDG_RUNTIME_DIR", old.c_str(), 1) : ::unsetenv("XDG_RUNTIME_DIR");
 }
 } // namespace
