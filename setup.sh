@@ -14,7 +14,7 @@ run | test | package) ;;
     ;;
 esac
 
-packages=(build-essential cmake ninja-build qt6-base-dev tzdata locales
+packages=(build-essential cmake ninja-build qt6-base-dev nlohmann-json3-dev tzdata locales
     librsvg2-bin)
 if [ "$mode" != run ]; then
     packages+=(dpkg-dev file)

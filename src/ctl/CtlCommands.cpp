@@ -16,6 +16,7 @@
 #include "core/settings/Settings.h"
 #include "ctl/StderrPrompter.h"
 #include "ctl/TimeArgument.h"
+#include "ctl/WindowCommands.h"
 
 #include <QCommandLineParser>
 #include <charconv>
@@ -28,21 +29,25 @@ struct CCtlCommands::Command {
     const char* arguments; // named in the complaint about missing ones
     bool takesRaw;
     bool takesNow;
+    bool readsSettings; // the window's commands need none: the window has its own
     int (CCtlCommands::*run)(const QStringList&);
 };
 
 const CCtlCommands::Command CCtlCommands::kCommands[] = {
-    {"price", 2, 2, "START and END", true, false, &CCtlCommands::Price},
-    {"rate", 0, 1, "", false, true, &CCtlCommands::Rate},
-    {"report", 0, 0, "", false, true, &CCtlCommands::Report},
-    {"calls", 0, 0, "", false, true, &CCtlCommands::Calls},
-    {"add", 2, 2, "START and END", false, true, &CCtlCommands::Add},
+    {"price", 2, 2, "START and END", true, false, true, &CCtlCommands::Price},
+    {"rate", 0, 1, "", false, true, true, &CCtlCommands::Rate},
+    {"report", 0, 0, "", false, true, true, &CCtlCommands::Report},
+    {"calls", 0, 0, "", false, true, true, &CCtlCommands::Calls},
+    {"add", 2, 2, "START and END", false, true, true, &CCtlCommands::Add},
+    {"start", 0, 0, "", false, false, false, &CCtlCommands::Start},
+    {"stop", 0, 0, "", false, false, false, &CCtlCommands::Stop},
+    {"toggle", 0, 0, "", false, false, false, &CCtlCommands::Toggle},
+    {"status", 0, 0, "", false, false, false, &CCtlCommands::Status},
 };
 
 namespace {
 constexpr const char* kPrefix = "corvellanctl: ";
 constexpr const char* kVersion = "corvellanctl 1.0";
-constexpr const char* kWindowRunning = "Corvellan is running: stop and start calls in its window";
 constexpr const char* kNothingAdded = "; nothing was added";
 // Another corvellanctl holds Calls.log for moments only; twenty started at once are done well within this.
 constexpr auto kWaitForCommand = std::chrono::seconds(10);
@@ -101,7 +106,8 @@ int CCtlCommands::Dispatch(const QCommandLineParser& parser) {
             continue;
         if (const int code = PrepareCommand(command, parser); code != kExitOk)
             return code;
-        LoadSettingsQuietly();
+        if (command.readsSettings)
+            LoadSettingsQuietly();
         return (this->*command.run)(parser.positionalArguments().mid(1));
     }
     return Usage("unknown command '" + name + "'");
@@ -120,8 +126,8 @@ int CCtlCommands::PrepareCommand(const Command& command, const QCommandLineParse
         return Usage("--now does not go with " + name);
     if (parser.isSet(kCsvOption) && name != "calls")
         return Usage("--csv goes with calls only");
-    if (parser.isSet(kJsonOption) && name != "calls" && name != "report")
-        return Usage("--json goes with report and calls only");
+    if (parser.isSet(kJsonOption) && name != "calls" && name != "report" && name != "status")
+        return Usage("--json goes with report, calls and status only");
     if (parser.isSet(kCsvOption) && parser.isSet(kJsonOption))
         return Usage("--csv and --json do not go together");
     m_csv = parser.isSet(kCsvOption);
@@ -199,7 +205,8 @@ int CCtlCommands::InsertCall(CTime start, CTime end) {
     case CDataLock::Result::Acquired:
         break;
     case CDataLock::Result::HeldByWindow:
-        return Refuse(kWindowRunning);
+        // The window has the month's list in hand: it inserts the call and saves.
+        return CWindowCommands(m_paths, m_out, m_err).Add(start, end);
     case CDataLock::Result::HeldByCommand:
         return Refuse(kPrefix + std::string("another corvellanctl is still changing Calls.log") +
                       kNothingAdded);
@@ -223,6 +230,22 @@ int CCtlCommands::InsertCall(CTime start, CTime end) {
     if (const std::optional<std::string> why = monitor.AddCall(start, end))
         return Refuse(kPrefix + *why + kNothingAdded);
     return kExitOk;
+}
+
+int CCtlCommands::Start(const QStringList&) {
+    return CWindowCommands(m_paths, m_out, m_err).Call(ControlVerb::Start);
+}
+
+int CCtlCommands::Stop(const QStringList&) {
+    return CWindowCommands(m_paths, m_out, m_err).Call(ControlVerb::Stop);
+}
+
+int CCtlCommands::Toggle(const QStringList&) {
+    return CWindowCommands(m_paths, m_out, m_err).Call(ControlVerb::Toggle);
+}
+
+int CCtlCommands::Status(const QStringList&) {
+    return CWindowCommands(m_paths, m_out, m_err).Status(m_json);
 }
 
 bool CCtlCommands::ReadStartEnd(const QStringList& args, CTime& start, CTime& end) {
@@ -292,15 +315,24 @@ std::string CCtlCommands::UsageText() const {
            "                           call a record (ISO 8601 times, seconds, cost); --json: the same\n"
            "                           for scripts\n"
            "  add START END            record a call that was not timed; only calls of the current\n"
-           "                           month that overlap no logged call, and not while Corvellan is\n"
-           "                           running\n"
+           "                           month that have ended and overlap no logged call; a running\n"
+           "                           Corvellan window is handed the call and adds it itself\n"
+           "\n"
+           "Commands for the running Corvellan window (each waits at most 2 seconds):\n"
+           "  start                    start timing a call, as the window's button does\n"
+           "  stop                     stop the call and record it\n"
+           "  toggle                   start or stop, whichever the button would do\n"
+           "  status [--json]          \"running since HH:MM:SS, COST so far\" or \"stopped\";\n"
+           "                           --json: {\"running\":true,\"start\":...,\"cost\":...,\"rate\":...}\n"
            "\n"
            "Options:\n"
            "  --now TIME               take TIME as the current time (rate, report, calls, add)\n"
            "  -h, --help               show this help\n"
            "  -v, --version            show the version\n"
            "\n"
-           "Exit status: 0 done, 1 refused or failed, 2 bad command line.\n"
+           "Exit status: 0 done, 1 refused or failed (or no window for start, stop and toggle),\n"
+           "2 bad command line, 3 status found no window running (it prints \"not running\").\n"
            "Files: $XDG_CONFIG_HOME/Corvellan.ini (default ~/.config/Corvellan.ini),\n"
-           "       $XDG_DATA_HOME/corvellan/Calls.log (default ~/.local/share/corvellan/Calls.log).\n";
+           "       $XDG_DATA_HOME/corvellan/Calls.log (default ~/.local/share/corvellan/Calls.log),\n"
+           "       the window's socket in $XDG_RUNTIME_DIR/corvellan/ (default /tmp/corvellan-UID/).\n";
 }

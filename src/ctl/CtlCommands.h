@@ -13,8 +13,9 @@ class QCommandLineParser;
 class StderrPrompter;
 
 // The commands of corvellanctl. Each reads Corvellan.ini and Calls.log the way the window does and
-// prints what the window would show. Exit codes: 0 done, 1 refused or failed (the reason is on the
-// error stream), 2 bad command line.
+// prints what the window would show, or asks the running window (start, stop, toggle, status; add
+// while the window holds Calls.log). Exit codes: 0 done, 1 refused or failed (the reason is on the
+// error stream), 2 bad command line, 3 status found no window running.
 class CCtlCommands {
 public:
     CCtlCommands(Paths paths, std::ostream& out, std::ostream& err);
@@ -25,6 +26,7 @@ public:
     static constexpr int kExitOk = 0;
     static constexpr int kExitFailed = 1;
     static constexpr int kExitUsage = 2;
+    static constexpr int kExitNotRunning = 3;
 
 private:
     struct Command;
@@ -38,6 +40,10 @@ private:
     int Report(const QStringList& args);
     int Calls(const QStringList& args);
     int Add(const QStringList& args);
+    int Start(const QStringList& args);
+    int Stop(const QStringList& args);
+    int Toggle(const QStringList& args);
+    int Status(const QStringList& args);
 
     int InsertCall(CTime start, CTime end);
     bool ReadStartEnd(const QStringList& args, CTime& start, CTime& end);

@@ -2,9 +2,11 @@
 
 #include "support/TempDir.h"
 
+#include <atomic>
 #include <cstdlib>
 #include <locale.h>
 #include <sys/wait.h>
+#include <thread>
 #include <vector>
 
 // What one run of corvellanctl left behind.
@@ -25,7 +27,9 @@ public:
                               " LC_ALL=" + locale + " HOME=" + Quote(m_dir.Path()) +
                               " XDG_CONFIG_HOME=" + Quote(ConfigDir()) +
                               " XDG_DATA_HOME=" + Quote(m_dir.File("data"));
-        for (const char* name : {"PATH", "LOCPATH"}) // locales built outside the system's directory too
+        // Locales built outside the system's directory too, and the runtime folder where a window
+        // of the test's listens.
+        for (const char* name : {"PATH", "LOCPATH", "XDG_RUNTIME_DIR"})
             if (const char* value = std::getenv(name))
                 command += std::string(" ") + name + "=" + Quote(value);
         command += " " CORVELLANCTL_PATH;
@@ -34,6 +38,20 @@ public:
         const std::string out = m_dir.File("stdout" + tag), err = m_dir.File("stderr" + tag);
         const int status = std::system((command + " >" + Quote(out) + " 2>" + Quote(err)).c_str());
         return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, TempDir::Read(out), TempDir::Read(err)};
+    }
+
+    // Runs on a thread of its own while wait(done) turns the caller's event loop, so that a window of
+    // the test's can answer it.
+    template <typename Wait> CtlResult RunAside(const std::vector<std::string>& args, Wait wait) const {
+        std::atomic<bool> done = false;
+        CtlResult result;
+        std::thread run([&] {
+            result = Run(args);
+            done = true;
+        });
+        wait([&done] { return done.load(); });
+        run.join();
+        return result;
     }
 
     void WriteSettings(const std::string& ini) const { TempDir::Write(ConfigDir() + "Corvellan.ini", ini); }

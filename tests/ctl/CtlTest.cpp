@@ -87,7 +87,9 @@ TEST(CtlTest, AddWritesTheCallInOrderOfItsEndOrRefusesAndWritesNothing) {
     const Call last{CTime(2024, 3, 8, 10, 0, 0), CTime(2024, 3, 8, 10, 10, 0)};
     const Call added{CTime(2024, 3, 6, 6, 0, 0), CTime(2024, 3, 6, 6, 30, 59)}; // kStart to kEnd
     const std::string two = Log({first, last});
-    const std::string kWindow = "Corvellan is running: stop and start calls in its window";
+    // A window's lock with no window behind it to take the call (a running window takes it: see
+    // the control server's tests).
+    const std::string kWindow = "Corvellan holds Calls.log but does not answer on its control socket";
     const struct {
         const char *start, *end;
         std::string err; // the decisive part of the refusal
@@ -114,6 +116,37 @@ TEST(CtlTest, AddWritesTheCallInOrderOfItsEndOrRefusesAndWritesNothing) {
             << result.out << result.err;
         EXPECT_EQ(ctl.CallLog(), c.err.empty() ? Log({first, added, last}) : two);
     }
+}
+
+// Without a window: start, stop and toggle fail with one line, status says so on its own exit
+// status. They have no use for the settings, and so no word about a damaged file.
+TEST(CtlTest, TheWindowCommandsWithoutAWindow) {
+    const struct {
+        std::vector<std::string> args;
+        int exitCode;
+        const char* out;
+        const char* err;
+    } rows[] = {
+        {{"start"}, 1, "", "corvellanctl: Corvellan is not running\n"},
+        {{"stop"}, 1, "", "corvellanctl: Corvellan is not running\n"},
+        {{"toggle"}, 1, "", "corvellanctl: Corvellan is not running\n"},
+        {{"status"}, 3, "not running\n", ""},
+        {{"status", "--json"}, 3, "", "corvellanctl: Corvellan is not running\n"},
+        {{"status", "--now", kNow},
+         2,
+         "",
+         "corvellanctl: --now does not go with status (see corvellanctl --help)\n"},
+        {{"start", "now"}, 2, "", "corvellanctl: too many arguments for start"},
+    };
+    CtlProcess ctl;
+    ctl.WriteSettings("[Billing\nWeekdayDayRate=3.00\n");
+    for (const auto& row : rows) {
+        const CtlResult result = ctl.Run(row.args);
+        EXPECT_EQ(std::pair(result.exitCode, result.out), std::pair(row.exitCode, std::string(row.out)))
+            << row.args[0];
+        EXPECT_EQ(result.err.rfind(row.err, 0), 0u) << result.err;
+    }
+    EXPECT_FALSE(fs::exists(ctl.DataDir()));
 }
 
 // Twenty adds started together with no window: each waits its turn, and every call is logged.

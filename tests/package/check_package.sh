@@ -19,7 +19,7 @@ check_tree() {
     diff <({
         printf '%s\n' bin/corvellan bin/corvellanctl "share/applications/$id.desktop" \
             "share/metainfo/$id.metainfo.xml" "share/icons/hicolor/scalable/apps/$id.svg" \
-            share/man/man1/corvellan.1.gz share/man/man1/corvellanctl.1.gz \
+            share/man/man1/corvellan.1.gz share/man/man1/corvellanctl.1.gz share/doc/corvellan/CONTROL.md \
             share/doc/corvellan/copyright share/doc/corvellan/changelog.gz $extra
         for topic in 101 103 105 106 108 109 110 111; do echo "share/doc/corvellan/help/$topic.html"; done
         for size in $sizes; do echo "share/icons/hicolor/${size}x${size}/apps/$id.png"; done
@@ -42,6 +42,11 @@ check_tree() {
     grep -q "/usr/share/common-licenses/GPL-3" "$usr/share/doc/corvellan/copyright" || fail "copyright file"
     zcat "$usr/share/doc/corvellan/changelog.gz" | head -1 | grep -q "^corvellan (1\.0) " ||
         fail "changelog: $(zcat "$usr/share/doc/corvellan/changelog.gz" | head -1)"
+    # The programs need no network code: Qt Network would bring Kerberos and libproxy with it.
+    for program in corvellan corvellanctl; do
+        said="$(objdump -p "$usr/bin/$program")"
+        [[ "$said" != *libQt6Network* ]] || fail "$program links Qt Network"
+    done
 }
 
 case "${1:-}" in

@@ -120,6 +120,8 @@ int CMonitorApp::InitInstance() {
             return 0;
         }
     }
+    if (!instance.ControlError().empty()) // the window works all the same, only corvellanctl cannot reach it
+        std::fprintf(stderr, "corvellan: no control socket: %s\n", instance.ControlError().c_str());
 
     // From here on a signal ends the program the orderly way, even from inside a message box.
     CSignalWatcher signalWatcher;
@@ -146,6 +148,7 @@ int CMonitorApp::InitInstance() {
             m_ownPrompter->SetOwner(&dialog);
         QObject::connect(&instance, &CSingleInstance::raiseRequested, &dialog,
                          [&dialog] { dialog.SetShown(true); });
+        instance.Serve(monitor, *m_clock);
         QObject::connect(&dialog, &CMonitorDlg::helpRequested,
                          [this](unsigned long context) { ShowHelp(context); });
         // A sleep or a shutdown ends the call; the window says so on waking.
@@ -156,6 +159,7 @@ int CMonitorApp::InitInstance() {
             onDialogCreated(dialog);
         ArmMonitorProbe(dialog); // bench/footprint's marks; nothing unless CORVELLAN_PROBE is set
         dialog.Run(startHidden);
+        instance.StopServing();
         monitor.End();
         if (monitor.EndFailed()) {
             // Said where it can still be read, whatever ended the program.

@@ -1,57 +1,54 @@
 #include "gui/app/SingleInstance.h"
 
-#include "core/platform/Paths.h"
+#include "core/automation/ControlClient.h"
+#include "core/automation/ControlProtocol.h"
+#include "core/platform/RuntimeDir.h"
+#include "gui/system/ControlServer.h"
 
-#include <QCryptographicHash>
-#include <QLocalSocket>
+#include <cstdlib>
 #include <unistd.h>
 
-namespace {
-const char kRaise[] = "raise\n";
-}
-
 CSingleInstance::CSingleInstance(const Paths& paths, QObject* parent)
-    : QObject(parent), m_lock(paths, LockHolder::Window) {
-    // Per user and per data directory, so separate test directories never meet.
-    const QByteArray key =
-        QCryptographicHash::hash(QByteArray::fromStdString(paths.DataDir()), QCryptographicHash::Sha1)
-            .toHex()
-            .left(16);
-    m_serverName = QStringLiteral("corvellan-%1-%2").arg(::getuid()).arg(QString::fromLatin1(key));
-    connect(&m_server, &QLocalServer::newConnection, this, &CSingleInstance::OnNewConnection);
-}
+    : QObject(parent), m_paths(paths), m_lock(paths, LockHolder::Window) {}
 
-CSingleInstance::~CSingleInstance() {
-    m_server.close();
-}
+CSingleInstance::~CSingleInstance() = default;
 
 bool CSingleInstance::Acquire(int timeoutMs) {
     const CDataLock::Result result = m_lock.Acquire(std::chrono::milliseconds(timeoutMs));
     if (result == CDataLock::Result::HeldByWindow || result == CDataLock::Result::HeldByCommand)
         return false;
-    QLocalServer::removeServer(m_serverName); // a socket left behind by a crashed instance
-    m_server.setSocketOptions(QLocalServer::UserAccessOption);
-    m_server.listen(m_serverName);
+    if (!m_server)
+        Listen();
     return true;
 }
 
-bool CSingleInstance::RaiseRunningInstance() {
-    QLocalSocket socket;
-    socket.connectToServer(m_serverName);
-    if (!socket.waitForConnected(2000))
-        return false;
-    socket.write(kRaise);
-    const bool sent = socket.waitForBytesWritten(2000);
-    socket.disconnectFromServer();
-    return sent;
+// Only the holder of the lock gets here, so a socket file left by a crashed window may be replaced.
+void CSingleInstance::Listen() {
+    m_controlError.clear();
+    const std::string dir = RuntimeDirFor(std::getenv("XDG_RUNTIME_DIR"), ::getuid());
+    if (!MakePrivateDir(dir, &m_controlError))
+        return;
+    m_socketPath = ControlSocketPath(dir, m_paths.DataDir(), &m_controlError);
+    if (m_socketPath.empty())
+        return;
+    CUnixSocket listening = CUnixSocket::Listen(m_socketPath, &m_controlError);
+    if (!listening.IsValid())
+        return;
+    m_server = std::make_unique<CControlServer>(std::move(listening), m_responder);
+    connect(m_server.get(), &CControlServer::raiseRequested, this, &CSingleInstance::raiseRequested);
 }
 
-void CSingleInstance::OnNewConnection() {
-    while (QLocalSocket* socket = m_server.nextPendingConnection()) {
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-            if (socket->readAll().contains("raise"))
-                emit raiseRequested();
-        });
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-    }
+bool CSingleInstance::RaiseRunningInstance() {
+    ControlRequest raise;
+    raise.verb = ControlVerb::Raise;
+    const CControlClient::Result result = CControlClient(m_paths).Ask(ControlRequestLine(raise));
+    return result.outcome == CControlClient::Outcome::Answered && ParseControlReply(result.text).ok;
+}
+
+void CSingleInstance::Serve(CMonitor& monitor, Clock& clock) {
+    m_responder.Serve(monitor, clock);
+}
+
+void CSingleInstance::StopServing() {
+    m_responder.StopServing();
 }

@@ -2,12 +2,12 @@
 
 #include "core/platform/FakeClock.h"
 #include "core/platform/Paths.h"
-#include "gui/monitor/AmountField.h"
 #include "gui/monitor/MonitorDlg.h"
 
 #include "support/FreshState.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
+#include "support/WindowFields.h"
 
 #include <QDir>
 #include <QLineEdit>
@@ -30,11 +30,7 @@ protected:
     template <typename T = QLineEdit> T* Find(const char* name) const {
         return dialog->findChild<T*>(QString::fromLatin1(name));
     }
-    std::string Text(const char* name) const {
-        if (const auto* amount = Find<CAmountField>(name))
-            return amount->Text().toStdString();
-        return Find(name)->text().toStdString();
-    }
+    std::string Text(const char* name) const { return FieldText(*dialog, name); }
     QPushButton* Button(const char* name) const { return Find<QPushButton>(name); }
     std::string Log() const { return TempDir::Read(paths.CallLogFile()); }
     // Saves what the user sees when CORVELLAN_SCREENSHOT_DIR names a directory.

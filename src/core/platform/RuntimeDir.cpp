@@ -1,0 +1,79 @@
+#include "core/platform/RuntimeDir.h"
+
+#include <cerrno>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+namespace {
+// The same data folder always gives the same name; a collision of two folders of one user is
+// as unlikely as it is harmless (the second window would find the first one's lock).
+std::string ShortHash(const std::string& text) {
+    std::uint64_t hash = 14695981039346656037ull; // FNV-1a
+    for (const unsigned char c : text) {
+        hash ^= c;
+        hash *= 1099511628211ull;
+    }
+    char hex[17];
+    std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(hash));
+    return hex;
+}
+} // namespace
+
+std::string RuntimeDirFor(const char* xdgRuntimeDir, uid_t uid) {
+    if (xdgRuntimeDir != nullptr && xdgRuntimeDir[0] == '/') {
+        std::string dir = xdgRuntimeDir;
+        if (dir.back() != '/')
+            dir += '/';
+        return dir + "corvellan/";
+    }
+    return "/tmp/corvellan-" + std::to_string(uid) + "/";
+}
+
+PrivateDirVerdict JudgePrivateDir(mode_t mode, uid_t owner, uid_t own) {
+    using enum PrivateDirVerdict::Action;
+    if (S_ISLNK(mode))
+        return {Refuse, "it is a symbolic link"};
+    if (!S_ISDIR(mode))
+        return {Refuse, "it is not a directory"};
+    if (owner != own)
+        return {Refuse, "it belongs to uid " + std::to_string(owner) + ", not to uid " + std::to_string(own)};
+    return {(mode & 077) != 0 ? FixMode : Use, ""};
+}
+
+bool MakePrivateDir(const std::string& dir, std::string* reason) {
+    const auto fail = [&](const std::string& why) {
+        if (reason != nullptr)
+            *reason = "cannot use " + dir + ": " + why;
+        return false;
+    };
+    if (::mkdir(dir.c_str(), 0700) != 0 && errno != EEXIST)
+        return fail(std::strerror(errno));
+    struct stat st {};
+    if (::lstat(dir.c_str(), &st) != 0)
+        return fail(std::strerror(errno));
+    const PrivateDirVerdict verdict = JudgePrivateDir(st.st_mode, st.st_uid, ::getuid());
+    if (verdict.action == PrivateDirVerdict::Action::Refuse)
+        return fail(verdict.reason);
+    // Ours and a real directory (lstat said so), so chmod cannot be led elsewhere by a link: only
+    // we may replace an entry of our own in /tmp, which is sticky.
+    if (verdict.action == PrivateDirVerdict::Action::FixMode && ::chmod(dir.c_str(), 0700) != 0)
+        return fail(std::string("cannot make it private: ") + std::strerror(errno));
+    return true;
+}
+
+std::string ControlSocketPath(const std::string& runtimeDir, const std::string& dataDir,
+                              std::string* reason) {
+    std::string path = runtimeDir + ShortHash(dataDir) + ".sock";
+    if (path.size() >= sizeof(sockaddr_un{}.sun_path)) {
+        if (reason != nullptr)
+            *reason = "the control socket's path " + path + " is longer than the " +
+                      std::to_string(sizeof(sockaddr_un{}.sun_path) - 1) +
+                      " bytes a Unix socket's address may have (set XDG_RUNTIME_DIR to a shorter path)";
+        return {};
+    }
+    return path;
+}

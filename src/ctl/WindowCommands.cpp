@@ -1,0 +1,79 @@
+#include "ctl/WindowCommands.h"
+
+#include "core/automation/ReplyText.h"
+#include "ctl/CtlCommands.h"
+
+namespace {
+using Outcome = CControlClient::Outcome;
+constexpr const char* kPrefix = "corvellanctl: ";
+constexpr const char* kNotRunning = "Corvellan is not running";
+constexpr const char* kNothingAdded = "; nothing was added";
+} // namespace
+
+CWindowCommands::CWindowCommands(const Paths& paths, std::ostream& out, std::ostream& err)
+    : m_client(paths), m_out(out), m_err(err) {}
+
+CControlClient::Result CWindowCommands::Ask(ControlVerb verb, CTime start, CTime end) const {
+    ControlRequest request;
+    request.verb = verb;
+    request.start = start;
+    request.end = end;
+    return m_client.Ask(ControlRequestLine(request));
+}
+
+int CWindowCommands::Fail(const std::string& reason) {
+    m_err << kPrefix << reason << '\n';
+    return CCtlCommands::kExitFailed;
+}
+
+int CWindowCommands::Call(ControlVerb verb) {
+    const CControlClient::Result result = Ask(verb);
+    if (result.outcome == Outcome::NotRunning)
+        return Fail(kNotRunning);
+    if (result.outcome != Outcome::Answered)
+        return Fail(result.text);
+    const ControlReply reply = ParseControlReply(result.text);
+    if (!reply.ok)
+        return Fail(reply.error);
+    const std::optional<std::string> text = CallReplyText(reply);
+    if (!text)
+        return Fail("an answer it does not understand: " + result.text);
+    m_out << *text << '\n';
+    return CCtlCommands::kExitOk;
+}
+
+int CWindowCommands::Status(bool json) {
+    const CControlClient::Result result = Ask(ControlVerb::Status);
+    if (result.outcome == Outcome::NotRunning) {
+        // Scripts tell this from a window without a call by the exit status; JSON output stays
+        // JSON or nothing.
+        if (json)
+            m_err << kPrefix << kNotRunning << '\n';
+        else
+            m_out << "not running\n";
+        return CCtlCommands::kExitNotRunning;
+    }
+    if (result.outcome != Outcome::Answered)
+        return Fail(result.text);
+    const ControlReply reply = ParseControlReply(result.text);
+    if (!reply.ok)
+        return Fail(reply.error);
+    const std::optional<CallStatus> status = ReadStatusReply(reply);
+    if (!status)
+        return Fail("an answer it does not understand: " + result.text);
+    m_out << (json ? StatusJson(*status) : StatusText(*status) + "\n");
+    return CCtlCommands::kExitOk;
+}
+
+int CWindowCommands::Add(CTime start, CTime end) {
+    const CControlClient::Result result = Ask(ControlVerb::Add, start, end);
+    if (result.outcome == Outcome::NotRunning)
+        return Fail(std::string("Corvellan holds Calls.log but does not answer on its control socket") +
+                    kNothingAdded);
+    if (result.outcome != Outcome::Answered)
+        return Fail(result.text + kNothingAdded);
+    const ControlReply reply = ParseControlReply(result.text);
+    if (!reply.ok)
+        return Fail(reply.error + kNothingAdded);
+    return CCtlCommands::kExitOk;
+}
