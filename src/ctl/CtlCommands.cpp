@@ -21,6 +21,7 @@
 #include <QCommandLineParser>
 #include <charconv>
 #include <chrono>
+#include <sstream>
 
 struct CCtlCommands::Command {
     const char* name;
@@ -106,8 +107,11 @@ int CCtlCommands::Dispatch(const QCommandLineParser& parser) {
             continue;
         if (const int code = PrepareCommand(command, parser); code != kExitOk)
             return code;
-        if (command.readsSettings)
-            LoadSettingsQuietly();
+        if (command.readsSettings && !LoadSettingsQuietly())
+            return Refuse(kPrefix + std::string("the settings in ") + m_paths.SettingsFile() +
+                          " cannot be used (" + LastSettingsProblem() +
+                          "); no figures are given, they would follow a tariff you never set" +
+                          (command.run == &CCtlCommands::Add ? kNothingAdded : ""));
         return (this->*command.run)(parser.positionalArguments().mid(1));
     }
     return Usage("unknown command '" + name + "'");
@@ -269,12 +273,15 @@ bool CCtlCommands::ReadTime(const QString& text, CTime& time) {
     return true;
 }
 
-// A missing Corvellan.ini means the built-in settings; the command line never creates it.
-void CCtlCommands::LoadSettingsQuietly() {
+// A missing Corvellan.ini means the built-in settings; the command line never creates it. One that
+// is there but cannot be used fails the command: told in one line by the caller.
+bool CCtlCommands::LoadSettingsQuietly() {
     if (!PathExists(m_paths.SettingsFile())) // a link to nothing is no missing file: it is told
-        return;
-    StderrPrompter prompter(m_err);
-    LoadSettings(m_paths, prompter);
+        return true;
+    std::ostringstream unsaid; // the loader's own words speak of a window; the caller says it in one line
+    StderrPrompter quiet(unsaid);
+    LoadSettings(m_paths, quiet);
+    return LastSettingsProblem().empty();
 }
 
 bool CCtlCommands::LoadCalls(CCallArray& calls, StderrPrompter& prompter) {

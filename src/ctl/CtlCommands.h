@@ -48,7 +48,7 @@ private:
     int InsertCall(CTime start, CTime end);
     bool ReadStartEnd(const QStringList& args, CTime& start, CTime& end);
     bool ReadTime(const QString& text, CTime& time);
-    void LoadSettingsQuietly();
+    bool LoadSettingsQuietly();
     // Loads the month's calls; false when the loader complained about the file.
     bool LoadCalls(CCallArray& calls, StderrPrompter& prompter);
     // One line on the error stream and the exit code that goes with it.

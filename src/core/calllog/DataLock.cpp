@@ -3,7 +3,8 @@
 #include "core/platform/AtomicFile.h"
 #include "core/platform/Paths.h"
 
-#include <filesystem>
+#include <cerrno>
+#include <cstring>
 #include <thread>
 
 namespace {
@@ -25,7 +26,7 @@ CDataLock::Result CDataLock::Acquire(std::chrono::milliseconds wait) {
     if (window) {
         const CFileLock::Attempt attempt = m_file.TryLock(kWindowSlot);
         if (attempt != CFileLock::Attempt::Locked) {
-            m_error = "cannot lock " + m_file.Path();
+            m_error = std::string("it cannot be locked: ") + std::strerror(errno);
             return attempt == CFileLock::Attempt::Busy ? Result::HeldByWindow : Result::Failed;
         }
     }
@@ -35,7 +36,7 @@ CDataLock::Result CDataLock::Acquire(std::chrono::milliseconds wait) {
         if (attempt == CFileLock::Attempt::Locked)
             return Result::Acquired;
         if (attempt == CFileLock::Attempt::Error) {
-            m_error = "cannot lock " + m_file.Path();
+            m_error = std::string("it cannot be locked: ") + std::strerror(errno);
             break;
         }
         if (!window && m_file.IsHeldByOther(kWindowSlot))

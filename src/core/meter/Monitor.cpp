@@ -63,6 +63,7 @@ std::optional<CCallRecord> CMonitor::StopAt(CTime end, CallCause cause) {
     if (!IsRunning())
         return std::nullopt;
     const CCallRecord call = m_meter.Stop(end);
+    m_joinedSinceMark.emplace_back(call.GetStart(), call.GetEnd());
     Save();
     Tell([&](MonitorListener& l) { l.CallStopped(call, cause); });
     return call;
@@ -100,19 +101,24 @@ std::optional<std::string> CMonitor::AddCall(CTime start, CTime end) {
         RemoveCall(m_calls, start, end);
         return "Calls.log could not be written (" + m_callLog.LastError() + ")";
     }
+    m_joinedSinceMark.emplace_back(start, end);
     m_meter.ListChanged();
     Tell([](MonitorListener& l) { l.ListChanged(); });
     return std::nullopt;
 }
 
-void CMonitor::ListCleared(int shown) {
-    // Calls stopped while the sheet was open were not in the list it emptied.
-    std::vector<CCallRecord> later;
-    for (int i = shown; i < m_calls.GetSize(); ++i)
-        later.push_back(m_calls.GetAt(i));
+void CMonitor::MarkListShown() {
+    m_joinedSinceMark.clear();
+}
+
+void CMonitor::ListCleared() {
+    // Calls stopped or added while the sheet was open were not in the list it emptied.
+    std::stable_sort(m_joinedSinceMark.begin(), m_joinedSinceMark.end(),
+                     [](const auto& a, const auto& b) { return a.second < b.second; });
     m_calls.RemoveAll();
-    for (const CCallRecord& call : later)
-        m_calls.Add(call);
+    for (const auto& [start, end] : m_joinedSinceMark)
+        m_calls.Add(CCallRecord(start, end));
+    m_joinedSinceMark.clear();
     m_meter.ListChanged();
     // The old file is kept beside the emptied log: a month's records are never lost to one click.
     m_callLog.KeepOriginalBeforeNextSave();

@@ -64,9 +64,11 @@ public:
     // Adds a call that was not timed (typed in, or handed over by corvellanctl) in order of its end
     // and writes Calls.log; the reason when it may not be added or could not be written.
     std::optional<std::string> AddCall(CTime start, CTime end);
-    // The Logs and Reports sheet emptied the first `shown` calls of the list; calls stopped while
-    // it was open stay. The old file is kept beside the emptied log.
-    void ListCleared(int shown);
+    // The Logs and Reports sheet shows the list as it is now...
+    void MarkListShown();
+    // ...and emptied what it showed: calls stopped or added since the mark stay. The old file is
+    // kept beside the emptied log.
+    void ListCleared();
     // Records a running call and writes Calls.log if it changed; nothing more is timed after. When
     // Calls.log cannot be written then, the calls go to a fallback file for the next start to merge.
     void End();
@@ -97,4 +99,5 @@ private:
     bool m_bEndFailed = false;
     std::string m_endFallback;
     std::vector<MonitorListener*> m_listeners;
+    std::vector<std::pair<CTime, CTime>> m_joinedSinceMark; // calls the sheet did not show
 };

@@ -48,6 +48,7 @@ std::string ReadText(const IniFile& file, const char* section, const char* key, 
 struct LoadState {
     bool unreadable = false;   // the file exists but could not be read: it is never written over
     bool keepOriginal = false; // it held what the loader did not understand: copied before a save
+    std::string problem;       // what was wrong with it, in a few words
 };
 LoadState s_loaded;
 
@@ -114,8 +115,7 @@ struct KeyWriter {
     std::string operator()(std::string CSettings::*m) const { return EncodeIniText(s.*m); }
 };
 
-std::string DamageText(const std::string& path, int unreadableLines,
-                       const std::vector<std::string>& damaged) {
+std::string DamageWhat(int unreadableLines, const std::vector<std::string>& damaged) {
     std::string what;
     if (unreadableLines > 0)
         what = unreadableLines == 1 ? "1 line that is not a setting"
@@ -127,6 +127,10 @@ std::string DamageText(const std::string& path, int unreadableLines,
             what += (i == 0 ? "" : ", ") + damaged[i];
         what += ")";
     }
+    return what;
+}
+
+std::string DamageText(const std::string& path, const std::string& what) {
     return path + " holds " + what +
            ". Corvellan uses its built-in values for what it could not read, and keeps a copy of the file "
            "before it next saves the settings.";
@@ -217,6 +221,7 @@ bool LoadSettings(const Paths& paths, Prompter& prompter) {
         [[fallthrough]];
     case ReadStatus::Failed:
         s_loaded.unreadable = true;
+        s_loaded.problem = reason;
         prompter.ShowMessage(
             "Corvellan Error",
             "ERROR : Settings could not be read from " + path + " (" + reason +
@@ -231,10 +236,15 @@ bool LoadSettings(const Paths& paths, Prompter& prompter) {
     const std::vector<std::string> damaged = ReadSettings(file, Settings);
     if (!damaged.empty() || file.UnreadableLines() > 0) {
         s_loaded.keepOriginal = true;
-        prompter.ShowMessage("Corvellan", DamageText(path, file.UnreadableLines(), damaged),
+        s_loaded.problem = "it holds " + DamageWhat(file.UnreadableLines(), damaged);
+        prompter.ShowMessage("Corvellan", DamageText(path, DamageWhat(file.UnreadableLines(), damaged)),
                              PromptIcon::Exclamation);
     }
     return false;
+}
+
+const std::string& LastSettingsProblem() {
+    return s_loaded.problem;
 }
 
 bool SaveSettings(const Paths& paths, Prompter& prompter) {

@@ -50,6 +50,9 @@ extern bool SettingsChanged;
 // shown, SettingsChanged is set, the defaults stay, and the result is true. A file that cannot be
 // read, or holds what cannot be used, is reported once and leaves the built-in values in place.
 bool LoadSettings(const Paths& paths, Prompter& prompter);
+// What the last LoadSettings found wrong with Corvellan.ini, in a few words ("it is a directory",
+// "it holds values that are not usable amounts (CallLimit)"); empty when it found nothing wrong.
+const std::string& LastSettingsProblem();
 // Writes every key into Corvellan.ini, atomically; tells the user when that fails. Returns success.
 // A file the last load could not read is never written over; one it did not fully understand is
 // first copied to Corvellan.ini.bak-YYYYMMDD-HHMMSS.

@@ -112,13 +112,17 @@ int CMonitorApp::InitInstance() {
     ProgramDirectory = m_paths.DataDir();
 
     CSingleInstance instance(m_paths);
-    if (!instance.Acquire()) {
-        // Already running: bring that window up instead of opening a second one. Nobody answering
-        // means the lock is only briefly held (corvellanctl adding a call): wait for it.
-        if (instance.RaiseRunningInstance() || !instance.Acquire(3000)) {
-            std::fprintf(stderr, "Corvellan is already running.\n");
-            return 0;
+    // Already running: bring that window up instead of opening a second one. Nobody answering
+    // means the lock is only briefly held (corvellanctl adding a call): wait for it.
+    if (!instance.Acquire() &&
+        (instance.Refused() || instance.RaiseRunningInstance() || !instance.Acquire(3000))) {
+        if (instance.Refused()) {
+            std::fprintf(stderr, "corvellan: %s\n", instance.LockError().c_str());
+            m_prompter->ShowMessage("Corvellan Error", instance.LockError(), PromptIcon::Stop);
+            return 1;
         }
+        std::fprintf(stderr, "Corvellan is already running.\n");
+        return 0;
     }
     if (!instance.ControlError().empty()) // the window works all the same, only corvellanctl cannot reach it
         std::fprintf(stderr, "corvellan: no control socket: %s\n", instance.ControlError().c_str());

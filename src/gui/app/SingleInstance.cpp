@@ -15,7 +15,8 @@ CSingleInstance::~CSingleInstance() = default;
 
 bool CSingleInstance::Acquire(int timeoutMs) {
     const CDataLock::Result result = m_lock.Acquire(std::chrono::milliseconds(timeoutMs));
-    if (result == CDataLock::Result::HeldByWindow || result == CDataLock::Result::HeldByCommand)
+    m_refused = result == CDataLock::Result::Failed;
+    if (result != CDataLock::Result::Acquired)
         return false;
     if (!m_server)
         Listen();
@@ -36,6 +37,13 @@ void CSingleInstance::Listen() {
         return;
     m_server = std::make_unique<CControlServer>(std::move(listening), m_responder);
     connect(m_server.get(), &CControlServer::raiseRequested, this, &CSingleInstance::raiseRequested);
+}
+
+std::string CSingleInstance::LockError() const {
+    return "ERROR : Corvellan cannot start: its lock file " + m_lock.LockFile() + " cannot be used (" +
+           m_lock.Error() +
+           "). Corvellan needs it to be sure that only one window records your calls, or two could write "
+           "over each other's calls. Remove or repair what is there, then start Corvellan again.";
 }
 
 bool CSingleInstance::RaiseRunningInstance() {

@@ -23,10 +23,13 @@ public:
     ~CSingleInstance() override;
 
     // True when this process is now the only instance; waits up to timeoutMs for a lock that
-    // corvellanctl holds, never for another window. A lock file that cannot be made is no reason
-    // to keep the user from timing calls: then this is true as well. The control socket listens
-    // from here on, unless ControlError() says why it cannot.
+    // corvellanctl holds, never for another window. A lock that cannot be taken is never taken for
+    // one: then this is false and Refused() is true, with LockError() saying why. The control socket
+    // listens from here on, unless ControlError() says why it cannot.
     bool Acquire(int timeoutMs = 0);
+    bool Refused() const { return m_refused; }
+    // What is wrong with the lock file, and where it is, in the program's own words.
+    std::string LockError() const;
     // Asks the running instance to show its window; true when it answered.
     bool RaiseRunningInstance();
 
@@ -51,4 +54,5 @@ private:
     std::unique_ptr<CControlServer> m_server;
     std::string m_socketPath;
     std::string m_controlError;
+    bool m_refused = false;
 };

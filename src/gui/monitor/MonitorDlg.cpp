@@ -291,11 +291,11 @@ void CMonitorDlg::OnCustomize() {
 }
 
 void CMonitorDlg::OnLogsAndReports() {
-    const int shown = m_monitor.Calls().GetSize();
+    m_monitor.MarkListShown();
     CLogsAndReportsSheet sheet(m_monitor.Calls(), m_clock, m_prompter, this);
     connect(&sheet, &CLogsAndReportsSheet::helpRequested, this, &CMonitorDlg::helpRequested);
     if (sheet.exec() == QDialog::Accepted && sheet.IsListEmpty())
-        m_monitor.ListCleared(shown);
+        m_monitor.ListCleared();
 }
 
 void CMonitorDlg::EndRun() {

@@ -9,6 +9,7 @@
 #include "support/FileSizeLimit.h"
 #include "support/FreshState.h"
 #include "support/ScriptedPrompter.h"
+#include "support/Unprivileged.h"
 
 #include <map>
 #include <optional>
@@ -302,10 +303,25 @@ TEST_F(CallLogTest, TheDataLockTellsWhoHoldsIt) {
         first.reset();
         EXPECT_EQ(second.Acquire(0ms), Result::Acquired) << "free once its holder lets go";
     }
-    ::unlink(paths.LockFile().c_str());
-    ::mkfifo(paths.LockFile().c_str(), 0600);
-    CDataLock onFifo(paths, LockHolder::Command);
-    EXPECT_EQ(onFifo.Acquire(0ms), Result::Failed);
-    EXPECT_NE(onFifo.Error(), "");
+    // What stops the lock from working is never taken for a lock, for the window or a command.
+    for (const char* kind : {"a directory", "a FIFO", "a link to a file", "a read-only folder"}) {
+        SCOPED_TRACE(kind);
+        TempDir other;
+        const Paths there(other.File("config"), other.File("data"));
+        fs::create_directories(there.DataDir());
+        if (std::string(kind) == "a read-only folder") {
+            ::chmod(there.DataDir().c_str(), 0500);
+        } else {
+            MakeFileKind(kind, there.LockFile(), "");
+        }
+        EXPECT_TRUE(RunAsUnprivileged(other.Path(), [&] {
+            CDataLock window(there, LockHolder::Window), command(there, LockHolder::Command);
+            return window.Acquire(0ms) == Result::Failed && !window.Error().empty() &&
+                   command.Acquire(0ms) == Result::Failed;
+        }));
+        if (std::string(kind) == "a link to a file") {
+            EXPECT_TRUE(fs::is_symlink(there.LockFile())) << "not followed, not replaced";
+        }
+    }
 }
 } // namespace

@@ -103,23 +103,27 @@ TEST(NewCallTest, OnlyFinishedCallsOfTheMonth) {
             << start.Format("%c") << end.Format(" %c");
 }
 
-// The Logs and Reports sheet emptied the list it was given; a call stopped while it was open stays,
-// and the old file is kept beside the emptied log.
+// The Logs and Reports sheet emptied the list it was given; a call stopped or added while it was
+// open stays, and the old file is kept beside the emptied log.
 TEST_F(MonitorStateTest, ClearingKeepsTheCallsStoppedMeanwhile) {
     monitor.Load();
     monitor.AddCall(CTime(2026, 12, 2, 9, 0, 0), CTime(2026, 12, 2, 9, 1, 0));
+    monitor.AddCall(CTime(2026, 12, 2, 11, 0, 0), CTime(2026, 12, 2, 11, 1, 0));
+    monitor.MarkListShown();
     monitor.Start(CallCause::User);
     clock.Advance(60);
     monitor.Stop(CallCause::User);
-    monitor.ListCleared(1);
-    ASSERT_EQ(monitor.Calls().GetSize(), 1);
-    EXPECT_EQ(monitor.Calls().GetAt(0).GetStart(), CTime(2026, 12, 2, 14, 0, 0));
-    EXPECT_DOUBLE_EQ(monitor.Meter().Figures().spentMonth, 2.0);
+    monitor.AddCall(CTime(2026, 12, 2, 10, 0, 0), CTime(2026, 12, 2, 10, 1, 0)); // before the others
+    monitor.ListCleared();
+    ASSERT_EQ(monitor.Calls().GetSize(), 2);
+    EXPECT_EQ(monitor.Calls().GetAt(0).GetStart(), CTime(2026, 12, 2, 10, 0, 0));
+    EXPECT_EQ(monitor.Calls().GetAt(1).GetStart(), CTime(2026, 12, 2, 14, 0, 0));
+    EXPECT_DOUBLE_EQ(monitor.Meter().Figures().spentMonth, 4.0);
     int kept = 0;
     for (const auto& entry : std::filesystem::directory_iterator(paths.DataDir()))
         kept += entry.path().filename().string().starts_with("Calls.log.bak-") &&
-                ParseCallLog(TempDir::Read(entry.path())).calls.size() == 2;
-    EXPECT_EQ(kept, 1) << "the file as it was before the clear, with both calls";
+                ParseCallLog(TempDir::Read(entry.path())).calls.size() == 4;
+    EXPECT_EQ(kept, 1) << "the file as it was before the clear, with every call";
 }
 // Calls kept beside a Calls.log that could not be replaced come back once it can be: the next start
 // merges them (none twice), saves, and removes the file that held them; one of another month's

@@ -200,6 +200,16 @@ TEST_F(StartupTest, CorvellanctlReachesTheProgramUntilItEnds) {
                                               "running since 14:00:00, 0.00 so far\n", "not running\n"}));
 }
 
+// A lock that cannot be taken is no lock: the program says why and where, and does not run.
+TEST_F(StartupTest, ALockThatCannotBeTakenKeepsTheWindowFromOpening) {
+    fs::create_directories(paths.LockFile());
+    EXPECT_EQ(Run(prompter, [](CMonitorDlg&) { ADD_FAILURE() << "a window opened"; }), 1);
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_TRUE(prompter.shown[0].text.starts_with("ERROR : Corvellan cannot start: its lock file " +
+                                                   paths.LockFile() + " cannot be used ("))
+        << prompter.shown[0].text;
+}
+
 TEST_F(StartupTest, TerminationSignalsBecomeAQtSignal) {
     CSignalWatcher watcher;
     QSignalSpy spy(&watcher, &CSignalWatcher::terminationRequested);
@@ -353,11 +363,16 @@ TEST_F(StartupTest, HostileCallLogsAndSettingsFilesLoseNothing) {
             for (const ScriptedPrompter::Shown& shown : window.shown)
                 said += shown.text + "\n";
             // A log that could not be read fails calls; a question (the month's roll-over) does not.
-            const bool failed = kind == "calls" && told && calls.err.find("[answered") == std::string::npos;
+            // Settings that cannot be used fail it with one line and no figures.
+            const bool failed = told && (kind == "ini" || calls.err.find("[answered") == std::string::npos);
             EXPECT_EQ(calls.exitCode, failed ? 1 : 0) << calls.err;
             EXPECT_EQ(!calls.err.empty(), told) << calls.err;
+            if (kind == "ini" && told) {
+                EXPECT_EQ(calls.out + std::to_string(std::count(calls.err.begin(), calls.err.end(), '\n')),
+                          "1");
+            }
             // add leaves a log it did not fully understand, or cannot replace, to the window.
-            EXPECT_EQ(add.exitCode, kind == "calls" && (told || what == "a read-only file") ? 1 : 0)
+            EXPECT_EQ(add.exitCode, told || (kind == "calls" && what == "a read-only file") ? 1 : 0)
                 << add.err;
             EXPECT_TRUE(add.exitCode == 0 || add.err.find("nothing was added") != std::string::npos)
                 << add.err;
