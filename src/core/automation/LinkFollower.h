@@ -31,6 +31,8 @@ public:
     void CannotWatch(const std::string& reason);
 
     bool IsFollowing() const { return m_bFollow; }
+    // A look has been asked for and is not complete yet.
+    bool IsLooking() const { return m_bFollow && m_look != Look::None; }
     const std::string& Name() const { return m_name; }
     // Following, and the followed link is up now.
     bool IsLinkUp() const { return m_bFollow && m_bUp; }

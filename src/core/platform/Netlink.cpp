@@ -15,6 +15,15 @@ namespace {
 // A dump datagram is at most 32 KiB; a change of one link is far smaller.
 constexpr std::size_t kDatagramBytes = 64 * 1024;
 
+// NLMSG_OK compares the header's unsigned length with the signed count of bytes left, which clang
+// reports.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wsign-compare"
+bool Fits(const nlmsghdr* header, int left) {
+    return NLMSG_OK(header, left);
+}
+#pragma GCC diagnostic pop
+
 std::optional<LinkState> ReadLink(const nlmsghdr* header) {
     if (header->nlmsg_len < NLMSG_LENGTH(sizeof(ifinfomsg)))
         return std::nullopt;
@@ -157,7 +166,7 @@ void CNetlink::Parse(std::span<const std::byte> datagram, std::uint32_t lookSeq,
         data = aligned.data();
     }
     int left = static_cast<int>(std::min<std::size_t>(datagram.size(), INT_MAX));
-    for (auto* header = static_cast<const nlmsghdr*>(data); NLMSG_OK(header, left);
+    for (auto* header = static_cast<const nlmsghdr*>(data); Fits(header, left);
          header = NLMSG_NEXT(header, left)) {
         // The answer to the look is addressed to this socket under the request's number; changes
         // that others asked for carry their numbers, so both must match.

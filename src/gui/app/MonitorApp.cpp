@@ -1,5 +1,6 @@
 #include "gui/app/MonitorApp.h"
 
+#include "core/automation/LinkFollower.h"
 #include "core/platform/Locale.h"
 #include "core/platform/ProgramState.h"
 #include "core/platform/SystemClock.h"
@@ -11,6 +12,7 @@
 #include "gui/app/SignalWatcher.h"
 #include "gui/app/SingleInstance.h"
 #include "gui/monitor/MonitorDlg.h"
+#include "gui/system/LinkWatcher.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -132,6 +134,16 @@ int CMonitorApp::InitInstance() {
                          [&dialog] { dialog.SetShown(true); });
         QObject::connect(&dialog, &CMonitorDlg::helpRequested,
                          [this](unsigned long context) { ShowHelp(context); });
+        // The network link is followed once the month's calls are read, and again as the user
+        // changes the Preferences.
+        CLinkFollower linkFollower(monitor, [&dialog](const std::string& text) { dialog.ShowNotice(text); });
+        CLinkWatcher linkWatcher(&linkFollower);
+        const auto followLink = [&] {
+            if (monitor.IsLoaded())
+                linkWatcher.Follow(Settings.FollowLink, Settings.Interface);
+        };
+        QObject::connect(&dialog, &CMonitorDlg::ready, &linkWatcher, followLink);
+        QObject::connect(&dialog, &CMonitorDlg::preferencesAccepted, &linkWatcher, followLink);
         if (onDialogCreated)
             onDialogCreated(dialog);
         ArmMonitorProbe(dialog); // bench/footprint's marks; nothing unless CORVELLAN_PROBE is set
