@@ -20,7 +20,8 @@ if [ "$mode" != run ]; then
     packages+=(dpkg-dev file)
 fi
 if [ "$mode" = test ]; then
-    packages+=(libgtest-dev googletest libbenchmark-dev clang libclang-rt-14-dev desktop-file-utils appstream)
+    packages+=(libgtest-dev googletest libbenchmark-dev clang libclang-rt-14-dev desktop-file-utils appstream
+        iproute2 shellcheck)
 fi
 
 missing=()
