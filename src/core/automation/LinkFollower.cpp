@@ -65,7 +65,7 @@ void CLinkFollower::LookDone() {
         SetUp(false); // not listed: it is not there
     const bool first = m_look == Look::First;
     m_look = Look::None;
-    if (first && m_bUp && !m_monitor.IsRunning() && m_monitor.Start(CallCause::Link))
+    if (first && m_bUp && m_monitor.Start(CallCause::Link))
         m_tell("The link " + m_name + " was already up: timing from now");
 }
 

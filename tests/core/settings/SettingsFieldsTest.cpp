@@ -80,19 +80,16 @@ TEST(SettingsFieldsTest, PeriodSentenceTellsWhatTheTariffCharges) {
 // A link's name as the kernel takes it; none is needed while the link is not followed. The modem
 // links come first in the list offered.
 TEST(SettingsFieldsTest, ChecksTheLinkNameAndOffersModemLinksFirst) {
-    const std::pair<bool, const char*> accepted[] = {{true, "ppp0"}, {true, "enp0s20f0u1i4"}, {false, ""}};
-    for (const auto& [follow, name] : accepted)
-        EXPECT_EQ(CConnectionFields(CSettings{.FollowLink = follow, .Interface = name}).Check(), std::nullopt)
+    const std::tuple<bool, const char*, bool> cases[] = {
+        {true, "ppp0", true},    {true, "enp0s20f0u1i4", true},     {false, "", true},
+        {true, "", false},       {true, "16-characters-xx", false}, {false, "ppp 0", false},
+        {true, "eth0:1", false}, {true, "../ppp0", false},          {true, ".", false}};
+    for (const auto& [follow, name, accepted] : cases)
+        EXPECT_EQ(CConnectionFields(CSettings{.FollowLink = follow, .Interface = name}).Check().has_value(),
+                  !accepted)
             << name;
-    const std::pair<bool, const char*> refused[] = {{true, ""},        {true, "sixteen-letters!"},
-                                                    {false, "ppp 0"},  {true, "eth0:1"},
-                                                    {true, "../ppp0"}, {true, "."}};
-    for (const auto& [follow, name] : refused)
-        EXPECT_EQ(
-            CConnectionFields(CSettings{.FollowLink = follow, .Interface = name}).Check(),
-            "Please enter the name of a network link, such as ppp0: 1 to 15 characters, without blanks, "
-            "'/' or ':'.")
-            << name;
+    EXPECT_EQ(CheckLinkName(""), "Please enter the name of a network link, such as ppp0: 1 to 15 characters, "
+                                 "without blanks, '/' or ':'.");
     EXPECT_EQ(LinkChoices({"lo", "eth0", "wwan0", "ppp1", "wlan0", "ppp0"}),
               (std::vector<std::string>{"ppp1", "ppp0", "wwan0", "lo", "eth0", "wlan0"}));
 }

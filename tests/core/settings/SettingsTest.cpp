@@ -50,18 +50,14 @@ TEST_F(SettingsTest, FirstRunWritesEveryKeyAndWhatIsSavedComesBack) {
     Settings = {.WeekdayDayRate = 0.125,
                 .CallLimitMessage = "1\nWarnDay=1\r\nC:\\n",
                 .DayLimitMessage = x254 + euro + euro,
-                .MonthLimitMessage = "",
-                .FollowLink = true,
-                .Interface = "wwan0"};
+                .MonthLimitMessage = ""};
     ASSERT_TRUE(SaveSettings(paths, prompter));
     Settings = CSettings{};
     EXPECT_FALSE(LoadSettings(paths, prompter));
     EXPECT_EQ(Settings, (CSettings{.WeekdayDayRate = 0.13,
                                    .CallLimitMessage = "1\nWarnDay=1\nC:\\n",
                                    .DayLimitMessage = x254 + euro,
-                                   .MonthLimitMessage = "",
-                                   .FollowLink = true,
-                                   .Interface = "wwan0"}));
+                                   .MonthLimitMessage = ""}));
 }
 
 // An amount is read from its first nine characters with a point, whatever the locale; no number is

@@ -153,9 +153,8 @@ TEST_F(StartupTest, TheLinkOfTheSettingsIsFollowedFromTheStartAndOnceThePreferen
         if (said.starts_with("Corvellan cannot watch the network links"))
             GTEST_SKIP() << said;
         EXPECT_TRUE(timed) << "from the start: " << fromTheStart;
-        if (!CTrayIcon::IsAvailable()) {
-            EXPECT_EQ(said, "The link lo was already up: timing from now");
-        }
+        EXPECT_TRUE(CTrayIcon::IsAvailable() || said == "The link lo was already up: timing from now")
+            << said;
     }
     EXPECT_EQ(ParseCallLog(TempDir::Read(paths.CallLogFile())).calls.size(), 2u);
 }
@@ -242,15 +241,12 @@ TEST_F(StartupTest, BoxesShowPlainTextAndSaveAsOpensInTheDocumentsFolder) {
 
 // The window's and the sheets' help ids lead to their own pages.
 TEST(HelpTest, EveryHelpContextOfTheProgramHasItsPage) {
-    const std::pair<unsigned long, const char*> pages[] = {{101, "Corvellan"},
-                                                           {0x20066, "The Corvellan window"},
-                                                           {0x20084, "Billing System"},
-                                                           {0x20086, "Time Limits"},
-                                                           {0x20087, "Messages"},
-                                                           {0x2008A, "Call Log"},
-                                                           {0x2008C, "Report"},
-                                                           {112, "Connection"},
-                                                           {4242, "There is no help topic 4242."}};
+    const std::pair<unsigned long, const char*> pages[] = {
+        {101, "Corvellan"},          {0x20066, "The Corvellan window"},
+        {0x20084, "Billing System"}, {0x20086, "Time Limits"},
+        {0x20087, "Messages"},       {0x2008A, "Call Log"},
+        {0x2008C, "Report"},         {4242, "There is no help topic 4242."},
+        {112, "Connection"}};
     CHelpViewer viewer;
     for (const auto& [context, heading] : pages) {
         viewer.ShowTopic(CMonitorApp::TranslateHelpContext(context));
