@@ -12,56 +12,48 @@
 #include <sstream>
 
 namespace {
-// A real monitor and Calls.log; the kernel's side is a table of links whose changes are handed to
-// the follower as the routing socket would.
-class Scene {
-public:
-    Scene() { monitor.Load(); }
+const CTime kBase(2026, 12, 2, 14, 0, 0);
+const std::map<std::string, unsigned> kFlags = {{"up", IFF_UP | IFF_RUNNING | IFF_LOWER_UP},
+                                                {"lower", IFF_UP | IFF_LOWER_UP},
+                                                {"running", IFF_UP | IFF_RUNNING},
+                                                {"no-carrier", IFF_UP},
+                                                {"down", 0},
+                                                {"flags", IFF_UP | IFF_RUNNING | IFF_PROMISC}};
 
-    // Steps "minute verb [link [new name]]", separated by ", ".
-    void Run(const std::string& steps) {
-        std::istringstream in(steps);
-        for (std::string step; std::getline(in, step, ',');) {
-            std::istringstream words(step);
-            int minute = 0;
-            std::string verb, name, to;
-            words >> minute >> verb >> name >> to;
-            clock.Set(kBase + CTimeSpan(minute * 60));
-            Do(verb, name, to);
-        }
-    }
-    // The calls in minutes after 14:00 ("1-5", "7-" while timed), "up" while the followed link is
-    // up, then what was said.
-    std::string Outcome() const {
-        const auto minute = [](CTime t) {
-            return std::to_string((t - kBase).GetTotalSeconds() / 60);
-        };
-        std::string out;
-        for (int i = 0; i < monitor.Calls().GetSize(); ++i)
-            out += minute(monitor.Calls().GetAt(i).GetStart()) + "-" +
-                   minute(monitor.Calls().GetAt(i).GetEnd()) + " ";
-        if (monitor.IsRunning())
-            out += minute(monitor.StartTime()) + "- ";
-        if (follower.IsLinkUp())
-            out += "up ";
-        for (const std::string& notice : said)
-            out += "| " + notice + " ";
-        return out.substr(0, out.size() - !out.empty());
-    }
-
-private:
-    void Do(const std::string& verb, const std::string& name, const std::string& to) {
-        static const std::map<std::string, unsigned> flags = {{"up", IFF_UP | IFF_RUNNING | IFF_LOWER_UP},
-                                                              {"lower", IFF_UP | IFF_LOWER_UP},
-                                                              {"running", IFF_UP | IFF_RUNNING},
-                                                              {"no-carrier", IFF_UP},
-                                                              {"down", 0},
-                                                              {"flags", IFF_UP | IFF_RUNNING | IFF_PROMISC}};
+// Runs the steps "minute verb [link [new name]]", separated by ", ", on a real monitor and
+// Calls.log; the kernel's side is a table of links whose changes reach the follower as the routing
+// socket hands them on. Gives the calls in minutes after 14:00 ("1-5", "7-" while timed), "up"
+// while the followed link is up, then what was said.
+std::string Follow(const std::string& steps) {
+    TempDir dir;
+    const Paths paths{dir.File("config"), dir.File("data")};
+    ScriptedPrompter prompter;
+    FakeClock clock{kBase};
+    CMonitor monitor{paths, prompter, clock};
+    monitor.Load();
+    std::vector<std::string> said;
+    CLinkFollower follower{monitor, [&](const std::string& text) {
+                               said.push_back(text);
+                           }};
+    std::map<std::string, LinkState> links;
+    int lastIndex = 1;
+    const auto look = [&] {
+        for (const auto& [name, link] : links)
+            follower.Changed(link);
+        follower.LookDone();
+    };
+    std::istringstream in(steps);
+    for (std::string step; std::getline(in, step, ',');) {
+        std::istringstream words(step);
+        int minute = 0;
+        std::string verb, name, to;
+        words >> minute >> verb >> name >> to;
+        clock.Set(kBase + CTimeSpan(minute * 60));
         const auto link = [&]() -> LinkState& {
             return links.try_emplace(name, LinkState{++lastIndex, name, 0, false}).first->second;
         };
-        if (flags.contains(verb)) {
-            link().flags = flags.at(verb);
+        if (kFlags.contains(verb)) {
+            link().flags = kFlags.at(verb);
             follower.Changed(link());
         } else if (verb == "delete" || verb == "vanish") { // a vanished link was not told of
             LinkState gone = link();                       // with its last flags
@@ -73,37 +65,28 @@ private:
             auto node = links.extract(name);
             node.key() = node.mapped().name = to;
             follower.Changed(links.insert(std::move(node)).position->second);
-        } else if (verb == "look" || verb == "off") {
-            if (follower.Configure(verb == "look", name))
-                List();
+        } else if ((verb == "look" || verb == "off") && follower.Configure(verb == "look", name)) {
+            look();
         } else if (verb == "lost") {
             follower.Lost();
-            List();
+            look();
         } else if (verb == "cannot") {
             follower.CannotWatch("Permission denied");
         } else if (verb == "start" || verb == "stop") { // by hand
             verb == "start" ? void(monitor.Start(CallCause::User)) : void(monitor.Stop(CallCause::User));
         }
     }
-    void List() {
-        for (const auto& [name, link] : links)
-            follower.Changed(link);
-        follower.LookDone();
-    }
-
-    static inline const CTime kBase{2026, 12, 2, 14, 0, 0};
-    TempDir dir;
-    Paths paths{dir.File("config"), dir.File("data")};
-    ScriptedPrompter prompter;
-    FakeClock clock{kBase};
-    CMonitor monitor{paths, prompter, clock};
-    std::vector<std::string> said;
-    CLinkFollower follower{monitor, [this](const std::string& text) {
-                               said.push_back(text);
-                           }};
-    std::map<std::string, LinkState> links;
-    int lastIndex = 1;
-};
+    const auto at = [](CTime t) {
+        return std::to_string((t - kBase).GetTotalSeconds() / 60);
+    };
+    std::string out;
+    for (int i = 0; i < monitor.Calls().GetSize(); ++i)
+        out += at(monitor.Calls().GetAt(i).GetStart()) + "-" + at(monitor.Calls().GetAt(i).GetEnd()) + " ";
+    out += (monitor.IsRunning() ? at(monitor.StartTime()) + "- " : "") + (follower.IsLinkUp() ? "up " : "");
+    for (const std::string& notice : said)
+        out += "| " + notice + " ";
+    return out.substr(0, out.size() - !out.empty());
+}
 
 class LinkFollowerTest : public FreshStateTest {};
 
@@ -141,10 +124,7 @@ TEST_F(LinkFollowerTest, StartsAndStopsOnChangesOnlyAndLeavesTheRestToTheUser) {
          "ppp0. | " +
              already},
     };
-    for (const auto& [what, steps, outcome] : cases) {
-        Scene scene;
-        scene.Run(steps);
-        EXPECT_EQ(scene.Outcome(), outcome) << what << ": " << steps;
-    }
+    for (const auto& [what, steps, outcome] : cases)
+        EXPECT_EQ(Follow(steps), outcome) << what << ": " << steps;
 }
 } // namespace

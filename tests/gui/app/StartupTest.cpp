@@ -147,7 +147,6 @@ TEST_F(StartupTest, TheLinkOfTheSettingsIsFollowedFromTheStartAndOnceThePreferen
             }
             timed = QTest::qWaitFor([&] { return dialog.Meter().IsRunning(); }, 20000);
             said = dialog.toolTip().toStdString();
-            clock.Advance(60);
             dialog.EndSession();
         });
         if (said.starts_with("Corvellan cannot watch the network links"))
@@ -156,7 +155,6 @@ TEST_F(StartupTest, TheLinkOfTheSettingsIsFollowedFromTheStartAndOnceThePreferen
         EXPECT_TRUE(CTrayIcon::IsAvailable() || said == "The link lo was already up: timing from now")
             << said;
     }
-    EXPECT_EQ(ParseCallLog(TempDir::Read(paths.CallLogFile())).calls.size(), 2u);
 }
 
 // A logout or "systemctl stop" while a box is open, at the first run or at a question: the box
