@@ -21,7 +21,7 @@ if [ "$mode" != run ]; then
 fi
 if [ "$mode" = test ]; then
     packages+=(libgtest-dev googletest libbenchmark-dev clang libclang-rt-14-dev desktop-file-utils appstream
-        lintian devscripts)
+        lintian devscripts iproute2 shellcheck)
     # a private message bus stands in for the system bus in the sleep test
     packages+=(dbus-daemon)
 fi

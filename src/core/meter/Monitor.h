@@ -13,8 +13,8 @@ class Clock;
 class Paths;
 class Prompter;
 
-// Who started or stopped a call. The decisions do not depend on it; listeners may (the link
-// follower leaves a call the user started by hand to the user).
+// Who started or stopped a call: the user (button, tray), a script (the control socket), the
+// followed link, the machine's sleep, or the end of the program. The records do not depend on it.
 enum class CallCause { User, Control, Link, Sleep, End };
 
 // Told after each change of the running state, once the change is complete (a stopped call is

@@ -67,6 +67,38 @@ void CMessagesFields::CopyTo(CSettings& s) const {
     s.MonthLimitMessage = MonthLimitMessage;
 }
 
+CConnectionFields::CConnectionFields(const CSettings& s) : FollowLink(s.FollowLink), Interface(s.Interface) {}
+
+std::optional<std::string> CConnectionFields::Check() const {
+    if (!FollowLink && Interface.empty())
+        return std::nullopt;
+    return CheckLinkName(Interface);
+}
+
+void CConnectionFields::CopyTo(CSettings& s) const {
+    s.FollowLink = FollowLink;
+    s.Interface = Interface;
+}
+
+std::optional<std::string> CheckLinkName(std::string_view name) {
+    // As the kernel's dev_valid_name: at most IFNAMSIZ - 1 bytes, no '/', ':' or white space.
+    const bool valid = !name.empty() && name.size() <= 15 && name != "." && name != ".." &&
+                       name.find_first_of("/: \t\n\v\f\r") == std::string_view::npos;
+    if (valid)
+        return std::nullopt;
+    return std::string("Please enter the name of a network link, such as ppp0: 1 to 15 characters, "
+                       "without blanks, '/' or ':'.");
+}
+
+std::vector<std::string> LinkChoices(std::vector<std::string> names) {
+    const auto group = [](const std::string& name) {
+        return name.starts_with("ppp") ? 0 : name.starts_with("wwan") ? 1 : 2;
+    };
+    std::stable_sort(names.begin(), names.end(),
+                     [&](const std::string& a, const std::string& b) { return group(a) < group(b); });
+    return names;
+}
+
 namespace {
 constexpr std::uint64_t kMinutesPerDay = 24 * 60;
 

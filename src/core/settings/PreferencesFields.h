@@ -3,12 +3,14 @@
 #include "core/settings/SettingsFields.h"
 
 #include <cstddef>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 struct CSettings;
 
-// The values of the three Preferences pages. Each page works on a copy of Settings taken when the
+// The values of the Preferences pages. Each page works on a copy of Settings taken when the
 // sheet opens; only OK copies it back.
 
 // The longest warning text the settings file gives back whole.
@@ -53,6 +55,23 @@ struct CMessagesFields {
     explicit CMessagesFields(const CSettings& settings);
     void CopyTo(CSettings& settings) const;
 };
+
+struct CConnectionFields {
+    bool FollowLink;
+    std::string Interface;
+
+    explicit CConnectionFields(const CSettings& settings);
+    // What the user is told when the typed link cannot be followed; nothing when it can. A name
+    // is needed only while the box is ticked.
+    std::optional<std::string> Check() const;
+    void CopyTo(CSettings& settings) const;
+};
+
+// Why name cannot be the name of a network link, by the kernel's rules; nothing when it can.
+std::optional<std::string> CheckLinkName(std::string_view name);
+// The links offered on the Connection page: the modem links (ppp*, then wwan*) first, the others
+// after them, each group in the order given.
+std::vector<std::string> LinkChoices(std::vector<std::string> names);
 
 // The day and night periods that the switch times give, as the tariff applies them to each minute:
 // "Day rate from 06:31 to 23:30, night rate from 23:30 to 06:31" for the built-in times.

@@ -21,6 +21,7 @@ namespace {
 constexpr const char* kBilling = "Billing";
 constexpr const char* kLimits = "Limits";
 constexpr const char* kMessages = "Messages";
+constexpr const char* kConnection = "Connection";
 constexpr std::size_t kMaxSettingsFile = 1 << 20;
 constexpr std::size_t kMaxTextCharacters = 255;
 // No rate or limit a user types comes near this; a larger one is damage, not a price.
@@ -82,6 +83,8 @@ const SettingsKey kKeys[] = {
     {kMessages, "CallLimitMessage", &CSettings::CallLimitMessage},
     {kMessages, "DayLimitMessage", &CSettings::DayLimitMessage},
     {kMessages, "MonthLimitMessage", &CSettings::MonthLimitMessage},
+    {kConnection, "FollowLink", &CSettings::FollowLink},
+    {kConnection, "Interface", &CSettings::Interface},
 };
 
 struct KeyReader {

@@ -38,6 +38,9 @@ struct CSettings {
     std::string MonthLimitMessage = "Oh Oh! You have reached your month limit, so unless you are prepared to "
                                     "foot the huge telephone bill "
                                     "once again, I suggest you turn off the modem right NOW !!";
+    // [Connection]
+    bool FollowLink = false; // start and stop the timer with the network link named by Interface
+    std::string Interface = "ppp0";
 
     bool operator==(const CSettings&) const = default;
 };

@@ -1,5 +1,6 @@
 #include "gui/app/MonitorApp.h"
 
+#include "core/automation/LinkFollower.h"
 #include "core/automation/SleepGuard.h"
 #include "core/platform/AtomicFile.h"
 #include "core/platform/Locale.h"
@@ -15,6 +16,7 @@
 #include "gui/app/SingleInstance.h"
 #include "gui/monitor/Icons.h"
 #include "gui/monitor/MonitorDlg.h"
+#include "gui/system/LinkWatcher.h"
 #include "gui/system/LogindWatcher.h"
 
 #include <QApplication>
@@ -155,9 +157,21 @@ int CMonitorApp::InitInstance() {
         instance.Serve(monitor, *m_clock);
         QObject::connect(&dialog, &CMonitorDlg::helpRequested,
                          [this](unsigned long context) { ShowHelp(context); });
-        // A sleep or a shutdown ends the call; the window says so on waking.
+        // The network link is followed once the month's calls are read, and again as the user
+        // changes the Preferences.
+        CLinkFollower linkFollower(monitor, [&dialog](const std::string& text) { dialog.ShowNotice(text); });
+        CLinkWatcher linkWatcher(&linkFollower);
+        const auto followLink = [&] {
+            if (monitor.IsLoaded())
+                linkWatcher.Follow(Settings.FollowLink, Settings.Interface);
+        };
+        QObject::connect(&dialog, &CMonitorDlg::ready, &linkWatcher, followLink);
+        QObject::connect(&dialog, &CMonitorDlg::preferencesAccepted, &linkWatcher, followLink);
+        // A sleep or a shutdown ends the call; the window says so on waking, or a new call starts
+        // when the followed link is still up.
         CSleepGuard sleepGuard(monitor, *m_clock);
         sleepGuard.SetNotice([&dialog](const std::string& text) { dialog.ShowNotice(text); });
+        sleepGuard.SetStartOnWake([&linkFollower] { return linkFollower.IsLinkUp(); });
         const CLogindWatcher logind(sleepGuard);
         if (onDialogCreated)
             onDialogCreated(dialog);

@@ -123,6 +123,8 @@ void CMonitorDlg::OnInitDialog() {
         m_monitor.Load();
     RefreshDisplay();
     ArmBoundaryTimer();
+    if (m_monitor.IsLoaded())
+        emit ready();
 }
 
 void CMonitorDlg::RefreshDisplay() {
@@ -281,7 +283,8 @@ void CMonitorDlg::OnCustomize() {
         return;
     CPreferencesSheet sheet(m_prompter, m_paths, this);
     connect(&sheet, &CPreferencesSheet::helpRequested, this, &CMonitorDlg::helpRequested);
-    sheet.exec();
+    if (sheet.exec() == QDialog::Accepted)
+        emit preferencesAccepted();
     // A call started from the tray while the sheet was open keeps its figures; the next tick
     // prices it under the new tariff.
     if (m_monitor.IsRunning())

@@ -57,6 +57,10 @@ public:
 
 signals:
     void helpRequested(unsigned long context);
+    // The month's calls have been read: from here on calls may be started by something else.
+    void ready();
+    // The Preferences were closed with OK; Settings holds what the user chose.
+    void preferencesAccepted();
 
 public slots:
     void OnStartStop();

@@ -3,6 +3,7 @@
 #include "core/platform/Paths.h"
 #include "core/settings/Settings.h"
 #include "gui/prefs/BillingPage.h"
+#include "gui/prefs/ConnectionPage.h"
 #include "gui/prefs/GeneralPage.h"
 #include "gui/prefs/LimitsPage.h"
 #include "gui/prefs/MessagesPage.h"
@@ -20,14 +21,16 @@ CPreferencesSheet::CPreferencesSheet(Prompter& prompter, const Paths& paths, QWi
     : QDialog(parent), m_tabs(new QTabWidget(this)),
       m_buttons(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this)),
       m_billing(new CBillingPage(prompter)), m_limits(new CLimitsPage(prompter)),
-      m_messages(new CMessagesPage(prompter)),
-      m_general(new CGeneralPage(prompter, paths)), m_pages{m_billing, m_limits, m_messages, m_general} {
+      m_messages(new CMessagesPage(prompter)), m_general(new CGeneralPage(prompter, paths)),
+      m_connection(new CConnectionPage(prompter)), m_pages{m_billing, m_limits, m_messages, m_general,
+                                                           m_connection} {
     setObjectName(QStringLiteral("CPreferencesSheet"));
     setWindowTitle(QStringLiteral("Preferences"));
     m_tabs->addTab(m_billing, QStringLiteral("Billing System"));
     m_tabs->addTab(m_limits, QStringLiteral("Time Limits"));
     m_tabs->addTab(m_messages, QStringLiteral("Messages"));
     m_tabs->addTab(m_general, QStringLiteral("General"));
+    m_tabs->addTab(m_connection, QStringLiteral("Connection"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs);
     layout->addWidget(m_buttons);

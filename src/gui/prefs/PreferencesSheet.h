@@ -8,14 +8,15 @@ class Prompter;
 class QDialogButtonBox;
 class QTabWidget;
 class CBillingPage;
+class CConnectionPage;
 class CGeneralPage;
 class CLimitsPage;
 class CMessagesPage;
 class CPreferencesPage;
 
-// The "Preferences" sheet: the Billing System, Time Limits, Messages and General pages, OK and
-// Cancel. Built afresh from Settings at each opening. OK checks every page that was shown, has each copy its
-// values into Settings and sets SettingsChanged; Cancel changes nothing.
+// The "Preferences" sheet: the Billing System, Time Limits, Messages, General and Connection pages,
+// OK and Cancel. Built afresh from Settings at each opening. OK checks every page that was shown, has each
+// copy its values into Settings and sets SettingsChanged; Cancel changes nothing.
 class CPreferencesSheet : public QDialog {
     Q_OBJECT
 public:
@@ -27,6 +28,7 @@ public:
     CLimitsPage* LimitsPage() const { return m_limits; }
     CMessagesPage* MessagesPage() const { return m_messages; }
     CGeneralPage* GeneralPage() const { return m_general; }
+    CConnectionPage* ConnectionPage() const { return m_connection; }
     QTabWidget* Tabs() const { return m_tabs; }
     QDialogButtonBox* Buttons() const { return m_buttons; }
 
@@ -51,6 +53,7 @@ private:
     CLimitsPage* m_limits;
     CMessagesPage* m_messages;
     CGeneralPage* m_general;
+    CConnectionPage* m_connection;
     std::vector<CPreferencesPage*> m_pages;
     int m_current = 0;
     bool m_bSwitching = false;

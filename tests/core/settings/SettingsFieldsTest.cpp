@@ -37,9 +37,10 @@ TEST(SettingsFieldsTest, ShowsNumbersInGeneralFormAndReadsThemBack) {
 
 // Every number differs, so a field bound to, or copied back into, the wrong setting shows.
 TEST(SettingsFieldsTest, PageFieldsShowAndCopyBackTheirOwnSettings) {
-    // In the order of the members: rates, switch times, rounding, limits and warnings, messages.
-    const CSettings s{1,  2,    3,  4,     5,  6,     7,      8,     true,   9,
-                      10, true, 11, false, 12, false, "call", "day", "month"};
+    // In the order of the members: rates, switch times, rounding, limits and warnings, messages,
+    // the link followed.
+    const CSettings s{1,    2,  3,     4,  5,     6,      7,     8,       true, 9,      10,
+                      true, 11, false, 12, false, "call", "day", "month", true, "wwan9"};
     CBillingFields billing{s};
     CLimitsFields limits{s};
     std::string shown;
@@ -55,6 +56,7 @@ TEST(SettingsFieldsTest, PageFieldsShowAndCopyBackTheirOwnSettings) {
     billing.CopyTo(copied);
     limits.CopyTo(copied);
     CMessagesFields{s}.CopyTo(copied);
+    CConnectionFields{s}.CopyTo(copied);
     EXPECT_EQ(copied, s);
 
     // Values only the right check lets through: minutes of 60, rates beyond any limit.
@@ -74,5 +76,21 @@ TEST(SettingsFieldsTest, PeriodSentenceTellsWhatTheTariffCharges) {
         {23, 29, 11, 30, allNight}};
     for (const auto& [dayHours, dayMinutes, nightHours, nightMinutes, text] : cases)
         EXPECT_EQ(TariffPeriodsText(dayHours, dayMinutes, nightHours, nightMinutes), text);
+}
+// A link's name as the kernel takes it; none is needed while the link is not followed. The modem
+// links come first in the list offered.
+TEST(SettingsFieldsTest, ChecksTheLinkNameAndOffersModemLinksFirst) {
+    const std::tuple<bool, const char*, bool> cases[] = {
+        {true, "ppp0", true},    {true, "enp0s20f0u1i4", true},     {false, "", true},
+        {true, "", false},       {true, "16-characters-xx", false}, {false, "ppp 0", false},
+        {true, "eth0:1", false}, {true, "../ppp0", false},          {true, ".", false}};
+    for (const auto& [follow, name, accepted] : cases)
+        EXPECT_EQ(CConnectionFields(CSettings{.FollowLink = follow, .Interface = name}).Check().has_value(),
+                  !accepted)
+            << name;
+    EXPECT_EQ(CheckLinkName(""), "Please enter the name of a network link, such as ppp0: 1 to 15 characters, "
+                                 "without blanks, '/' or ':'.");
+    EXPECT_EQ(LinkChoices({"lo", "eth0", "wwan0", "ppp1", "wlan0", "ppp0"}),
+              (std::vector<std::string>{"ppp1", "ppp0", "wwan0", "lo", "eth0", "wlan0"}));
 }
 } // namespace

@@ -29,8 +29,9 @@ protected:
     ScriptedPrompter prompter;
 };
 
-// The first run keeps the defaults and writes every key in the order of the table; what is saved
-// comes back as it was, messages with their line breaks and cut at 255 whole characters.
+// The first run keeps the defaults and writes every key in the order of the table (the Connection
+// section, which older files lack, last); what is saved comes back as it was, messages with their
+// line breaks and cut at 255 whole characters.
 TEST_F(SettingsTest, FirstRunWritesEveryKeyAndWhatIsSavedComesBack) {
     ASSERT_TRUE(LoadSettings(paths, prompter) && SettingsChanged);
     EXPECT_NE(prompter.shown.at(0).text.find("first time you start Corvellan"), std::string::npos);
@@ -42,7 +43,8 @@ TEST_F(SettingsTest, FirstRunWritesEveryKeyAndWhatIsSavedComesBack) {
                          "WarnCall=0\nDayLimit=0.00\nWarnDay=0\nMonthLimit=0.00\nWarnMonth=1\n[Messages]\n"
                          "CallLimitMessage=" +
                              d.CallLimitMessage + "\nDayLimitMessage=" + d.DayLimitMessage +
-                             "\nMonthLimitMessage=" + d.MonthLimitMessage + "\n");
+                             "\nMonthLimitMessage=" + d.MonthLimitMessage +
+                             "\n[Connection]\nFollowLink=0\nInterface=ppp0\n");
 
     const std::string euro = "\xE2\x82\xAC", x254(254, 'x');
     Settings = {.WeekdayDayRate = 0.125,

@@ -5,6 +5,7 @@
 #include "gui/app/SingleInstance.h"
 #include "gui/monitor/MonitorDlg.h"
 #include "gui/monitor/TrayIcon.h"
+#include "gui/prefs/PreferencesSheet.h"
 
 #include "core/billing/CallArray.h"
 #include "core/calllog/CallLog.h"
@@ -16,12 +17,14 @@
 #include "support/ScriptedPrompter.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <chrono>
@@ -123,6 +126,36 @@ TEST_F(StartupTest, ALaterRunStartedHiddenShowsWithoutATrayAndLeavesTheFileUntou
     EXPECT_EQ(visible, !CTrayIcon::IsAvailable());
     EXPECT_EQ(TempDir::Read(paths.SettingsFile()), mine);
     EXPECT_DOUBLE_EQ(Settings.WeekdayDayRate, 3.0);
+}
+
+// The link of the settings is followed once the month's calls are read, the one chosen in the
+// Preferences once they are confirmed. The loopback is up wherever this runs: it is timed at once,
+// and the program says so.
+TEST_F(StartupTest, TheLinkOfTheSettingsIsFollowedFromTheStartAndOnceThePreferencesAreConfirmed) {
+    for (const bool fromTheStart : {true, false}) {
+        TempDir::Write(paths.SettingsFile(), std::string("[Connection]\nFollowLink=") +
+                                                 (fromTheStart ? "1" : "0") + "\nInterface=lo\n");
+        bool timed = false;
+        std::string said;
+        Run(prompter, [&](CMonitorDlg& dialog) {
+            if (!fromTheStart) {
+                OnNextModal([](QDialog& sheet) {
+                    static_cast<CPreferencesSheet&>(sheet).Tabs()->setCurrentIndex(4);
+                    sheet.findChild<QCheckBox*>(QStringLiteral("FollowLink"))->setChecked(true);
+                    sheet.accept();
+                });
+                dialog.OnCustomize();
+            }
+            timed = QTest::qWaitFor([&] { return dialog.Meter().IsRunning(); }, 20000);
+            said = dialog.toolTip().toStdString();
+            dialog.EndSession();
+        });
+        if (said.starts_with("Corvellan cannot watch the network links"))
+            GTEST_SKIP() << said;
+        EXPECT_TRUE(timed) << "from the start: " << fromTheStart;
+        EXPECT_TRUE(CTrayIcon::IsAvailable() || said == "The link lo was already up: timing from now")
+            << said;
+    }
 }
 
 // A logout or "systemctl stop" while a box is open, at the first run or at a question: the box
@@ -254,7 +287,8 @@ TEST(HelpTest, EveryHelpContextOfTheProgramHasItsPage) {
         {101, "Corvellan"},          {0x20066, "The Corvellan window"},
         {0x20084, "Billing System"}, {0x20086, "Time Limits"},
         {0x20087, "Messages"},       {0x2008A, "Call Log"},
-        {0x2008C, "Report"},         {4242, "There is no help topic 4242."}};
+        {0x2008C, "Report"},         {4242, "There is no help topic 4242."},
+        {112, "Connection"}};
     CHelpViewer viewer;
     for (const auto& [context, heading] : pages) {
         viewer.ShowTopic(CMonitorApp::TranslateHelpContext(context));

@@ -8,6 +8,7 @@
 #include "support/TempDir.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QLabel>
@@ -72,9 +73,9 @@ TEST_F(SheetTest, CancelChangesNothingOkAppliesEveryPageAndF1AsksForThePagesHelp
     Open();
     QSignalSpy help(sheet.get(), &CPreferencesSheet::helpRequested);
     const QString shots = qEnvironmentVariable("CORVELLAN_SCREENSHOT_DIR");
-    const char* names[] = {"prefs-billing.png", "prefs-limits.png", "prefs-messages.png",
-                           "prefs-general.png"};
-    for (int tab : {3, 0, 1, 2}) {
+    const char* names[] = {"prefs-billing.png", "prefs-limits.png", "prefs-messages.png", "prefs-general.png",
+                           "prefs-connection.png"};
+    for (int tab : {3, 4, 0, 1, 2}) {
         ClickTab(tab);
         if (!shots.isEmpty()) // what the user sees, for the documentation
             sheet->grab().save(QDir(shots).filePath(QString::fromLatin1(names[tab])));
@@ -146,6 +147,20 @@ TEST_F(SheetTest, TypedValuesReachSettingsOnOkAndARefusedOneKeepsTheFocus) {
                        Settings.WarnMonth, Settings.DayLimitMessage, Settings.MonthLimitMessage),
               std::tuple(2.75, true, 12.5, false, "\nStop.\nNow.", "01234" + std::string(250, 'a')))
         << "a cleared warning box is stored too";
+}
+
+// The Connection page lists this machine's links (the loopback is everywhere); a name no link can
+// have keeps the user on the page. F1 asks for the page's own help.
+TEST_F(SheetTest, ConnectionPageListsTheLinksAndRefusesANameNoLinkCanHave) {
+    QSignalSpy help(sheet.get(), &CPreferencesSheet::helpRequested);
+    ClickTab(4);
+    auto* link = Find<QComboBox>("Interface");
+    EXPECT_NE(link->findText("lo"), -1);
+    QTest::keyClick(link, Qt::Key_F1);
+    link->setEditText("ppp 0");
+    Press(QDialogButtonBox::Ok);
+    EXPECT_TRUE(sheet->isVisible() && sheet->focusWidget() == link && prompter.shown.size() == 1);
+    EXPECT_EQ(help.size() == 1 ? help[0][0].value<unsigned long>() : 0, 112ul);
 }
 
 TEST_F(SheetTest, ShowsNumbersAndPeriodsAsTheUserReadsThem) {
