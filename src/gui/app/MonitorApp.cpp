@@ -14,6 +14,7 @@
 #include "gui/app/Resources.h"
 #include "gui/app/SignalWatcher.h"
 #include "gui/app/SingleInstance.h"
+#include "gui/app/StyleImages.h"
 #include "gui/monitor/Icons.h"
 #include "gui/monitor/MonitorDlg.h"
 #include "gui/system/LinkWatcher.h"
@@ -105,6 +106,7 @@ int CMonitorApp::InitInstance() {
     // The window hides into the tray; that must never end the program.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(LoadIcon("corvellan"));
+    PreloadStyleImages();
     // Desktops match the running program to its menu entry by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.corvellan.Corvellan"));
 

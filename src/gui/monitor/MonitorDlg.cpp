@@ -4,9 +4,9 @@
 #include "core/platform/Clock.h"
 #include "core/platform/Prompter.h"
 #include "gui/monitor/AboutDlg.h"
-#include "gui/monitor/AmountField.h"
 #include "gui/monitor/Icons.h"
 #include "gui/monitor/TrayIcon.h"
+#include "gui/monitor/ValueField.h"
 #include "gui/prefs/PreferencesSheet.h"
 #include "gui/reports/LogsAndReportsSheet.h"
 
@@ -14,7 +14,6 @@
 #include <QContextMenuEvent>
 #include <QEventLoop>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
@@ -40,12 +39,8 @@ QTimer* MakeTimer(QObject* parent, int periodMs, bool singleShot) {
 
 // A field repaints (and with it the group around it) on every setText, even of the same text; the
 // window is updated every second during a call, and most figures stay as they were.
-void SetField(QLineEdit* field, const QString& text) {
-    if (field->text() != text)
-        field->setText(text);
-}
 
-void SetField(CAmountField* field, const QString& text) {
+void SetField(CValueField* field, const QString& text) {
     field->SetText(text);
 }
 
@@ -162,7 +157,7 @@ void CMonitorDlg::OnStartStop() {
 
 void CMonitorDlg::CallStarted(CTime start, CallCause) {
     StartTickFor(IsWindowShown());
-    m_editStartTime->setText(QString::fromStdString(start.Format("%H:%M:%S")));
+    m_editStartTime->SetText(QString::fromStdString(start.Format("%H:%M:%S")));
     ShowRunning(true);
     SetBar(m_progressCall, m_monitor.Meter().Figures().callBar);
 }
@@ -180,7 +175,7 @@ void CMonitorDlg::ShowRunning(bool running) {
     m_btnStartStop->setIcon(running ? m_iconRunning : m_iconStopped);
     m_btnCustomize->setEnabled(!running);
     m_tray->SetRunning(running);
-    m_editStartStopLabel->setText(running ? QStringLiteral("STOP Timer") : QStringLiteral("START Timer"));
+    m_editStartStopLabel->SetText(running ? QStringLiteral("STOP Timer") : QStringLiteral("START Timer"));
 }
 
 void CMonitorDlg::SetShown(bool show) {

@@ -8,11 +8,10 @@
 
 class Clock;
 class Prompter;
-class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QTimer;
-class CAmountField;
+class CValueField;
 class CTrayIcon;
 
 // The main window, a view of the monitor: it shows the call and the day's and month's spending
@@ -105,7 +104,7 @@ private:
     bool m_bDone = false; // the run was ended, maybe before its loop began
 
     QPushButton* m_btnHelp;
-    QLineEdit* m_editStartStopLabel;
+    CValueField* m_editStartStopLabel;
     QPushButton* m_btnExit;
     QPushButton* m_btnHide;
     QPushButton* m_btnLogs;
@@ -113,12 +112,12 @@ private:
     QProgressBar* m_progressMonth;
     QProgressBar* m_progressToday;
     QProgressBar* m_progressCall;
-    CAmountField* m_editSpentMonth;
-    CAmountField* m_editSpentToday;
-    QLineEdit* m_editStartTime;
-    CAmountField* m_editCallCost;
+    CValueField* m_editSpentMonth;
+    CValueField* m_editSpentToday;
+    CValueField* m_editStartTime;
+    CValueField* m_editCallCost;
     QPushButton* m_btnStartStop;
-    QLineEdit* m_editPrice;
+    CValueField* m_editPrice;
     QIcon m_iconRunning;
     QIcon m_iconStopped;
     CTrayIcon* m_tray;

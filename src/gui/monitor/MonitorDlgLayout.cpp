@@ -1,12 +1,11 @@
-#include "gui/monitor/AmountField.h"
 #include "gui/monitor/Icons.h"
 #include "gui/monitor/MonitorDlg.h"
+#include "gui/monitor/ValueField.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -14,20 +13,10 @@
 // The window's controls and their arrangement: three groups on the left, six icon buttons with
 // their labels on the right.
 namespace {
-QLineEdit* MakeField(QWidget* parent, const char* name) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QString::fromLatin1(name));
-    edit->setReadOnly(true);
-    edit->setFrame(false);
-    edit->setFocusPolicy(Qt::NoFocus);
-    // Borderless and flat, so the values read as text of the window.
-    edit->setStyleSheet(QStringLiteral("QLineEdit { background: transparent; }"));
-    return edit;
-}
 
-// The amounts that change every second of a call: see CAmountField.
-CAmountField* MakeAmount(QWidget* parent, const char* name) {
-    auto* field = new CAmountField(parent);
+// The window's values: see CValueField.
+CValueField* MakeField(QWidget* parent, const char* name) {
+    auto* field = new CValueField(parent);
     field->setObjectName(QString::fromLatin1(name));
     return field;
 }
@@ -57,9 +46,9 @@ QPushButton* MakeIconButton(QWidget* parent, const char* name, const char* icon,
 void CMonitorDlg::BuildLayout() {
     m_editStartTime = MakeField(this, "m_editStartTime");
     m_editPrice = MakeField(this, "m_editPrice");
-    m_editCallCost = MakeAmount(this, "m_editCallCost");
-    m_editSpentToday = MakeAmount(this, "m_editSpentToday");
-    m_editSpentMonth = MakeAmount(this, "m_editSpentMonth");
+    m_editCallCost = MakeField(this, "m_editCallCost");
+    m_editSpentToday = MakeField(this, "m_editSpentToday");
+    m_editSpentMonth = MakeField(this, "m_editSpentMonth");
     m_editStartStopLabel = MakeField(this, "m_editStartStopLabel");
     m_progressCall = MakeBar(this, "m_progressCall");
     m_progressToday = MakeBar(this, "m_progressToday");

@@ -58,7 +58,7 @@ TEST_F(MonitorTest, ATickRepaintsOnlyTheAmountThatChanged) {
     clock.Advance(1);
     dlg.OnTick(true);
     QApplication::processEvents();
-    auto* cost = Find<CAmountField>("m_editCallCost");
+    auto* cost = Find<CValueField>("m_editCallCost");
     for (QObject* watched : {static_cast<QObject*>(cost), cost->parent()})
         watched->installEventFilter(&counter);
     Settings.CallLimit = 0; // the bars stay as they are

@@ -10,7 +10,6 @@
 #include "support/WindowFields.h"
 
 #include <QDir>
-#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <memory>
@@ -27,7 +26,7 @@ protected:
         dialog->show();
         return *dialog;
     }
-    template <typename T = QLineEdit> T* Find(const char* name) const {
+    template <typename T = CValueField> T* Find(const char* name) const {
         return dialog->findChild<T*>(QString::fromLatin1(name));
     }
     std::string Text(const char* name) const { return FieldText(*dialog, name); }

@@ -4,14 +4,15 @@
 #include <QStaticText>
 #include <QWidget>
 
-// An amount of the window that changes while a call is timed ("Total call cost", "Spent today",
-// "Spent this month"). It paints itself whole: the group box's own look behind it, kept from its
-// first paint, then the text, laid out once per change. So a new amount repaints this small
-// rectangle only, never the group box around it, and the same amount repaints nothing.
-class CAmountField : public QWidget {
+// A value the window shows as plain text: the start time, the price, and the amounts that change
+// every second of a call ("Total call cost", "Spent today", "Spent this month"). It paints itself
+// whole: the look of what is behind it (a group box), kept from its first paint, then the text,
+// laid out once per change. So a new value repaints this small rectangle only, never the group box
+// around it, and the same value repaints nothing. Lighter than a read-only line edit, too.
+class CValueField : public QWidget {
     Q_OBJECT
 public:
-    explicit CAmountField(QWidget* parent = nullptr);
+    explicit CValueField(QWidget* parent = nullptr);
 
     void SetText(const QString& text);
     const QString& Text() const { return m_text; }

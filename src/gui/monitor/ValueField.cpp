@@ -1,17 +1,17 @@
-#include "gui/monitor/AmountField.h"
+#include "gui/monitor/ValueField.h"
 
 #include <QEvent>
 #include <QPainter>
 #include <QStyle>
 
-CAmountField::CAmountField(QWidget* parent) : QWidget(parent) {
+CValueField::CValueField(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     m_layout.setTextFormat(Qt::PlainText);
     m_layout.setPerformanceHint(QStaticText::AggressiveCaching);
 }
 
-void CAmountField::SetText(const QString& text) {
+void CValueField::SetText(const QString& text) {
     if (text == m_text)
         return;
     m_text = text;
@@ -19,21 +19,22 @@ void CAmountField::SetText(const QString& text) {
     update();
 }
 
-QSize CAmountField::sizeHint() const {
-    // As high as a line of text in a field, as the other values of the window are.
-    return {fontMetrics().horizontalAdvance(QStringLiteral("$0000.00")) + 4, fontMetrics().height() + 2};
+QSize CValueField::sizeHint() const {
+    // The size of a borderless line edit, which these values were shown in before: the window's
+    // arrangement stays as it was.
+    return {fontMetrics().horizontalAdvance(QLatin1Char('x')) * 17 + 4, fontMetrics().height() + 2};
 }
 
-QSize CAmountField::minimumSizeHint() const {
+QSize CValueField::minimumSizeHint() const {
     return {fontMetrics().horizontalAdvance(QStringLiteral("$0.00")), fontMetrics().height() + 2};
 }
 
-void CAmountField::resizeEvent(QResizeEvent* event) {
+void CValueField::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     m_background = QPixmap();
 }
 
-void CAmountField::changeEvent(QEvent* event) {
+void CValueField::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     switch (event->type()) {
     case QEvent::StyleChange:
@@ -48,7 +49,7 @@ void CAmountField::changeEvent(QEvent* event) {
     }
 }
 
-void CAmountField::paintEvent(QPaintEvent*) {
+void CValueField::paintEvent(QPaintEvent*) {
     if (m_background.isNull() || m_background.size() != size() * devicePixelRatioF()) {
         // The parent's own painting of this rectangle, without any of its children.
         m_background = QPixmap(size() * devicePixelRatioF());
