@@ -8,6 +8,7 @@
 #include "core/platform/SystemClock.h"
 #include "core/settings/Autostart.h"
 #include "core/settings/Settings.h"
+#include "gui/app/FontWarmUp.h"
 #include "gui/app/HelpViewer.h"
 #include "gui/app/MonitorProbe.h"
 #include "gui/app/QtPrompter.h"
@@ -55,8 +56,10 @@ CMonitorApp::CMonitorApp(int& argc, char** argv)
         m_earlyExit = ParseCommandLine(given, startHidden);
         return;
     }
-    if (QCoreApplication::instance() == nullptr)
+    if (QCoreApplication::instance() == nullptr) {
+        const CFontWarmUp fonts;
         m_qtApp = std::make_unique<QApplication>(argc, argv);
+    }
     InitCorvellanResources();
     // Qt has taken its own options out of argv.
     m_earlyExit = ParseCommandLine(Arguments(argc, argv), startHidden);
@@ -105,7 +108,7 @@ int CMonitorApp::InitInstance() {
     QApplication::setApplicationDisplayName(QStringLiteral("Corvellan"));
     // The window hides into the tray; that must never end the program.
     QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setWindowIcon(LoadIcon("corvellan"));
+    QApplication::setWindowIcon(LoadWindowIcon());
     PreloadStyleImages();
     // Desktops match the running program to its menu entry by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.corvellan.Corvellan"));

@@ -14,15 +14,18 @@ namespace {
 // The sizes rendered at build time (src/gui/CMakeLists.txt): the tray's 16 to 24, the buttons' 24
 // and 40, the desktop's, and each of those at twice the scale.
 constexpr std::array kSizes{16, 22, 24, 32, 40, 48, 64, 80, 128};
+// The sizes a window's icon is handed to the desktop at, each read and sent when the window shows:
+// what title bars, task lists and window switchers draw. The rest stay unread.
+constexpr std::array kOfferedSizes{16, 24, 32, 48, 64};
 
 // An icon engine that reads the bitmap of the nearest size at first use and keeps it. It reads
 // only PNG, by name: Qt's own engine probes every image plug-in to learn the format of a file,
 // which loads the SVG library and others into a program that draws no SVG.
 class CBitmapIconEngine : public QIconEngine {
 public:
-    explicit CBitmapIconEngine(QString name) : m_name(std::move(name)) {}
+    CBitmapIconEngine(QString name, bool offered) : m_name(std::move(name)), m_bOffered(offered) {}
 
-    QIconEngine* clone() const override { return new CBitmapIconEngine(m_name); }
+    QIconEngine* clone() const override { return new CBitmapIconEngine(m_name, m_bOffered); }
     QString key() const override { return QStringLiteral("CBitmapIconEngine"); }
     QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
         const int side = std::min({size.width(), size.height(), kSizes.back()});
@@ -30,8 +33,11 @@ public:
     }
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
         QList<QSize> sizes;
-        for (int size : kSizes)
-            sizes << QSize(size, size);
+        const auto add = [&sizes](const auto& list) {
+            for (int size : list)
+                sizes << QSize(size, size);
+        };
+        m_bOffered ? add(kOfferedSizes) : add(kSizes);
         return sizes;
     }
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
@@ -78,10 +84,15 @@ private:
     }
 
     QString m_name;
+    bool m_bOffered; // a window's icon, offered whole to the desktop at the sizes it asks for
     std::map<int, QPixmap> m_bitmaps;
 };
 } // namespace
 
 QIcon LoadIcon(const char* name) {
-    return QIcon(new CBitmapIconEngine(QString::fromLatin1(name)));
+    return QIcon(new CBitmapIconEngine(QString::fromLatin1(name), false));
+}
+
+QIcon LoadWindowIcon() {
+    return QIcon(new CBitmapIconEngine(QStringLiteral("corvellan"), true));
 }

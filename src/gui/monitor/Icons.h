@@ -6,3 +6,5 @@
 // "hide", "exit", "help"), from bitmaps rendered at build time at every size it is shown at, 1x
 // and 2x; Qt picks the nearest and keeps it.
 QIcon LoadIcon(const char* name);
+// The program's own icon for its windows.
+QIcon LoadWindowIcon();

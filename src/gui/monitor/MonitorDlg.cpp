@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QTimer>
+#include <malloc.h>
 
 namespace {
 const char* const kExitQuestion =
@@ -97,10 +98,12 @@ int CMonitorDlg::Run(bool hidden) {
     if (!m_bDone) {
         QEventLoop loop;
         connect(this, &QDialog::finished, &loop, &QEventLoop::quit);
-        if (hidden && CTrayIcon::IsAvailable())
+        if (hidden && CTrayIcon::IsAvailable()) {
             m_bShown = false;
-        else
+            m_tray->Dock(); // the tray is all there is to see
+        } else {
             show();
+        }
         loop.exec(QEventLoop::DialogExec);
     }
     EndRun();
@@ -108,7 +111,7 @@ int CMonitorDlg::Run(bool hidden) {
 }
 
 void CMonitorDlg::OnInitDialog() {
-    setWindowIcon(LoadIcon("corvellan"));
+    setWindowIcon(LoadWindowIcon());
     if (m_bFirstRun && !m_bEnding)
         OnCustomize();
     m_bShown = true;
@@ -319,6 +322,17 @@ void CMonitorDlg::reject() {
 
 void CMonitorDlg::closeEvent(QCloseEvent* event) {
     event->ignore();
+}
+
+void CMonitorDlg::paintEvent(QPaintEvent* event) {
+    QDialog::paintEvent(event);
+    if (!m_bPainted) {
+        m_bPainted = true;
+        QTimer::singleShot(0, m_tray, &CTrayIcon::Dock);
+        // Start-up has freed much more than it keeps (the font configuration read, the call log's
+        // text): give those pages back, the program may wait in the tray for weeks.
+        QTimer::singleShot(0, this, [] { malloc_trim(0); });
+    }
 }
 
 void CMonitorDlg::showEvent(QShowEvent* event) {

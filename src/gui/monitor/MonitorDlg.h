@@ -74,6 +74,7 @@ protected:
     void done(int result) override;
     void reject() override;
     void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -102,6 +103,7 @@ private:
     bool m_bEnding = false;
     bool m_bEnded = false;
     bool m_bDone = false; // the run was ended, maybe before its loop began
+    bool m_bPainted = false;
 
     QPushButton* m_btnHelp;
     CValueField* m_editStartStopLabel;

@@ -2,6 +2,8 @@
 
 #include "gui/monitor/Icons.h"
 
+#include <QTimer>
+
 namespace {
 const char* const kTipStopped = "Left-click: show/hide window.  Right-click: START timer";
 const char* const kTipRunning = "Left-click: show/hide window.  Right-click: STOP timer";
@@ -20,7 +22,13 @@ bool CTrayIcon::IsAvailable() {
 void CTrayIcon::Add(bool running) {
     SetRunning(running);
     m_added = true;
-    if (IsAvailable())
+    // Docking takes a few round trips to the display or the desktop's bus, which the window's first
+    // showing need not wait for: the window docks the icon once it is painted, or this does.
+    QTimer::singleShot(kDockAtTheLatestMs, this, &CTrayIcon::Dock);
+}
+
+void CTrayIcon::Dock() {
+    if (m_added && !m_tray.isVisible() && IsAvailable())
         m_tray.show();
 }
 
@@ -38,6 +46,7 @@ void CTrayIcon::Remove() {
 bool CTrayIcon::ShowMessage(const QString& text) {
     if (!m_added || !IsAvailable() || !QSystemTrayIcon::supportsMessages())
         return false;
+    Dock();
     m_tray.showMessage(QStringLiteral("Corvellan"), text, QSystemTrayIcon::Information);
     return true;
 }

@@ -13,7 +13,8 @@ public:
 
     static bool IsAvailable();
 
-    void Add(bool running); // shows the icon in the given state
+    void Add(bool running); // the icon in the given state; shown by Dock, or a moment later
+    void Dock();
     void SetRunning(bool running);
     void Remove();
     // A notification beside the icon; false when the tray cannot show one.
@@ -32,6 +33,8 @@ signals:
     void toggleTimerRequested();
 
 private:
+    static constexpr int kDockAtTheLatestMs = 500;
+
     QSystemTrayIcon m_tray;
     QIcon m_iconRunning;
     QIcon m_iconStopped;

@@ -1,0 +1,10 @@
+#include "gui/app/FontWarmUp.h"
+
+#include <fontconfig/fontconfig.h>
+
+CFontWarmUp::CFontWarmUp() : m_thread([] { FcInit(); }) {}
+
+CFontWarmUp::~CFontWarmUp() {
+    if (m_thread.joinable())
+        m_thread.join();
+}
