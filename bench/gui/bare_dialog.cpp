@@ -9,7 +9,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QDialog dialog;
     if (!CStartupProbe::Mode().isEmpty())
-        CStartupProbe::AtFirstPaint([&dialog](const QWidget* window) { return window == &dialog; },
-                                    "first-paint");
+        CStartupProbe::AtFirstPaint(
+            [&dialog](const QWidget* painted) { return painted->window() == &dialog; }, "first-paint");
     return dialog.exec();
 }

@@ -3,7 +3,9 @@
 #include "gui/app/StartupProbe.h"
 #include "gui/monitor/MonitorDlg.h"
 
+#include <QApplication>
 #include <QPointer>
+#include <QTabWidget>
 #include <QTimer>
 #include <memory>
 
@@ -29,9 +31,19 @@ void StartCallAndCountTicks(CMonitorDlg& dialog) {
     dialog.OnStartStop();
 }
 
+// The sheet's first paint, then its chart page brought to the front and painted, as a user who
+// opens the sheet to look at the chart sees them.
 void OpenSheet(CMonitorDlg& dialog) {
     CStartupProbe::AtFirstPaint(
-        [](const QWidget* window) { return window->inherits("CLogsAndReportsSheet"); }, "sheet-paint");
+        [](const QWidget* painted) { return painted->window()->inherits("CLogsAndReportsSheet"); },
+        "sheet-paint",
+        [] {
+            CStartupProbe::AtFirstPaint(
+                [](const QWidget* widget) { return widget->inherits("CSpendingChart"); }, "chart-paint");
+            for (QWidget* window : QApplication::topLevelWidgets())
+                if (auto* tabs = window->findChild<QTabWidget*>(QStringLiteral("m_tabs")))
+                    tabs->setCurrentIndex(tabs->count() - 1);
+        });
     CStartupProbe::Print("sheet-open", CStartupProbe::Now());
     dialog.OnLogsAndReports(); // modal: returns when the sheet is closed
 }
@@ -43,7 +55,8 @@ void ArmMonitorProbe(CMonitorDlg& dialog) {
         return;
     QTimer::singleShot(0, &dialog, [] { CStartupProbe::Print("ready", CStartupProbe::Now()); });
     QPointer<CMonitorDlg> window(&dialog);
-    CStartupProbe::AtFirstPaint([window](const QWidget* painted) { return painted == window; }, "first-paint",
+    CStartupProbe::AtFirstPaint([window](const QWidget* painted) { return painted->window() == window; },
+                                "first-paint",
                                 [window, mode] {
                                     if (window.isNull())
                                         return;

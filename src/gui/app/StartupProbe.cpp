@@ -36,7 +36,7 @@ CStartupProbe::CStartupProbe(std::function<bool(const QWidget*)> matches, const 
 bool CStartupProbe::eventFilter(QObject* watched, QEvent* event) {
     if (m_done || event->type() != QEvent::Paint || !watched->isWidgetType())
         return false;
-    if (!m_matches(static_cast<QWidget*>(watched)->window()))
+    if (!m_matches(static_cast<QWidget*>(watched)))
         return false;
     m_done = true;
     Print(m_what, Now());

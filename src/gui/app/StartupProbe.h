@@ -16,8 +16,9 @@ public:
     static void Print(const char* what, long long value);
     // The wall clock (CLOCK_REALTIME) in nanoseconds, comparable with the launching script's clock.
     static long long Now();
-    // At the first paint of a window that matches, prints "probe <what> <ns>", stops watching and
-    // queues then (so the paint completes first).
+    // At the first paint of a widget that matches (a window's first paint event may go to one of
+    // its children first), prints "probe <what> <ns>", stops watching and queues then (so the paint
+    // completes first).
     static void AtFirstPaint(std::function<bool(const QWidget*)> matches, const char* what,
                              std::function<void()> then = {});
 
