@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Corvellan on Debian 12 and runs it ("run"), runs every test ("test"), or makes the Debian
 # package build-package/corvellan_<version>_<arch>.deb ("package").
 # Missing Debian packages are installed first (as root directly, otherwise through sudo).

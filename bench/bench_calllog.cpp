@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing and reading back a log of 100 000 calls, far more than a month can hold, to show that
 // neither direction is the slow part of start-up or exit; loading also at 1 000 000 calls, to show
 // that the time grows no faster than the number of calls.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the reader of Calls.log. Besides crashes, leaks and hangs it checks
 // that every call read back is a real moment whose time field, written again, reads as itself, and
 // that a log found whole is one the writer writes again with the same calls.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the INI reader and to the settings read from it. Besides crashes, leaks
 // and hangs it checks that every amount read is one the program can show, that a file is written
 // back byte for byte when nothing changed, and that a key set reads back as set.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the routing socket's parser as if the kernel had sent them. Besides
 // crashes, reads beyond the datagram and leaks it checks that every link read has a name the
 // kernel could have given.

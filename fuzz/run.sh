@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets for the Calls.log reader, the INI reader and the routing socket's
 # parser with clang in their own
 # build directory and runs each for FUZZ_SECONDS (15 by default), after the inputs that once made

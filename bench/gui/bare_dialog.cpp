@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The simplest Qt Widgets program, one empty QDialog: what bench/footprint holds Corvellan's start-up
 // time and memory against. It carries the same probe as Corvellan and links Qt only.
 #include "gui/app/StartupProbe.h"

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes the package's Debian changelog from NEWS, so that the history is kept in one place.
 #   news-to-changelog.sh NEWS PACKAGE "NAME <ADDRESS>" > changelog
 # A release starts with "Name VERSION (YYYY-MM-DD)" at the start of a line; its items follow, indented.

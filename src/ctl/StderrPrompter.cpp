@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ctl/StderrPrompter.h"
 
 void StderrPrompter::ShowMessage(const std::string&, const std::string& text, PromptIcon) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ctl/CtlCommands.h"
 #include "core/platform/Locale.h"
 #include "core/platform/ProgramState.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The example scripts for pppd and NetworkManager (docs/examples), run as those run them: with an
 # empty environment (only a PATH to a stand-in corvellanctl and logger, none of the system's
 # directories) and their arguments. As root they go through the real runuser.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The installed tree and the Debian package hold what a desktop needs.
 #   check_package.sh tree BUILD_DIR     install a built tree into a temporary DESTDIR and check it
 #   check_package.sh deb SOURCE WORK    build the .deb from a Release configuration in WORK and check it

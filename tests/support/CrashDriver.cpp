@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window program for the crash test: Corvellan's real start-up and window, with a fake clock
 // that moves 30 seconds at each press of the start/stop button, pressed every millisecond. After a
 // stop has returned, the call's two times are appended to a side file, so the test knows which calls

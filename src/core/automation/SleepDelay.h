@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Something that keeps the machine from sleeping or shutting down until it is let go (logind's

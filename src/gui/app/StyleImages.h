@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Reads the bitmaps Qt's Fusion style draws its group boxes with, and puts them where Fusion

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/system/ControlServer.h"
 
 #include "core/automation/ControlProtocol.h"

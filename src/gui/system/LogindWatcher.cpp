@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/system/LogindWatcher.h"
 
 #include "core/automation/SleepGuard.h"

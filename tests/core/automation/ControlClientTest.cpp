@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/automation/ControlClient.h"
 #include "core/platform/Paths.h"
 #include "core/platform/RuntimeDir.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/automation/ControlResponder.h"
 #include "core/calllog/CallLogText.h"
 #include "core/meter/Monitor.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/meter/Monitor.h"
 #include "core/calllog/CallLogText.h"
 #include "core/platform/FakeClock.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/app/HelpViewer.h"
 #include "gui/app/MonitorApp.h"
 #include "gui/app/QtPrompter.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/reports/LogsAndReportsSheet.h"
 #include "core/platform/FakeClock.h"
 #include "core/reports/CallsCsv.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/system/LinkWatcher.h"
 
 #include "core/automation/LinkFollower.h"
