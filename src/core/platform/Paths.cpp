@@ -48,13 +48,17 @@ std::vector<std::string> Paths::UnsavedDirs() const {
 }
 
 std::string Paths::DataKey() const {
+    return StableKey(m_dataDir);
+}
+
+std::string StableKey(std::string_view text) {
     // FNV-1a: stable across builds and runs, unlike std::hash.
     std::uint64_t hash = 14695981039346656037ull;
-    for (const unsigned char c : m_dataDir) {
+    for (const unsigned char c : text) {
         hash ^= c;
         hash *= 1099511628211ull;
     }
-    char text[17];
-    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(hash));
-    return text;
+    char hex[17];
+    std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(hash));
+    return hex;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Where Corvellan keeps its files: the settings file in the user's configuration directory and
@@ -31,3 +32,7 @@ private:
     std::string m_dataDir;
     std::string m_stateDir;
 };
+
+// 16 hexadecimal digits that name text, the same in every run and every build. Two names of one
+// user that met would be as unlikely as harmless (the second window would find the first's lock).
+std::string StableKey(std::string_view text);

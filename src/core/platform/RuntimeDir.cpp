@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/platform/RuntimeDir.h"
 
+#include "core/platform/Paths.h"
+
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
@@ -8,21 +10,6 @@
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
-
-namespace {
-// The same data folder always gives the same name; a collision of two folders of one user is
-// as unlikely as it is harmless (the second window would find the first one's lock).
-std::string ShortHash(const std::string& text) {
-    std::uint64_t hash = 14695981039346656037ull; // FNV-1a
-    for (const unsigned char c : text) {
-        hash ^= c;
-        hash *= 1099511628211ull;
-    }
-    char hex[17];
-    std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(hash));
-    return hex;
-}
-} // namespace
 
 std::string RuntimeDirFor(const char* xdgRuntimeDir, uid_t uid) {
     if (xdgRuntimeDir != nullptr && xdgRuntimeDir[0] == '/') {
@@ -68,7 +55,7 @@ bool MakePrivateDir(const std::string& dir, std::string* reason) {
 
 std::string ControlSocketPath(const std::string& runtimeDir, const std::string& dataDir,
                               std::string* reason) {
-    std::string path = runtimeDir + ShortHash(dataDir) + ".sock";
+    std::string path = runtimeDir + StableKey(dataDir) + ".sock";
     if (path.size() >= sizeof(sockaddr_un{}.sun_path)) {
         if (reason != nullptr)
             *reason = "the control socket's path " + path + " is longer than the " +
