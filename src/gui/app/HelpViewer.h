@@ -3,13 +3,17 @@
 
 #include <QDialog>
 
+class QPushButton;
 class QTextBrowser;
 
-// The user's manual: one HTML page per help topic, shown in a small non-modal window.
+// The user's manual: one HTML page per help topic, shown in a small non-modal window with Back,
+// Forward and Contents (Alt+Left, Alt+Right, Alt+Home, as browsers have them).
 class CHelpViewer : public QDialog {
     Q_OBJECT
 public:
     explicit CHelpViewer(QWidget* parent = nullptr);
+
+    static constexpr unsigned long kContents = 101;
 
     void ShowTopic(unsigned long topic);
     unsigned long CurrentTopic() const { return m_topic; }
@@ -17,5 +21,7 @@ public:
 
 private:
     QTextBrowser* m_browser;
+    QPushButton* m_back;
+    QPushButton* m_forward;
     unsigned long m_topic = 0;
 };

@@ -4,6 +4,7 @@
 #include "core/billing/Money.h"
 #include "core/platform/Clock.h"
 #include "core/platform/Prompter.h"
+#include "core/settings/Settings.h"
 #include "gui/monitor/AboutDlg.h"
 #include "gui/monitor/Icons.h"
 #include "gui/monitor/TrayIcon.h"
@@ -282,8 +283,11 @@ void CMonitorDlg::OnCustomize() {
         return;
     CPreferencesSheet sheet(m_prompter, m_paths, this);
     connect(&sheet, &CPreferencesSheet::helpRequested, this, &CMonitorDlg::helpRequested);
-    if (sheet.exec() == QDialog::Accepted)
+    if (sheet.exec() == QDialog::Accepted) {
+        // Written now, not only at the end: a tariff just typed in survives a crash.
+        SaveSettings(m_paths, m_prompter);
         emit preferencesAccepted();
+    }
     // A call started from the tray while the sheet was open keeps its figures; the next tick
     // prices it under the new tariff.
     if (m_monitor.IsRunning())

@@ -297,6 +297,22 @@ TEST(HelpTest, EveryHelpContextOfTheProgramHasItsPage) {
     }
 }
 
+// Back, Forward and Contents, by their keys as in a browser.
+TEST(HelpTest, TheViewerGoesBackForwardAndToTheContents) {
+    CHelpViewer viewer;
+    viewer.ShowTopic(108);
+    viewer.ShowTopic(109);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&viewer)); // shortcuts go to the active window
+    const std::pair<QKeySequence, const char*> steps[] = {
+        {QKeySequence::Back, "Billing System"},
+        {QKeySequence::Forward, "Time Limits"},
+        {QKeySequence(Qt::ALT | Qt::Key_Home), "Corvellan"}};
+    for (const auto& [key, heading] : steps) {
+        QTest::keySequence(&viewer, key);
+        EXPECT_TRUE(viewer.CurrentText().startsWith(heading)) << heading;
+    }
+}
+
 TEST(CommandLineTest, HiddenIsTakenAndWhatIsNotUnderstoodEndsAtOnce) {
     const std::tuple<QStringList, bool, std::optional<int>> cases[] = {
         {{"corvellan"}, false, std::nullopt},

@@ -12,6 +12,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <filesystem>
 #include <fstream>
 #include <map>
 
@@ -141,6 +142,17 @@ TEST_F(MonitorTest, TheFirstRunOpensThePreferencesBeforeTheTrayAndTheLog) {
     EXPECT_TRUE(seen);
     EXPECT_TRUE(dialog->TrayIcon()->IsAdded());
     EXPECT_EQ(prompter.shown.size(), 1u) << "the broken log, after the sheet";
+    EXPECT_FALSE(std::filesystem::exists(paths.SettingsFile())) << "Cancel: written only at the end";
+
+    // OK writes the settings at once, so that a crash does not take the tariff just typed in.
+    QTimer::singleShot(0, [] {
+        QApplication::activeModalWidget()
+            ->findChild<QDialogButtonBox*>()
+            ->button(QDialogButtonBox::Ok)
+            ->click();
+    });
+    Button("m_btnCustomize")->click();
+    EXPECT_NE(TempDir::Read(paths.SettingsFile()).find("WeekdayDayRate=2.00"), std::string::npos);
 }
 
 // Clear Log, Yes, then OK: the window starts the month again from nothing, the emptied log is
