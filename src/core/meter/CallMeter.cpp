@@ -3,6 +3,7 @@
 
 #include "core/billing/CallArray.h"
 #include "core/billing/CallTotals.h"
+#include "core/billing/Money.h"
 #include "core/billing/PeriodTotals.h"
 #include "core/billing/Tariff.h"
 #include "core/platform/Clock.h"
@@ -35,6 +36,10 @@ BarState BarFor(double limit, double amount) {
     return bar;
 }
 
+std::string ElapsedText(CTimeSpan span) {
+    return std::to_string(span.GetTotalHours()) + span.Format(":%M:%S");
+}
+
 CCallMeter::CCallMeter(Clock& clock, CCallArray& calls) : m_clock(clock), m_calls(calls) {}
 
 MeterFigures CCallMeter::Refresh() {
@@ -44,6 +49,7 @@ MeterFigures CCallMeter::Refresh() {
     m_spentToday = GetSpentToday(m_calls, now);
     ShowFinishedCalls();
     m_shownCallCost = 0.0;
+    m_shownCallTime = CTimeSpan();
     m_rate = GetRateAt(now);
     return Figures();
 }
@@ -52,6 +58,7 @@ CTime CCallMeter::Start() {
     m_bRunning = true;
     m_startTime = m_clock.Now();
     m_shownCallBar = 0.0;
+    m_shownCallTime = CTimeSpan();
     return m_startTime;
 }
 
@@ -80,6 +87,7 @@ TickResult CCallMeter::Tick(CTime now) {
     const double cost = ComputeCallCost(m_startTime, now);
     CheckLimits(cost, result.warnings);
     m_shownCallCost = cost;
+    m_shownCallTime = std::max(now - m_startTime, CTimeSpan());
     m_shownCallBar = cost;
     m_shownToday = m_spentToday + cost;
     m_shownMonth = m_spentMonth + cost;
@@ -113,6 +121,7 @@ CTime CCallMeter::NextBoundary(CTime now) const {
 MeterFigures CCallMeter::Figures() const {
     MeterFigures figures;
     figures.callCost = m_shownCallCost;
+    figures.callTime = m_shownCallTime;
     figures.spentToday = m_shownToday;
     figures.spentMonth = m_shownMonth;
     figures.rate = m_rate;
@@ -120,6 +129,13 @@ MeterFigures CCallMeter::Figures() const {
     figures.todayBar = BarFor(Settings.DayLimit, m_shownToday);
     figures.monthBar = BarFor(Settings.MonthLimit, m_shownMonth);
     return figures;
+}
+
+std::string CCallMeter::RunningCallLine() const {
+    if (!m_bRunning)
+        return {};
+    return "Call since " + m_startTime.Format("%H:%M:%S") + ": " + ElapsedText(m_shownCallTime) + ", " +
+           ShownAmount(m_shownCallCost);
 }
 
 const std::string& CCallMeter::WarningText(LimitWarning warning) {

@@ -21,12 +21,16 @@ struct BarState {
 
 BarState BarFor(double limit, double amount);
 
+// "0:12:34": the hours (as many as there are), the minutes and the seconds of a call so far.
+std::string ElapsedText(CTimeSpan span);
+
 // What the monitor window shows.
 struct MeterFigures {
     double callCost = 0.0;   // the running call, or the last one shown
     double spentToday = 0.0; // running call included while one is timed
     double spentMonth = 0.0;
-    double rate = 0.0; // price per minute in force
+    double rate = 0.0;  // price per minute in force
+    CTimeSpan callTime; // how long the running call, or the last one shown, has lasted
     BarState callBar;
     BarState todayBar;
     BarState monthBar;
@@ -69,6 +73,9 @@ public:
     bool IsRunning() const { return m_bRunning; }
     CTime StartTime() const { return m_startTime; }
     static const std::string& WarningText(LimitWarning warning);
+    // What the tray says of the running call under its first line: "Call since 14:00:00: 0:12:34,
+    // $4.17" as of the last tick; empty when no call is timed.
+    std::string RunningCallLine() const;
 
 private:
     void CheckLimits(double cost, std::vector<LimitWarning>& due);
@@ -88,6 +95,7 @@ private:
     CTime m_figuresDate; // the day the totals belong to
     // The amounts as last shown, which a stop leaves alone.
     double m_shownCallCost = 0.0;
+    CTimeSpan m_shownCallTime;
     double m_shownCallBar = 0.0;
     double m_shownToday = 0.0;
     double m_shownMonth = 0.0;

@@ -133,6 +133,7 @@ void CMonitorDlg::RefreshDisplay() {
 
 void CMonitorDlg::Render(const MeterFigures& figures) {
     SetField(m_editCallCost, Shown(figures.callCost));
+    SetField(m_editTimeOnline, QString::fromStdString(ElapsedText(figures.callTime)));
     SetField(m_editSpentToday, Shown(figures.spentToday));
     SetField(m_editSpentMonth, Shown(figures.spentMonth));
     SetField(m_editPrice, Shown(figures.rate) + QStringLiteral(" / min"));
@@ -144,6 +145,7 @@ void CMonitorDlg::Render(const MeterFigures& figures) {
 void CMonitorDlg::OnTick(bool shown) {
     const TickResult tick = m_monitor.Tick(m_clock.Now());
     ShowWarnings(tick.warnings);
+    m_tray->SetCallLine(QString::fromStdString(m_monitor.Meter().RunningCallLine()));
     // A hidden window only watches the limits.
     if (shown)
         Render(tick.figures);

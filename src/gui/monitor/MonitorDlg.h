@@ -119,6 +119,7 @@ private:
     CValueField* m_editSpentToday;
     CValueField* m_editStartTime;
     CValueField* m_editCallCost;
+    CValueField* m_editTimeOnline;
     QPushButton* m_btnStartStop;
     CValueField* m_editPrice;
     QIcon m_iconRunning;

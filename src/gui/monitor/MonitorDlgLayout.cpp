@@ -48,6 +48,7 @@ void CMonitorDlg::BuildLayout() {
     m_editStartTime = MakeField(this, "m_editStartTime");
     m_editPrice = MakeField(this, "m_editPrice");
     m_editCallCost = MakeField(this, "m_editCallCost");
+    m_editTimeOnline = MakeField(this, "m_editTimeOnline");
     m_editSpentToday = MakeField(this, "m_editSpentToday");
     m_editSpentMonth = MakeField(this, "m_editSpentMonth");
     m_editStartStopLabel = MakeField(this, "m_editStartStopLabel");
@@ -63,7 +64,9 @@ void CMonitorDlg::BuildLayout() {
     callGrid->addWidget(m_editPrice, 1, 1);
     callGrid->addWidget(new QLabel(tr("Total call cost:"), call), 2, 0);
     callGrid->addWidget(m_editCallCost, 2, 1);
-    callGrid->addWidget(m_progressCall, 3, 0, 1, 2);
+    callGrid->addWidget(new QLabel(tr("Time online:"), call), 3, 0);
+    callGrid->addWidget(m_editTimeOnline, 3, 1);
+    callGrid->addWidget(m_progressCall, 4, 0, 1, 2);
 
     auto* today = new QGroupBox(tr("Today"), this);
     auto* todayGrid = new QGridLayout(today);

@@ -35,8 +35,16 @@ void CTrayIcon::Dock() {
 
 void CTrayIcon::SetRunning(bool running) {
     m_running = running;
+    m_callLine.clear();
     m_tray.setIcon(running ? m_iconRunning : m_iconStopped);
     m_tray.setToolTip(QString::fromLatin1(running ? kTipRunning : kTipStopped));
+}
+
+void CTrayIcon::SetCallLine(const QString& line) {
+    if (!m_running || line == m_callLine)
+        return;
+    m_callLine = line;
+    m_tray.setToolTip(QString::fromLatin1(kTipRunning) + QLatin1Char('\n') + line);
 }
 
 void CTrayIcon::Remove() {

@@ -17,6 +17,8 @@ public:
     void Add(bool running); // the icon in the given state; shown by Dock, or a moment later
     void Dock();
     void SetRunning(bool running);
+    // A second line of the tooltip while a call is timed; SetRunning takes it away.
+    void SetCallLine(const QString& line);
     void Remove();
     // A notification beside the icon; false when the tray cannot show one.
     bool ShowMessage(const QString& text);
@@ -40,5 +42,6 @@ private:
     QIcon m_iconRunning;
     QIcon m_iconStopped;
     bool m_running = false;
+    QString m_callLine;
     bool m_added = false;
 };

@@ -121,4 +121,11 @@ TEST(BarTest, ScalesTenthsToTheWholePartOfTheLimit) {
         EXPECT_EQ(BarFor(limit, amount), bar) << limit << " " << amount;
     EXPECT_EQ(BarState{}.Fraction(), 0.0);
 }
+
+TEST(ElapsedTextTest, HoursAsManyAsThereAreThenMinutesAndSeconds) {
+    const std::pair<std::int64_t, const char*> cases[] = {
+        {0, "0:00:00"}, {754, "0:12:34"}, {3599, "0:59:59"}, {90061, "25:01:01"}};
+    for (const auto& [seconds, text] : cases)
+        EXPECT_EQ(ElapsedText(CTimeSpan(seconds)), text);
+}
 } // namespace

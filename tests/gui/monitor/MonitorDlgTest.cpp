@@ -36,11 +36,18 @@ TEST_F(MonitorTest, TheButtonStartsAndStopsTheMeterAndTicksShowIt) {
     dlg.OnTick(true);
     Shoot("monitor-call.png");
     EXPECT_EQ(Text("m_editCallCost"), "$4.17");
+    EXPECT_EQ(Text("m_editTimeOnline"), "0:02:05");
     EXPECT_EQ(Find<QProgressBar>("m_progressCall")->value(), 41);
+    // The tray's tip follows each tick, the hidden window's too.
+    clock.Advance(629);
+    dlg.OnTick(false);
+    EXPECT_TRUE(
+        dlg.TrayIcon()->ToolTip().endsWith("Right-click: STOP timer\nCall since 14:00:00: 0:12:34, $25.13"))
+        << dlg.TrayIcon()->ToolTip().toStdString();
 
     Button("m_btnStartStop")->click();
     EXPECT_EQ(Text("m_editStartStopLabel"), "START Timer");
-    EXPECT_TRUE(dlg.TrayIcon()->ToolTip().endsWith("Right-click: START timer"));
+    EXPECT_EQ(dlg.TrayIcon()->ToolTip(), "Left-click: show/hide window.  Right-click: START timer");
     EXPECT_TRUE(Button("m_btnCustomize")->isEnabled());
     EXPECT_FALSE(dlg.IsTickActive(true) || dlg.IsTickActive(false));
 }
