@@ -183,6 +183,7 @@ void CMonitorDlg::ShowRunning(bool running) {
     m_btnCustomize->setEnabled(!running);
     m_tray->SetRunning(running);
     m_editStartStopLabel->SetText(running ? QStringLiteral("STOP Timer") : QStringLiteral("START Timer"));
+    m_btnStartStop->setAccessibleName(m_editStartStopLabel->Text());
 }
 
 void CMonitorDlg::SetShown(bool show) {
@@ -368,6 +369,16 @@ void CMonitorDlg::changeEvent(QEvent* event) {
 void CMonitorDlg::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F1) {
         emit helpRequested(kHelpId);
+        return;
+    }
+    // Enter presses the button that has the focus, and else hides the window, as a default button
+    // would; the hide button is not made the default, so the focus frame stands out on any button.
+    if (event->modifiers() == Qt::NoModifier &&
+        (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget()); button && button->isEnabled())
+            button->click();
+        else
+            OnHide();
         return;
     }
     QDialog::keyPressEvent(event);

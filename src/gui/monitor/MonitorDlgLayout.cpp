@@ -3,10 +3,13 @@
 #include "gui/monitor/MonitorDlg.h"
 #include "gui/monitor/ValueField.h"
 
+#include <QAbstractButton>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -42,6 +45,32 @@ QPushButton* MakeIconButton(QWidget* parent, const char* name, const char* icon,
     return button;
 }
 
+// A command's row is one control: a click on its label is a click on its button.
+class RowClicks : public QObject {
+public:
+    using QObject::QObject;
+    void Join(QWidget* label, QAbstractButton* button) {
+        m_buttons[label] = button;
+        label->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonRelease) {
+            auto* release = static_cast<QMouseEvent*>(event);
+            QAbstractButton* button = m_buttons.value(watched);
+            if (button && button->isEnabled() && release->button() == Qt::LeftButton &&
+                static_cast<QWidget*>(watched)->rect().contains(release->position().toPoint())) {
+                button->click();
+                return true;
+            }
+        }
+        return false;
+    }
+
+private:
+    QHash<QObject*, QAbstractButton*> m_buttons;
+};
 } // namespace
 
 void CMonitorDlg::BuildLayout() {
@@ -97,27 +126,46 @@ void CMonitorDlg::BuildLayout() {
     m_btnLogs = MakeIconButton(this, "m_btnLogs", "logs", 24);
     m_btnHelp = MakeIconButton(this, "m_btnHelp", "help", 24);
     m_btnExit = MakeIconButton(this, "m_btnExit", "exit", 24);
-    m_btnHide->setAccessibleName(tr("Minimize"));
-    m_btnHide->setDefault(true); // Enter hides the window
+    // The hide button's own text is "&Minimize": it shows only its icon, so its mnemonic is given
+    // by hand. Enter hides the window too (see keyPressEvent).
+    m_btnHide->setShortcut(QKeySequence::mnemonic(tr("&Minimize")));
     m_btnStartStop->setToolTip(tr("Start or stop the call timer"));
 
     auto* right = new QGridLayout;
     right->addWidget(m_btnStartStop, 0, 0, Qt::AlignCenter);
     right->addWidget(m_editStartStopLabel, 0, 1);
+    auto* rowClicks = new RowClicks(this);
+    rowClicks->Join(m_editStartStopLabel, m_btnStartStop);
     const std::pair<QPushButton*, QString> rows[] = {{m_btnHide, tr("Hide Window")},
-                                                     {m_btnCustomize, tr("Customize ...")},
-                                                     {m_btnLogs, tr("Logs and Reports")},
-                                                     {m_btnHelp, tr("Help Contents...")},
-                                                     {m_btnExit, tr("Exit Corvellan")}};
+                                                     {m_btnCustomize, tr("&Customize ...")},
+                                                     {m_btnLogs, tr("&Logs and Reports")},
+                                                     {m_btnHelp, tr("&Help Contents...")},
+                                                     {m_btnExit, tr("E&xit Corvellan")}};
     int row = 1;
     for (const auto& [button, text] : rows) {
         auto* label = new QLabel(text, this);
-        label->setBuddy(button);
+        label->setBuddy(button); // its mnemonic clicks the button
+        rowClicks->Join(label, button);
         right->addWidget(button, row, 0, Qt::AlignCenter);
         right->addWidget(label, row, 1);
-        button->setToolTip(text);
+        const QString plain = QString(text).remove(QLatin1Char('&'));
+        button->setToolTip(plain);
+        button->setAccessibleName(plain);
         ++row;
     }
+    m_btnHide->setAccessibleDescription(tr("Minimize: Corvellan goes on in the notification area"));
+    const std::pair<QWidget*, QString> names[] = {
+        {m_editStartTime, tr("Start time")},
+        {m_editPrice, tr("Price per minute")},
+        {m_editCallCost, tr("Total call cost")},
+        {m_editTimeOnline, tr("Time online")},
+        {m_editSpentToday, tr("Spent today")},
+        {m_editSpentMonth, tr("Spent this month")},
+        {m_progressCall, tr("This call against the call limit")},
+        {m_progressToday, tr("Today against the day limit")},
+        {m_progressMonth, tr("This month against the month limit")}};
+    for (const auto& [widget, name] : names)
+        widget->setAccessibleName(name);
     right->setRowStretch(row, 1);
 
     auto* columns = new QHBoxLayout(this);

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QIcon>
+#include <QLabel>
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QTest>
@@ -199,15 +200,46 @@ TEST_F(MonitorTest, ExitAsksAndRecordsARunningCall) {
     EXPECT_NE(Log().find("End:\t02/12/26\t14:01:30"), std::string::npos) << "Yes: recorded, not lost";
 }
 
-TEST_F(MonitorTest, EscapeAndCloseDoNothingAndEnterHides) {
+// The keyboard: Esc and close do nothing, F1 asks for help, a command's mnemonic or a click on its
+// label is the command, Enter presses the button with the focus and else hides the window.
+TEST_F(MonitorTest, TheKeyboardAndTheCommandRows) {
     CMonitorDlg& dlg = Open();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
+    const auto Label = [&dlg](const char* text) {
+        for (QLabel* label : dlg.findChildren<QLabel*>())
+            if (label->text() == QLatin1String(text))
+                return label;
+        return static_cast<QLabel*>(nullptr);
+    };
     QSignalSpy help(&dlg, &CMonitorDlg::helpRequested);
     QTest::keyClick(&dlg, Qt::Key_Escape);
     EXPECT_FALSE(dlg.close() || !dlg.isVisible());
-    QTest::keyClick(&dlg, Qt::Key_F1); // the Help button is pressed in the start-up tests
-    EXPECT_EQ(help.size() == 1 ? help[0][0].toULongLong() : 0, 0x20066u);
+    QTest::keyClick(&dlg, Qt::Key_F1);
+    QTest::keyClick(&dlg, Qt::Key_H, Qt::AltModifier); // a mnemonic's click comes a moment later
+    ASSERT_TRUE(QTest::qWaitFor([&help] { return help.size() == 2; }, 10000));
+    QTest::mouseClick(Label("&Help Contents..."), Qt::LeftButton);
+    std::vector<unsigned long long> asked;
+    for (const QList<QVariant>& call : help)
+        asked.push_back(call.at(0).toULongLong());
+    EXPECT_EQ(asked, (std::vector<unsigned long long>{0x20066, 101, 101}));
+    QTest::mouseClick(Find("m_editStartStopLabel"), Qt::LeftButton);
+    EXPECT_TRUE(dlg.Meter().IsRunning()) << "the start/stop row";
+    Button("m_btnStartStop")->setFocus();
     QTest::keyClick(&dlg, Qt::Key_Return);
-    EXPECT_FALSE(dlg.isVisible() && !dlg.isMinimized());
+    EXPECT_FALSE(dlg.Meter().IsRunning()) << "Enter on the start/stop button";
+    EXPECT_TRUE(dlg.isVisible());
+    QTest::mouseClick(Label("Hide Window"), Qt::LeftButton);
+    EXPECT_FALSE(dlg.isVisible() && !dlg.isMinimized()) << "a click on \"Hide Window\"";
+    dlg.SetShown(true);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
+    QTest::keyClick(&dlg, Qt::Key_M, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&dlg] { return !dlg.isVisible() || dlg.isMinimized(); }, 10000))
+        << "&Minimize";
+    dlg.SetShown(true);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
+    dlg.setFocus();
+    QTest::keyClick(&dlg, Qt::Key_Return);
+    EXPECT_FALSE(dlg.isVisible() && !dlg.isMinimized()) << "Enter with no button in focus";
 }
 
 TEST(IconTest, EveryIconRendersAtTrayAndButtonSizes) {
