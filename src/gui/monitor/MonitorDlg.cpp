@@ -142,15 +142,17 @@ void CMonitorDlg::Render(const MeterFigures& figures) {
 
 void CMonitorDlg::OnTick(bool shown) {
     const TickResult tick = m_monitor.Tick(m_clock.Now());
-    ShowWarnings(tick.warnings);
+    ShowWarnings(tick);
     // A hidden window only watches the limits.
     if (shown)
         Render(tick.figures);
 }
 
 // The boxes do not wait: the ticks, and so the other limits and the figures, go on behind them.
-void CMonitorDlg::ShowWarnings(const std::vector<LimitWarning>& warnings) {
-    for (LimitWarning warning : warnings)
+void CMonitorDlg::ShowWarnings(const TickResult& tick) {
+    for (const EarlyWarning& early : tick.early)
+        m_prompter.ShowNotice("Corvellan", CCallMeter::EarlyWarningText(early), PromptIcon::Exclamation);
+    for (LimitWarning warning : tick.warnings)
         m_prompter.ShowNotice("Corvellan", CCallMeter::WarningText(warning), PromptIcon::Exclamation);
 }
 

@@ -27,7 +27,7 @@ TEST(SettingsFieldsTest, ReadsEachKindOfFieldWholeOrRefusesIt) {
 
 TEST(SettingsFieldsTest, ShowsNumbersInGeneralFormAndReadsThemBack) {
     const std::tuple<double, const char*, const char*> cases[] = {
-        {2, ".", "2"},     {2.25, ",", "2,25"},     {-0.0, ".", "0"},
+        {2, ".", "2"},     {2.25, ",", "2,25"},       {-0.0, ".", "0"},
         {0.1, ".", "0.1"}, {1000000, ".", "1000000"}, {1e20, ".", "1e+20"}};
     for (const auto& [value, decimalPoint, text] : cases) {
         EXPECT_EQ(FormatGeneralNumber(value, decimalPoint), text);
@@ -52,7 +52,7 @@ TEST(SettingsFieldsTest, PageFieldsShowAndCopyBackTheirOwnSettings) {
     }
     EXPECT_EQ(shown, "DayStartsMinutes=6 DayStartsHours=5 NightStartsHours=7 NightStartsMinutes=8 "
                      "WeekdayDayRate=1 WeekdayNightRate=2 WeekendDayRate=3 WeekendNightRate=4 Intervals=9 "
-                     "CallLimit=10 DayLimit=11 MonthLimit=12 ");
+                     "CallLimit=10 DayLimit=11 MonthLimit=12 EarlyWarningPercent=0 ");
     CSettings copied;
     billing.CopyTo(copied);
     limits.CopyTo(copied);
