@@ -17,7 +17,7 @@ struct RatePair {
 // A holiday is priced exactly as a weekend day: its date decides, like a Saturday's.
 bool IsWeekendTm(const std::tm& fields) {
     return Settings.WeekendDays.test(static_cast<std::size_t>(fields.tm_wday)) ||
-           (!Settings.Holidays.empty() && FindHoliday(Settings.Holidays, fields) != nullptr);
+           FindHoliday(Settings.Holidays, fields) != nullptr;
 }
 
 unsigned NightHour() {

@@ -147,7 +147,7 @@ std::string CCallMeter::EarlyWarningText(const EarlyWarning& warning) {
 }
 
 // Strictly above the limit; a limit of 0 never warns, whatever its switch says. The early warning
-// comes at its share of the limit or above, and is given up once the limit's own has come.
+// comes at its share of the limit or above, and never with or after the limit's own.
 void CCallMeter::CheckLimits(double cost, TickResult& due) {
     struct Limit {
         LimitWarning which;
@@ -169,7 +169,7 @@ void CCallMeter::CheckLimits(double cost, TickResult& due) {
         if (!limit.on || limit.amount == 0 || limit.warned)
             continue;
         if (limit.spent > limit.amount) {
-            limit.warned = limit.earlyWarned = true;
+            limit.warned = true;
             due.warnings.push_back(limit.which);
         } else if (percent != 0 && !limit.earlyWarned && limit.spent >= limit.amount * percent / 100 - 1e-9) {
             limit.earlyWarned = true;

@@ -39,7 +39,7 @@ std::optional<std::string> CBillingFields::AddHoliday(int year, unsigned month, 
         char date[16];
         std::snprintf(date, sizeof date, "%02u-%02u", month, day);
         return std::string("There is no such date as ") + (everyYear ? "" : std::to_string(year) + "-") +
-               date + ". Please pick a date that exists.";
+               date + ".";
     }
     InsertHoliday(Holidays, *holiday);
     return std::nullopt;

@@ -139,7 +139,6 @@ bool CBillingPage::DoDataExchange(bool saveAndValidate) {
 
 void CBillingPage::OnOK() {
     BreakIntervals = m_checkBreakIntervals->isChecked();
-    ReadWeekendDays();
     CopyTo(Settings);
 }
 
