@@ -158,7 +158,11 @@ int CCtlCommands::Rate(const QStringList& args) {
     if (!args.isEmpty() && !ReadTime(args.first(), at))
         return kExitUsage;
     m_out << ShownAmount(GetRateAt(at)) << " / min\t" << (GetTariffPeriod(at) == PERIOD_DAY ? "day" : "night")
-          << '\t' << (IsWeekend(at) ? "weekend" : "weekday") << '\n';
+          << '\t' << (IsWeekend(at) ? "weekend" : "weekday");
+    // A fourth field, so that scripts reading three still see the weekend rates.
+    if (const Holiday* holiday = GetHolidayAt(at))
+        m_out << "\tholiday " << holiday->Text();
+    m_out << '\n';
     return kExitOk;
 }
 
@@ -315,7 +319,7 @@ std::string CCtlCommands::UsageText() const {
            "  price START END [--raw]  the cost of a call from START to END under the current tariff;\n"
            "                           --raw: unrounded, up to 15 significant digits\n"
            "  rate [AT]                the rate in force at AT (default now), day or night, weekday or\n"
-           "                           weekend\n"
+           "                           weekend, and the holiday (MM-DD or YYYY-MM-DD) on a holiday\n"
            "  report [--json]          the report of the month, with the daily allowance when a month\n"
            "                           limit is set; --json: its figures for scripts\n"
            "  calls [--csv|--json]     the month's calls (start, duration, cost), then the number of\n"

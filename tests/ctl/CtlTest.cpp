@@ -81,6 +81,15 @@ TEST(CtlTest, EachCommandPrintsItsTextOrOneLineWhyNot) {
     EXPECT_FALSE(fs::exists(ctl.ConfigDir()));
 }
 
+// The tariff options of Corvellan.ini: the price holds the fee (30:59 at the weekend night rate, and
+// 0.50), the rate names the holiday.
+TEST(CtlTest, PriceAndRateFollowTheTariffOptions) {
+    CtlProcess ctl;
+    ctl.WriteSettings("[Billing]\nCallFee=0.50\nHolidays=03-06\n");
+    EXPECT_EQ(ctl.Run({"price", kStart, kEnd}).out + ctl.Run({"rate", "2024-03-06 12:00:00"}).out,
+              "31.48\n1.50 / min\tday\tweekend\tholiday 03-06\n");
+}
+
 // Every add is judged by the whole Calls.log it leaves; a refusal says why and changes nothing. What
 // add makes of a log it cannot read or understand is tested with the hostile files of the window.
 TEST(CtlTest, AddWritesTheCallInOrderOfItsEndOrRefusesAndWritesNothing) {

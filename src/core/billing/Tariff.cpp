@@ -14,8 +14,10 @@ struct RatePair {
     double night;
 };
 
+// A holiday is priced exactly as a weekend day: its date decides, like a Saturday's.
 bool IsWeekendTm(const std::tm& fields) {
-    return fields.tm_wday == 0 || fields.tm_wday == 6;
+    return Settings.WeekendDays.test(static_cast<std::size_t>(fields.tm_wday)) ||
+           FindHoliday(Settings.Holidays, fields) != nullptr;
 }
 
 unsigned NightHour() {
@@ -96,6 +98,10 @@ bool IsWeekend(CTime t) {
     return IsWeekendTm(t.GetLocalTm());
 }
 
+const Holiday* GetHolidayAt(CTime t) {
+    return FindHoliday(Settings.Holidays, t.GetLocalTm());
+}
+
 int GetTariffPeriod(CTime t) {
     return PeriodOfTm(t.GetLocalTm());
 }
@@ -122,7 +128,8 @@ double GetChargedMinutes(CTimeSpan span) {
     return RoundedUpMinutes(whole, leftover, Settings.Intervals);
 }
 
-double ComputeCallCost(CTime start, CTime end) {
+namespace {
+double TimeCost(CTime start, CTime end) {
     if (end <= start)
         return 0.0;
     const std::tm startFields = start.GetLocalTm();
@@ -139,4 +146,10 @@ double ComputeCallCost(CTime start, CTime end) {
     }
     const CTime split = SplitMoment(DaySwitch(startFields), start, startFields, end);
     return SplitCost(start, split, end, rates.night, rates.day);
+}
+} // namespace
+
+// The fee is due the moment a call connects, so even a call of no time costs it.
+double ComputeCallCost(CTime start, CTime end) {
+    return std::max(Settings.CallFee + TimeCost(start, end), Settings.MinimumCharge);
 }

@@ -85,7 +85,7 @@ TickResult CCallMeter::Tick(CTime now) {
     FollowDate(now);
     // Priced afresh from the start at every tick; nothing is accumulated between ticks.
     const double cost = ComputeCallCost(m_startTime, now);
-    CheckLimits(cost, result.warnings);
+    CheckLimits(cost, result);
     m_shownCallCost = cost;
     m_shownCallTime = std::max(now - m_startTime, CTimeSpan());
     m_shownCallBar = cost;
@@ -150,21 +150,46 @@ const std::string& CCallMeter::WarningText(LimitWarning warning) {
     return Settings.MonthLimitMessage;
 }
 
-// Strictly above the limit; a limit of 0 never warns, whatever its switch says.
-void CCallMeter::CheckLimits(double cost, std::vector<LimitWarning>& due) {
-    if (Settings.WarnCall && Settings.CallLimit != 0 && !m_bCallWarned && cost > Settings.CallLimit) {
-        m_bCallWarned = true;
-        due.push_back(LimitWarning::Call);
-    }
-    if (Settings.WarnDay && Settings.DayLimit != 0 && !m_bDayWarned &&
-        m_spentToday + cost > Settings.DayLimit) {
-        m_bDayWarned = true;
-        due.push_back(LimitWarning::Day);
-    }
-    if (Settings.WarnMonth && Settings.MonthLimit != 0 && !m_bMonthWarned &&
-        m_spentMonth + cost > Settings.MonthLimit) {
-        m_bMonthWarned = true;
-        due.push_back(LimitWarning::Month);
+std::string CCallMeter::EarlyWarningText(const EarlyWarning& warning) {
+    const char* const names[] = {"call", "day", "month"};
+    // The share actually used, which a jump (a call's fee, a call added by hand) may take beyond
+    // the one set; the small allowance keeps 4.00 of 5.00 at 80 whatever the last bit says.
+    const double used = std::floor(warning.spent / warning.amount * 100 + 1e-9);
+    const auto percent = std::max<unsigned>(Settings.EarlyWarningPercent, static_cast<unsigned>(used));
+    return "You have used " + std::to_string(percent) + " % of your " +
+           names[static_cast<int>(warning.limit)] + " limit: " + ShownAmount(warning.spent) + " of " +
+           ShownAmount(warning.amount) + ".";
+}
+
+// Strictly above the limit; a limit of 0 never warns, whatever its switch says. The early warning
+// comes at its share of the limit or above, and never with or after the limit's own.
+void CCallMeter::CheckLimits(double cost, TickResult& due) {
+    struct Limit {
+        LimitWarning which;
+        bool on;
+        double amount;
+        double spent;
+        bool& warned;
+        bool& earlyWarned;
+    };
+    const Limit limits[] = {
+        {LimitWarning::Call, Settings.WarnCall, Settings.CallLimit, cost, m_bCallWarned, m_bCallEarlyWarned},
+        {LimitWarning::Day, Settings.WarnDay, Settings.DayLimit, m_spentToday + cost, m_bDayWarned,
+         m_bDayEarlyWarned},
+        {LimitWarning::Month, Settings.WarnMonth, Settings.MonthLimit, m_spentMonth + cost, m_bMonthWarned,
+         m_bMonthEarlyWarned},
+    };
+    const unsigned percent = Settings.EarlyWarningPercent;
+    for (const Limit& limit : limits) {
+        if (!limit.on || limit.amount == 0 || limit.warned)
+            continue;
+        if (limit.spent > limit.amount) {
+            limit.warned = true;
+            due.warnings.push_back(limit.which);
+        } else if (percent != 0 && !limit.earlyWarned && limit.spent >= limit.amount * percent / 100 - 1e-9) {
+            limit.earlyWarned = true;
+            due.early.push_back({limit.which, limit.spent, limit.amount});
+        }
     }
 }
 
@@ -178,10 +203,10 @@ void CCallMeter::FollowDate(CTime now) {
     if (firstTime || IsSameDate(was, is))
         return;
     m_spentToday = GetSpentToday(m_calls, now);
-    m_bDayWarned = false;
+    m_bDayWarned = m_bDayEarlyWarned = false;
     if (!IsSameMonth(was, is)) {
         m_spentMonth = GetSpentInMonth(m_calls, now);
-        m_bMonthWarned = false;
+        m_bMonthWarned = m_bMonthEarlyWarned = false;
     }
 }
 

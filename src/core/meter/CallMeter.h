@@ -38,15 +38,25 @@ struct MeterFigures {
 
 enum class LimitWarning { Call, Day, Month };
 
+// A limit's share reached before the limit itself is passed.
+struct EarlyWarning {
+    LimitWarning limit;
+    double spent;  // what counts against the limit now
+    double amount; // the limit
+    bool operator==(const EarlyWarning&) const = default;
+};
+
 struct TickResult {
     MeterFigures figures;
     std::vector<LimitWarning> warnings; // due now, in the order call, day, month
+    std::vector<EarlyWarning> early;    // the same, never for a limit whose own warning has come
 };
 
 // The call meter: the state behind the monitor window and every decision it makes. It times one call
 // at a time, keeps the day's and month's spending of the finished calls, follows the date and the
 // tariff period, and says which limit warnings are due. Each warning comes once; the day's and
-// month's come again on a new day or month. Amounts come from the tariff in Settings at each step.
+// month's come again on a new day or month. So do the early warnings, each before its limit's own
+// or not at all. Amounts come from the tariff in Settings at each step.
 class CCallMeter {
 public:
     CCallMeter(Clock& clock, CCallArray& calls);
@@ -76,9 +86,11 @@ public:
     // What the tray says of the running call under its first line: "Call since 14:00:00: 0:12:34,
     // $4.17" as of the last tick; empty when no call is timed.
     std::string RunningCallLine() const;
+    // "You have used 80 % of your day limit: $4.00 of $5.00."
+    static std::string EarlyWarningText(const EarlyWarning& warning);
 
 private:
-    void CheckLimits(double cost, std::vector<LimitWarning>& due);
+    void CheckLimits(double cost, TickResult& due);
     void FollowDate(CTime now);
     void ShowFinishedCalls();
 
@@ -89,6 +101,9 @@ private:
     bool m_bCallWarned = false;
     bool m_bDayWarned = false;
     bool m_bMonthWarned = false;
+    bool m_bCallEarlyWarned = false;
+    bool m_bDayEarlyWarned = false;
+    bool m_bMonthEarlyWarned = false;
     // Spending of the finished calls; the running call is added only when it stops.
     double m_spentToday = 0.0;
     double m_spentMonth = 0.0;

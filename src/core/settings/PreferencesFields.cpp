@@ -12,7 +12,8 @@ CBillingFields::CBillingFields(const CSettings& s)
       NightStartsHours(s.NightStartsHours), NightStartsMinutes(s.NightStartsMinutes),
       WeekdayDayRate(s.WeekdayDayRate), WeekdayNightRate(s.WeekdayNightRate),
       WeekendDayRate(s.WeekendDayRate), WeekendNightRate(s.WeekendNightRate), Intervals(s.Intervals),
-      BreakIntervals(s.BreakIntervals) {}
+      BreakIntervals(s.BreakIntervals), CallFee(s.CallFee), MinimumCharge(s.MinimumCharge),
+      WeekendDays(s.WeekendDays), Holidays(s.Holidays) {}
 
 std::vector<NumberField> CBillingFields::Numbers() {
     return {{"DayStartsMinutes", FieldRule::Minutes, &DayStartsMinutes},
@@ -26,6 +27,24 @@ std::vector<NumberField> CBillingFields::Numbers() {
             {"Intervals", FieldRule::Minutes, &Intervals}};
 }
 
+// Amounts of money, kept to what the settings file gives back whole.
+std::vector<NumberField> CBillingFields::OptionNumbers() {
+    return {{"CallFee", FieldRule::Limit, &CallFee}, {"MinimumCharge", FieldRule::Limit, &MinimumCharge}};
+}
+
+std::optional<std::string> CBillingFields::AddHoliday(int year, unsigned month, unsigned day,
+                                                      bool everyYear) {
+    const std::optional<Holiday> holiday = Holiday::Make(year, month, day, everyYear);
+    if (!holiday) {
+        char date[16];
+        std::snprintf(date, sizeof date, "%02u-%02u", month, day);
+        return std::string("There is no such date as ") + (everyYear ? "" : std::to_string(year) + "-") +
+               date + ".";
+    }
+    InsertHoliday(Holidays, *holiday);
+    return std::nullopt;
+}
+
 void CBillingFields::CopyTo(CSettings& s) const {
     s.DayStartsHours = DayStartsHours;
     s.DayStartsMinutes = DayStartsMinutes;
@@ -37,16 +56,21 @@ void CBillingFields::CopyTo(CSettings& s) const {
     s.WeekendNightRate = WeekendNightRate;
     s.Intervals = Intervals;
     s.BreakIntervals = BreakIntervals;
+    s.CallFee = CallFee;
+    s.MinimumCharge = MinimumCharge;
+    s.WeekendDays = WeekendDays;
+    s.Holidays = Holidays;
 }
 
 CLimitsFields::CLimitsFields(const CSettings& s)
     : WarnCall(s.WarnCall), WarnDay(s.WarnDay), WarnMonth(s.WarnMonth), CallLimit(s.CallLimit),
-      DayLimit(s.DayLimit), MonthLimit(s.MonthLimit) {}
+      DayLimit(s.DayLimit), MonthLimit(s.MonthLimit), EarlyWarningPercent(s.EarlyWarningPercent) {}
 
 std::vector<NumberField> CLimitsFields::Numbers() {
     return {{"CallLimit", FieldRule::Limit, &CallLimit},
             {"DayLimit", FieldRule::Limit, &DayLimit},
-            {"MonthLimit", FieldRule::Limit, &MonthLimit}};
+            {"MonthLimit", FieldRule::Limit, &MonthLimit},
+            {"EarlyWarningPercent", FieldRule::Percent, &EarlyWarningPercent}};
 }
 
 void CLimitsFields::CopyTo(CSettings& s) const {
@@ -56,6 +80,7 @@ void CLimitsFields::CopyTo(CSettings& s) const {
     s.WarnCall = WarnCall;
     s.WarnDay = WarnDay;
     s.WarnMonth = WarnMonth;
+    s.EarlyWarningPercent = EarlyWarningPercent;
 }
 
 CMessagesFields::CMessagesFields(const CSettings& s)

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/settings/Holiday.h"
 #include "core/settings/SettingsFields.h"
 
+#include <bitset>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -28,10 +30,20 @@ struct CBillingFields {
     double WeekendNightRate;
     unsigned Intervals;
     bool BreakIntervals;
+    // The tariff options.
+    double CallFee;
+    double MinimumCharge;
+    std::bitset<7> WeekendDays;
+    std::vector<Holiday> Holidays;
 
     explicit CBillingFields(const CSettings& settings);
     // The numbers in the order they are read back from the page.
     std::vector<NumberField> Numbers();
+    // The fee and the minimum charge, read after the others.
+    std::vector<NumberField> OptionNumbers();
+    // The date picked becomes a holiday in its place in the list, every year or that year only;
+    // what the user is told when no such date exists.
+    std::optional<std::string> AddHoliday(int year, unsigned month, unsigned day, bool everyYear);
     void CopyTo(CSettings& settings) const;
 };
 
@@ -42,6 +54,7 @@ struct CLimitsFields {
     double CallLimit;
     double DayLimit;
     double MonthLimit;
+    unsigned EarlyWarningPercent;
 
     explicit CLimitsFields(const CSettings& settings);
     std::vector<NumberField> Numbers();

@@ -55,13 +55,16 @@ struct LoadState {
 LoadState s_loaded;
 
 // Every key of Corvellan.ini, in the order they are written. The member's type decides the value
-// form: money text, decimal digits, "1"/"0", or text with its line breaks escaped.
+// form: money text, decimal digits, "1"/"0", text with its line breaks escaped, the digits of days
+// of the week (1 Sunday to 7 Saturday), or a comma-separated list of holidays.
 using SettingsMember =
-    std::variant<double CSettings::*, unsigned CSettings::*, bool CSettings::*, std::string CSettings::*>;
+    std::variant<double CSettings::*, unsigned CSettings::*, bool CSettings::*, std::string CSettings::*,
+                 std::bitset<7> CSettings::*, std::vector<Holiday> CSettings::*>;
 struct SettingsKey {
     const char* section;
     const char* key;
     SettingsMember member;
+    bool (*usable)(unsigned) = nullptr; // for a number of which only some values mean anything
 };
 
 const SettingsKey kKeys[] = {
@@ -86,7 +89,31 @@ const SettingsKey kKeys[] = {
     {kMessages, "MonthLimitMessage", &CSettings::MonthLimitMessage},
     {kConnection, "FollowLink", &CSettings::FollowLink},
     {kConnection, "Interface", &CSettings::Interface},
+    // The tariff options; each goes after the older keys of its section.
+    {kBilling, "CallFee", &CSettings::CallFee},
+    {kBilling, "MinimumCharge", &CSettings::MinimumCharge},
+    {kBilling, "WeekendDays", &CSettings::WeekendDays},
+    {kBilling, "Holidays", &CSettings::Holidays},
+    {kLimits, "EarlyWarningPercent", &CSettings::EarlyWarningPercent, IsEarlyWarningPercent},
 };
+
+std::optional<std::bitset<7>> ReadWeekDays(std::string_view digits) {
+    std::bitset<7> days;
+    for (const char c : digits) {
+        if (c < '1' || c > '7')
+            return std::nullopt;
+        days.set(static_cast<std::size_t>(c - '1'));
+    }
+    return days;
+}
+
+std::string WriteWeekDays(const std::bitset<7>& days) {
+    std::string digits;
+    for (std::size_t day = 0; day < days.size(); ++day)
+        if (days.test(day))
+            digits += static_cast<char>('1' + day);
+    return digits;
+}
 
 struct KeyReader {
     const IniFile& file;
@@ -104,11 +131,29 @@ struct KeyReader {
         else
             damaged.push_back(row.key);
     }
-    void operator()(unsigned CSettings::*m) const { s.*m = file.GetUInt(row.section, row.key, s.*m); }
+    void operator()(unsigned CSettings::*m) const {
+        const unsigned value = file.GetUInt(row.section, row.key, s.*m);
+        if (row.usable != nullptr && !row.usable(value))
+            damaged.push_back(row.key);
+        else
+            s.*m = value;
+    }
     void operator()(bool CSettings::*m) const {
         s.*m = file.GetUInt(row.section, row.key, s.*m ? 1 : 0) != 0;
     }
     void operator()(std::string CSettings::*m) const { s.*m = ReadText(file, row.section, row.key, s.*m); }
+    void operator()(std::bitset<7> CSettings::*m) const { Take(m, ReadWeekDays); }
+    void operator()(std::vector<Holiday> CSettings::*m) const { Take(m, ParseHolidays); }
+    // An empty value is no day at all, which is not the same as a missing key.
+    template <typename T, typename Reader> void Take(T CSettings::*m, Reader read) const {
+        const std::optional<std::string> raw = file.GetString(row.section, row.key);
+        if (!raw)
+            return;
+        if (std::optional<T> value = read(*raw))
+            s.*m = std::move(*value);
+        else
+            damaged.push_back(row.key);
+    }
 };
 
 struct KeyWriter {
@@ -117,19 +162,38 @@ struct KeyWriter {
     std::string operator()(unsigned CSettings::*m) const { return std::to_string(s.*m); }
     std::string operator()(bool CSettings::*m) const { return s.*m ? "1" : "0"; }
     std::string operator()(std::string CSettings::*m) const { return EncodeIniText(s.*m); }
+    std::string operator()(std::bitset<7> CSettings::*m) const { return WriteWeekDays(s.*m); }
+    std::string operator()(std::vector<Holiday> CSettings::*m) const { return FormatHolidays(s.*m); }
 };
+
+bool IsAmountKey(const std::string& key) {
+    return std::any_of(std::begin(kKeys), std::end(kKeys), [&](const SettingsKey& row) {
+        return row.key == key && std::holds_alternative<double CSettings::*>(row.member);
+    });
+}
+
+std::string KeyList(const std::vector<std::string>& keys) {
+    std::string list;
+    for (const std::string& key : keys)
+        list += (list.empty() ? "" : ", ") + key;
+    return "(" + list + ")";
+}
 
 std::string DamageWhat(int unreadableLines, const std::vector<std::string>& damaged) {
     std::string what;
     if (unreadableLines > 0)
         what = unreadableLines == 1 ? "1 line that is not a setting"
                                     : std::to_string(unreadableLines) + " lines that are not settings";
-    if (!damaged.empty()) {
+    std::vector<std::string> amounts, others;
+    for (const std::string& key : damaged)
+        (IsAmountKey(key) ? amounts : others).push_back(key);
+    if (!amounts.empty()) {
         what += what.empty() ? "" : ", and ";
-        what += "values that are not usable amounts (";
-        for (std::size_t i = 0; i < damaged.size(); ++i)
-            what += (i == 0 ? "" : ", ") + damaged[i];
-        what += ")";
+        what += "values that are not usable amounts " + KeyList(amounts);
+    }
+    if (!others.empty()) {
+        what += what.empty() ? "" : ", and ";
+        what += "values Corvellan cannot read " + KeyList(others);
     }
     return what;
 }

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/settings/Holiday.h"
+
+#include <bitset>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -42,9 +45,22 @@ struct CSettings {
     // [Connection]
     bool FollowLink = false; // start and stop the timer with the network link named by Interface
     std::string Interface = "ppp0";
+    // The tariff options, all off by default. [Billing]
+    double CallFee = 0;       // added to every call
+    double MinimumCharge = 0; // what a call costs at least, its fee included
+    // The days priced at the weekend rates, by tm_wday (bit 0 Sunday); "17" in the file.
+    std::bitset<7> WeekendDays{0b1000001};
+    std::vector<Holiday> Holidays{}; // priced as weekend days
+    // [Limits]: also warn when this share of a limit is reached; 0 or 50 to 99.
+    unsigned EarlyWarningPercent = 0;
 
     bool operator==(const CSettings&) const = default;
 };
+
+// The shares of a limit an early warning may come at; 0 is none.
+constexpr bool IsEarlyWarningPercent(unsigned percent) {
+    return percent == 0 || (percent >= 50 && percent <= 99);
+}
 
 extern CSettings Settings;
 // Set on the first run and when the Preferences are confirmed; the settings are saved at exit only then.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/settings/SettingsFields.h"
 
+#include "core/settings/Settings.h"
+
 #include <charconv>
 #include <clocale>
 #include <cmath>
@@ -39,7 +41,13 @@ unsigned MaxWhole(FieldRule rule) {
 }
 
 bool IsWhole(FieldRule rule) {
-    return rule == FieldRule::Hours || rule == FieldRule::Minutes;
+    return rule == FieldRule::Hours || rule == FieldRule::Minutes || rule == FieldRule::Percent;
+}
+
+bool IsInRange(FieldRule rule, unsigned long long whole) {
+    if (rule == FieldRule::Percent)
+        return whole < 100 && IsEarlyWarningPercent(static_cast<unsigned>(whole));
+    return whole <= MaxWhole(rule);
 }
 } // namespace
 
@@ -129,6 +137,8 @@ std::string RefusalMessage(FieldRule rule) {
         return "Please enter a whole number from 0 to " + std::to_string(MaxWhole(rule)) + ".";
     case FieldRule::Limit:
         return "Please enter a number from 0 to 1000000.";
+    case FieldRule::Percent:
+        return "Please enter 0 for no early warning, or a whole number from 50 to 99.";
     case FieldRule::Rate:
         break;
     }
@@ -138,7 +148,7 @@ std::string RefusalMessage(FieldRule rule) {
 std::optional<double> ReadField(FieldRule rule, std::string_view text, std::string_view decimalPoint) {
     if (IsWhole(rule)) {
         const std::optional<unsigned long long> whole = ParseTypedWhole(text);
-        if (!whole || *whole > MaxWhole(rule))
+        if (!whole || !IsInRange(rule, *whole))
             return std::nullopt;
         return static_cast<double>(*whole);
     }

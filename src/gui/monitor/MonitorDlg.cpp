@@ -144,7 +144,7 @@ void CMonitorDlg::Render(const MeterFigures& figures) {
 
 void CMonitorDlg::OnTick(bool shown) {
     const TickResult tick = m_monitor.Tick(m_clock.Now());
-    ShowWarnings(tick.warnings);
+    ShowWarnings(tick);
     m_tray->SetCallLine(QString::fromStdString(m_monitor.Meter().RunningCallLine()));
     // A hidden window only watches the limits.
     if (shown)
@@ -152,8 +152,10 @@ void CMonitorDlg::OnTick(bool shown) {
 }
 
 // The boxes do not wait: the ticks, and so the other limits and the figures, go on behind them.
-void CMonitorDlg::ShowWarnings(const std::vector<LimitWarning>& warnings) {
-    for (LimitWarning warning : warnings)
+void CMonitorDlg::ShowWarnings(const TickResult& tick) {
+    for (const EarlyWarning& early : tick.early)
+        m_prompter.ShowNotice("Corvellan", CCallMeter::EarlyWarningText(early), PromptIcon::Exclamation);
+    for (LimitWarning warning : tick.warnings)
         m_prompter.ShowNotice("Corvellan", CCallMeter::WarningText(warning), PromptIcon::Exclamation);
 }
 

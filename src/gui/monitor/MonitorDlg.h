@@ -85,7 +85,7 @@ protected:
 private:
     void BuildLayout();
     void Render(const MeterFigures& figures);
-    void ShowWarnings(const std::vector<LimitWarning>& warnings);
+    void ShowWarnings(const TickResult& tick);
     void OnShowWindow(bool show);
     void StartTickFor(bool shown);
     void StopTicks();

@@ -1,15 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/prefs/BillingPage.h"
 
+#include "core/platform/Prompter.h"
 #include "core/settings/Settings.h"
 
 #include <QCheckBox>
+#include <QDateEdit>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
+#include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <tuple>
 #include <utility>
 
@@ -105,27 +111,136 @@ CBillingPage::CBillingPage(Prompter& prompter, QWidget* parent)
     right->addWidget(time);
     right->addWidget(rounding);
     right->addStretch();
-    auto* columns = new QHBoxLayout(this);
+    auto* columns = new QHBoxLayout;
     columns->addLayout(left);
     columns->addLayout(right);
+    auto* page = new QVBoxLayout(this);
+    page->addLayout(columns);
+    BuildTariffOptions(page);
 
     for (QLineEdit* edit : {dayHours, dayMinutes, nightHours, nightMinutes})
         connect(edit, &QLineEdit::textChanged, this, &CBillingPage::UpdatePeriods);
 }
 
 bool CBillingPage::DoDataExchange(bool saveAndValidate) {
-    if (!ExchangeNumbers(Numbers(), saveAndValidate))
+    if (!ExchangeNumbers(Numbers(), saveAndValidate) || !ExchangeNumbers(OptionNumbers(), saveAndValidate))
         return false;
-    if (saveAndValidate)
+    if (saveAndValidate) {
         BreakIntervals = m_checkBreakIntervals->isChecked();
-    else
+        ReadWeekendDays();
+    } else {
         m_checkBreakIntervals->setChecked(BreakIntervals);
+        for (std::size_t day = 0; day < WeekendDays.size(); ++day)
+            m_checkWeekendDays[day]->setChecked(WeekendDays.test(day));
+        ShowHolidays();
+    }
     return true;
 }
 
 void CBillingPage::OnOK() {
     BreakIntervals = m_checkBreakIntervals->isChecked();
     CopyTo(Settings);
+}
+
+void CBillingPage::BuildTariffOptions(QBoxLayout* rows) {
+    QLineEdit* fee = MakeNumberEdit("CallFee", kRateDigits, false);
+    QLineEdit* minimum = MakeNumberEdit("MinimumCharge", kRateDigits, false);
+    // "Fee per call:  $ [0]"
+    QGroupBox* perCall = MakeGroup(QStringLiteral("Every call"), this);
+    auto* perCallGrid = new QGridLayout(perCall);
+    int row = 0;
+    for (const auto& [text, edit] : {std::pair{QStringLiteral("Fee per call:"), fee},
+                                     std::pair{QStringLiteral("Minimum charge per call:"), minimum}}) {
+        perCallGrid->addWidget(new QLabel(text, perCall), row, 0);
+        perCallGrid->addWidget(MakeCurrencyLabel(Qt::AlignRight), row, 1);
+        perCallGrid->addWidget(edit, row, 2);
+        ++row;
+    }
+    perCallGrid->setColumnStretch(0, 1);
+
+    // Qt numbers the days from Monday (1) to Sunday (7), tm_wday from Sunday (0).
+    QGroupBox* weekend = MakeGroup(QStringLiteral("Weekend days"), this);
+    auto* days = new QHBoxLayout(weekend);
+    const QLocale locale = QLocale::system();
+    const int first = locale.firstDayOfWeek();
+    for (int i = 0; i < 7; ++i) {
+        const int qtDay = (first - 1 + i) % 7 + 1;
+        const int weekday = qtDay % 7;
+        auto* box = new QCheckBox(locale.dayName(qtDay, QLocale::ShortFormat), weekend);
+        box->setObjectName(QStringLiteral("WeekendDay%1").arg(weekday + 1));
+        m_checkWeekendDays[weekday] = box;
+        days->addWidget(box);
+    }
+    days->addStretch();
+
+    // The list, and under it "[date] [ ] every year  [Add] [Remove]".
+    QGroupBox* holidays = MakeGroup(QStringLiteral("Holidays, priced as weekend days"), this);
+    m_listHolidays = new QListWidget(holidays);
+    m_listHolidays->setObjectName(QStringLiteral("Holidays"));
+    m_listHolidays->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_listHolidays->setMaximumHeight(QFontMetrics(m_listHolidays->font()).lineSpacing() * 5);
+    m_dateHoliday = new QDateEdit(QDate::currentDate(), holidays);
+    m_dateHoliday->setObjectName(QStringLiteral("HolidayDate"));
+    m_dateHoliday->setCalendarPopup(true);
+    m_dateHoliday->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    m_checkEveryYear = new QCheckBox(QStringLiteral("every year"), holidays);
+    m_checkEveryYear->setObjectName(QStringLiteral("HolidayEveryYear"));
+    auto* add = new QPushButton(QStringLiteral("Add"), holidays);
+    add->setObjectName(QStringLiteral("AddHoliday"));
+    auto* remove = new QPushButton(QStringLiteral("Remove"), holidays);
+    remove->setObjectName(QStringLiteral("RemoveHoliday"));
+    auto* picker = new QHBoxLayout;
+    picker->addWidget(m_dateHoliday);
+    picker->addWidget(m_checkEveryYear);
+    picker->addStretch();
+    picker->addWidget(add);
+    picker->addWidget(remove);
+    auto* holidayRows = new QVBoxLayout(holidays);
+    holidayRows->addWidget(m_listHolidays);
+    holidayRows->addLayout(picker);
+    connect(add, &QPushButton::clicked, this, &CBillingPage::OnAddHoliday);
+    connect(remove, &QPushButton::clicked, this, &CBillingPage::OnRemoveHoliday);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(perCall);
+    left->addWidget(weekend);
+    left->addStretch();
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(left);
+    columns->addWidget(holidays, 1);
+    rows->addLayout(columns);
+}
+
+void CBillingPage::ReadWeekendDays() {
+    for (std::size_t day = 0; day < WeekendDays.size(); ++day)
+        WeekendDays.set(day, m_checkWeekendDays[day]->isChecked());
+}
+
+void CBillingPage::ShowHolidays() {
+    m_listHolidays->clear();
+    for (const Holiday& holiday : Holidays)
+        m_listHolidays->addItem(QString::fromStdString(holiday.Shown()));
+}
+
+void CBillingPage::OnAddHoliday() {
+    const QDate date = m_dateHoliday->date();
+    const std::optional<std::string> refusal =
+        AddHoliday(date.year(), static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()),
+                   m_checkEveryYear->isChecked());
+    if (refusal)
+        m_prompter.ShowMessage("Corvellan", *refusal, PromptIcon::Exclamation);
+    ShowHolidays();
+}
+
+void CBillingPage::OnRemoveHoliday() {
+    // From the last selected row up, so that the rows still to go keep their places.
+    std::vector<int> rows;
+    for (const QModelIndex& index : m_listHolidays->selectionModel()->selectedRows())
+        rows.push_back(index.row());
+    std::sort(rows.rbegin(), rows.rend());
+    for (const int row : rows)
+        Holidays.erase(Holidays.begin() + row);
+    ShowHolidays();
 }
 
 void CBillingPage::UpdatePeriods() {

@@ -4,12 +4,16 @@
 #include "core/settings/PreferencesFields.h"
 #include "gui/prefs/PreferencesPage.h"
 
+class QBoxLayout;
 class QCheckBox;
+class QDateEdit;
 class QLabel;
 class QLineEdit;
+class QListWidget;
 
-// "Billing System": the four rates, the times at which day and night begin, and the rounding of
-// calls to whole intervals. Each edit is named after the setting it holds.
+// "Billing System": the four rates, the times at which day and night begin, the rounding of calls
+// to whole intervals, the fee and minimum per call, the weekend days and the holidays. Each edit is
+// named after the setting it holds.
 class CBillingPage : public CPreferencesPage, public CBillingFields {
     Q_OBJECT
 public:
@@ -25,6 +29,18 @@ public:
     // Which moments the typed times charge at the day and at the night rate.
     QLabel* m_textPeriods;
 
+    // The tariff options: the weekend days by their digit (WeekendDay1 Sunday ... WeekendDay7
+    // Saturday) in the locale's order of the week, and the holidays with the date to add.
+    QCheckBox* m_checkWeekendDays[7];
+    QListWidget* m_listHolidays;
+    QDateEdit* m_dateHoliday;
+    QCheckBox* m_checkEveryYear;
+
 private:
     void UpdatePeriods();
+    void BuildTariffOptions(QBoxLayout* rows);
+    void ReadWeekendDays();
+    void ShowHolidays();
+    void OnAddHoliday();
+    void OnRemoveHoliday();
 };

@@ -57,6 +57,13 @@ CLimitsPage::CLimitsPage(Prompter& prompter, QWidget* parent)
         lines->addWidget(warn);
         rows->addWidget(group);
     }
+    // "Also warn at [80] % of each limit", before the limit is passed.
+    auto* early = new QHBoxLayout;
+    early->addWidget(new QLabel(QStringLiteral("Also warn at"), this));
+    early->addWidget(MakeNumberEdit("EarlyWarningPercent", 2, true));
+    early->addWidget(new QLabel(QStringLiteral("% of each limit (0: no early warning)"), this));
+    early->addStretch();
+    rows->addLayout(early);
     rows->addStretch();
 }
 

@@ -4,8 +4,9 @@
 #include "core/settings/PreferencesFields.h"
 #include "gui/prefs/PreferencesPage.h"
 
-// "Time Limits": what one call, one day and one month may cost, and whether reaching each limit
-// shows its warning. Each control is named after the setting it holds.
+// "Time Limits": what one call, one day and one month may cost, whether reaching each limit shows
+// its warning, and the share of a limit at which an early warning comes. Each control is named
+// after the setting it holds.
 class CLimitsPage : public CPreferencesPage, public CLimitsFields {
     Q_OBJECT
 public:

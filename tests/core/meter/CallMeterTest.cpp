@@ -70,6 +70,47 @@ TEST_F(CallMeterTest, FinishedCallsCountAndWarningsComeAgainOnANewDayAndMonth) {
     EXPECT_EQ(TickAt(meter, {60}), (Due{{W::Day, W::Month}}));
 }
 
+// Each tick's warnings as letters: early ones in lower case, the limits' own in upper case.
+using Letters = std::vector<std::string>;
+Letters WarnedAt(CCallMeter& meter, const std::vector<int>& offsets) {
+    const CTime start = meter.Start();
+    Letters ticks;
+    for (int offset : offsets) {
+        const TickResult tick = meter.Tick(start + CTimeSpan(offset));
+        ticks.emplace_back();
+        for (const EarlyWarning& early : tick.early)
+            ticks.back() += "cdm"[static_cast<int>(early.limit)];
+        for (const W warning : tick.warnings)
+            ticks.back() += "CDM"[static_cast<int>(warning)];
+    }
+    meter.Stop();
+    return ticks;
+}
+
+// An early warning comes once, at its share of a limit whose warning is on, and never with or after
+// the limit's own; the day's and month's come again on a new day and month.
+TEST_F(CallMeterTest, EarlyWarningsComeOnceBeforeTheLimitsOwn) {
+    Settings = {.CallLimit = 1, .WarnCall = true, .DayLimit = 10, .WarnDay = true, .MonthLimit = 10};
+    Settings.EarlyWarningPercent = 80;
+    clock.Set(CTime(2026, 12, 31, 23, 0, 0));
+    Call(CTime(2026, 12, 31, 10, 0, 0), 4 * 60); // 8.00
+    meter.Refresh();
+    EXPECT_EQ(WarnedAt(meter, {0, 31}), (Letters{"dm", "C"})) << "straight past the call limit";
+    clock.Set(CTime(2027, 1, 1, 0, 5, 0)); // weekday night, 1.50 a minute
+    EXPECT_EQ(WarnedAt(meter, {319, 320, 401}), (Letters{"", "dm", "DM"}));
+    Settings.CallLimit = 5;
+    CCallArray none;
+    CCallMeter fresh(clock, none);
+    EXPECT_EQ(WarnedAt(fresh, {159, 160, 161, 201}), (Letters{"", "c", "", "C"})) << "4.00 of 5.00";
+    Settings.EarlyWarningPercent = 0;
+    CCallMeter off(clock, none);
+    EXPECT_EQ(WarnedAt(off, {160}), Letters{""}) << "at 0 %";
+    EXPECT_EQ(CCallMeter::EarlyWarningText({W::Day, 4, 5}),
+              "You have used 80 % of your day limit: $4.00 of $5.00.");
+    EXPECT_EQ(CCallMeter::EarlyWarningText({W::Month, 4.35, 5}),
+              "You have used 87 % of your month limit: $4.35 of $5.00.");
+}
+
 TEST_F(CallMeterTest, StartStopRecordsThePricedCallAndLeavesTheFiguresAsShown) {
     meter.Refresh();
     EXPECT_EQ(meter.Start(), clock.Now());

@@ -14,20 +14,21 @@ using enum FieldRule;
 TEST(SettingsFieldsTest, ReadsEachKindOfFieldWholeOrRefusesIt) {
     const std::tuple<FieldRule, const char*, const char*, double> accepted[] = {
         {Hours, " 24 ", ".", 24}, {Minutes, "60", ".", 60}, {Rate, "0", ".", 0},
-        {Rate, "1,5", ",", 1.5},  {Rate, "1.5", ",", 1.5},  {Limit, "1000000", ".", 1000000}};
+        {Rate, "1,5", ",", 1.5},  {Rate, "1.5", ",", 1.5},  {Limit, "1000000", ".", 1000000},
+        {Percent, "0", ".", 0},   {Percent, "50", ".", 50}, {Percent, "99", ".", 99}};
     for (const auto& [rule, text, decimalPoint, value] : accepted)
         EXPECT_EQ(ReadField(rule, text, decimalPoint), value) << text;
     const std::pair<FieldRule, const char*> refused[] = {
-        {Hours, "25"},   {Hours, "-1"},         {Hours, "six"},   {Hours, "4294967320"},
-        {Minutes, "61"}, {Rate, "1,5"},         {Rate, "1.5x"},   {Rate, "1e400"},
-        {Rate, "nan"},   {Limit, "1000000.01"}, {Limit, "-0.01"}, {Rate, "-2"}};
+        {Hours, "25"},    {Hours, "-1"},  {Hours, "six"},  {Hours, "4294967320"}, {Minutes, "61"},
+        {Rate, "1,5"},    {Rate, "1.5x"}, {Rate, "1e400"}, {Rate, "nan"},         {Limit, "1000000.01"},
+        {Limit, "-0.01"}, {Rate, "-2"},   {Percent, "49"}, {Percent, "100"},      {Percent, "4294967346"}};
     for (const auto& [rule, text] : refused)
         EXPECT_EQ(ReadField(rule, text, "."), std::nullopt) << text;
 }
 
 TEST(SettingsFieldsTest, ShowsNumbersInGeneralFormAndReadsThemBack) {
     const std::tuple<double, const char*, const char*> cases[] = {
-        {2, ".", "2"},     {2.25, ",", "2,25"},     {-0.0, ".", "0"},
+        {2, ".", "2"},     {2.25, ",", "2,25"},       {-0.0, ".", "0"},
         {0.1, ".", "0.1"}, {1000000, ".", "1000000"}, {1e20, ".", "1e+20"}};
     for (const auto& [value, decimalPoint, text] : cases) {
         EXPECT_EQ(FormatGeneralNumber(value, decimalPoint), text);
@@ -52,7 +53,7 @@ TEST(SettingsFieldsTest, PageFieldsShowAndCopyBackTheirOwnSettings) {
     }
     EXPECT_EQ(shown, "DayStartsMinutes=6 DayStartsHours=5 NightStartsHours=7 NightStartsMinutes=8 "
                      "WeekdayDayRate=1 WeekdayNightRate=2 WeekendDayRate=3 WeekendNightRate=4 Intervals=9 "
-                     "CallLimit=10 DayLimit=11 MonthLimit=12 ");
+                     "CallLimit=10 DayLimit=11 MonthLimit=12 EarlyWarningPercent=0 ");
     CSettings copied;
     billing.CopyTo(copied);
     limits.CopyTo(copied);
@@ -63,6 +64,18 @@ TEST(SettingsFieldsTest, PageFieldsShowAndCopyBackTheirOwnSettings) {
     // Values only the right check lets through: minutes of 60, rates beyond any limit.
     const std::vector<std::string> edges = {"60", "24", "24", "60", "2e6", "2e6", "2e6", "2e6", "60"};
     EXPECT_FALSE(ReadNumbers(billing.Numbers(), edges, "."));
+}
+
+// The fee and minimum are amounts of money; a holiday is a date that exists, every year or that year
+// only, kept once and in order.
+TEST(SettingsFieldsTest, BillingOptionsTakeAmountsAndDatesThatExist) {
+    CBillingFields billing{CSettings{}};
+    EXPECT_EQ(ReadNumbers(billing.OptionNumbers(), std::vector<std::string>{"0.5", "1e7"}, ".")->index, 1u);
+    EXPECT_EQ(billing.AddHoliday(2024, 2, 30, false), "There is no such date as 2024-02-30.");
+    EXPECT_TRUE(billing.AddHoliday(2023, 2, 29, false) && billing.AddHoliday(0, 12, 25, false));
+    EXPECT_FALSE(billing.AddHoliday(2024, 2, 29, false) || billing.AddHoliday(2023, 2, 29, true) ||
+                 billing.AddHoliday(2025, 2, 29, true));
+    EXPECT_EQ(FormatHolidays(billing.Holidays), "02-29,2024-02-29");
 }
 
 // What the tariff charges, also for times only a hand-edited file holds: a day that would start

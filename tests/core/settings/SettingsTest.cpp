@@ -40,8 +40,10 @@ TEST_F(SettingsTest, FirstRunWritesEveryKeyAndWhatIsSavedComesBack) {
     const CSettings d;
     EXPECT_EQ(ReadIni(), "[Billing]\nWeekdayDayRate=2.00\nWeekdayNightRate=1.50\nWeekendDayRate=1.50\n"
                          "WeekendNightRate=1.00\nDayStartsHours=6\nDayStartsMinutes=30\nNightStartsHours=11\n"
-                         "NightStartsMinutes=30\nBreakIntervals=0\nIntervals=3\n[Limits]\nCallLimit=0.00\n"
-                         "WarnCall=0\nDayLimit=0.00\nWarnDay=0\nMonthLimit=0.00\nWarnMonth=1\n[Messages]\n"
+                         "NightStartsMinutes=30\nBreakIntervals=0\nIntervals=3\nCallFee=0.00\n"
+                         "MinimumCharge=0.00\nWeekendDays=17\nHolidays=\n[Limits]\nCallLimit=0.00\n"
+                         "WarnCall=0\nDayLimit=0.00\nWarnDay=0\nMonthLimit=0.00\nWarnMonth=1\n"
+                         "EarlyWarningPercent=0\n[Messages]\n"
                          "CallLimitMessage=" +
                              d.CallLimitMessage + "\nDayLimitMessage=" + d.DayLimitMessage +
                              "\nMonthLimitMessage=" + d.MonthLimitMessage +
@@ -59,6 +61,42 @@ TEST_F(SettingsTest, FirstRunWritesEveryKeyAndWhatIsSavedComesBack) {
                                    .CallLimitMessage = "1\nWarnDay=1\nC:\\n",
                                    .DayLimitMessage = x254 + euro,
                                    .MonthLimitMessage = ""}));
+}
+
+// The tariff options come back as saved, no weekend day at all too. A value that cannot be read is
+// told and counts as missing: its built-in value stands in, and the other keys still load.
+TEST_F(SettingsTest, TariffOptionsComeBackAndAnUnreadableOneFallsBackAlone) {
+    Settings = {.CallFee = 0.25, .MinimumCharge = 1.5, .WeekendDays{0b1100000}, .EarlyWarningPercent = 80};
+    Settings.Holidays = ParseHolidays("2024-12-26, 12-25,02-29").value();
+    ASSERT_TRUE(SaveSettings(paths, prompter));
+    EXPECT_NE(
+        ReadIni().find("CallFee=0.25\nMinimumCharge=1.50\nWeekendDays=67\nHolidays=02-29,12-25,2024-12-26\n"),
+        std::string::npos);
+    const CSettings saved = std::exchange(Settings, CSettings{});
+    LoadSettings(paths, prompter);
+    EXPECT_EQ(Settings, saved);
+
+    const auto load = [&](const std::string& key, const std::string& line) {
+        std::string text;
+        for (const std::string good : {"[Billing]", "CallFee=0.50", "WeekendDays=67", "Holidays=12-25",
+                                       "[Limits]", "EarlyWarningPercent=75"})
+            text += (good.starts_with(key + "=") ? line : good) + "\n";
+        WriteIni(text);
+        Settings = CSettings{};
+        ScriptedPrompter told;
+        LoadSettings(paths, told);
+        return std::pair(Settings, told.shown.empty() ? std::string() : told.shown[0].text);
+    };
+    EXPECT_TRUE(load("WeekendDays", "WeekendDays=").first.WeekendDays.none());
+    const std::tuple<std::string, const char*, const char*> rows[] = {
+        {"CallFee", "nan", "amounts"},      {"WeekendDays", "18", "read"},
+        {"Holidays", "02-30", "read"},      {"Holidays", "12-25,", "read"},
+        {"Holidays", "2023-02-29", "read"}, {"EarlyWarningPercent", "30", "read"}};
+    for (const auto& [key, value, kind] : rows) {
+        const auto [read, said] = load(key, key + "=" + value);
+        EXPECT_EQ(read, load(key, "").first) << key << "=" << value;
+        EXPECT_NE(said.find(std::string(kind) + " (" + key + ")"), std::string::npos) << said;
+    }
 }
 
 // An amount is read from its first nine characters with a point, whatever the locale; no number is

@@ -101,12 +101,13 @@ TEST_F(MonitorTest, TrayClicksMeanShowHideAndStartStop) {
     EXPECT_EQ(std::pair(dlg.IsTickActive(true), dlg.IsTickActive(false)), std::pair(true, false));
 }
 
-// Warnings are shown without a nested loop: the tick returns at once, the figures go on, and a
-// second limit's warning opens while the first is still up.
+// Warnings are shown without a nested loop: the tick returns at once, the figures go on, and the
+// next warnings (an early one, then a second limit's) open while the first is still up.
 TEST_F(MonitorTest, AWarningLeavesTheTicksRunning) {
     Settings.WarnCall = true;
     Settings.CallLimit = 1;
     Settings.MonthLimit = 3;
+    Settings.EarlyWarningPercent = 50;
     QtPrompter real;
     CMonitorDlg& dlg = Open(&real);
     // A box that waits would hold the test here: close it and fail instead.
@@ -129,7 +130,7 @@ TEST_F(MonitorTest, AWarningLeavesTheTicksRunning) {
         if (auto* box = qobject_cast<QMessageBox*>(widget);
             box != nullptr && box->isVisible() && box->close())
             ++open;
-    EXPECT_EQ(open, 2);
+    EXPECT_EQ(open, 3);
 }
 
 TEST_F(MonitorTest, TheFirstRunOpensThePreferencesBeforeTheTrayAndTheLog) {

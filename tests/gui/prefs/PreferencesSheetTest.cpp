@@ -10,10 +10,12 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -148,6 +150,30 @@ TEST_F(SheetTest, TypedValuesReachSettingsOnOkAndARefusedOneKeepsTheFocus) {
                        Settings.WarnMonth, Settings.DayLimitMessage, Settings.MonthLimitMessage),
               std::tuple(2.75, true, 12.5, false, "\nStop.\nNow.", "01234" + std::string(250, 'a')))
         << "a cleared warning box is stored too";
+}
+
+// The tariff options reach Settings on OK: a weekend day by its digit (Friday is 6), holidays added
+// with the date picker and removed from the list.
+TEST_F(SheetTest, TariffOptionsReachSettingsOnOk) {
+    Find<QCheckBox>("WeekendDay1")->click();
+    Find<QCheckBox>("WeekendDay6")->click();
+    EXPECT_EQ(Find<QCheckBox>("WeekendDay6")->text(), "Fri");
+    for (const QDate date : {QDate(2024, 12, 26), QDate(2023, 12, 25), QDate(2024, 1, 1)}) {
+        Find<QDateEdit>("HolidayDate")->setDate(date);
+        Find<QCheckBox>("HolidayEveryYear")->setChecked(date.day() == 25);
+        Find<QPushButton>("AddHoliday")->click();
+    }
+    Find<QListWidget>("Holidays")->setCurrentRow(0);
+    Find<QPushButton>("RemoveHoliday")->click();
+    EXPECT_EQ(Find<QListWidget>("Holidays")->item(0)->text(), "25 December, every year");
+    Type("CallFee", "0.5");
+    Type("MinimumCharge", "2");
+    ClickTab(1);
+    Type("EarlyWarningPercent", "80");
+    Press(QDialogButtonBox::Ok);
+    EXPECT_EQ(std::tuple(Settings.CallFee, Settings.MinimumCharge, Settings.WeekendDays.to_string(),
+                         FormatHolidays(Settings.Holidays), Settings.EarlyWarningPercent),
+              std::tuple(0.5, 2.0, "1100000", "12-25,2024-12-26", 80u));
 }
 
 // The Connection page lists this machine's links (the loopback is everywhere); a name no link can
