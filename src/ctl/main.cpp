@@ -1,15 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ctl/CtlCommands.h"
 #include "core/platform/Locale.h"
 #include "core/platform/ProgramState.h"
+#include "ctl/CtlCommands.h"
 
+#include "core/platform/Translate.h"
+
+#include <QLocale>
 #include <QString>
+#include <QTranslator>
 #include <iostream>
 
 // No QCoreApplication: nothing here needs an event loop, and Qt's own locale set-up would warn on
 // every run under a locale that is not UTF-8.
 int main(int argc, char** argv) {
     CurrencySymbol = InitUserLocale();
+    // In the user's language, as the window speaks it (LANGUAGE, LC_MESSAGES, ...).
+    QTranslator translator;
+    if (translator.load(QLocale(), QStringLiteral("corvellan"), QStringLiteral("_"),
+                        QStringLiteral(":/i18n")))
+        SetTranslation([&translator](const char* context, const char* text) {
+            const QString translated = translator.translate(context, text);
+            return translated.isEmpty() ? std::string(text) : translated.toStdString();
+        });
     const Paths paths = Paths::FromEnvironment();
     ProgramDirectory = paths.DataDir();
 

@@ -17,6 +17,7 @@
 #include "gui/app/SignalWatcher.h"
 #include "gui/app/SingleInstance.h"
 #include "gui/app/StyleImages.h"
+#include "gui/app/Translations.h"
 #include "gui/monitor/Icons.h"
 #include "gui/monitor/MonitorDlg.h"
 #include "gui/system/LinkWatcher.h"
@@ -62,6 +63,7 @@ CMonitorApp::CMonitorApp(int& argc, char** argv)
         m_qtApp = std::make_unique<QApplication>(argc, argv);
     }
     InitCorvellanResources();
+    m_translations = std::make_unique<CTranslations>();
     // Qt has taken its own options out of argv.
     m_earlyExit = ParseCommandLine(Arguments(argc, argv), startHidden);
 }

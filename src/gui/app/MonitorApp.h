@@ -16,6 +16,7 @@ class Clock;
 class Prompter;
 class QtPrompter;
 class CMonitorDlg;
+class CTranslations;
 
 // The application object: owns the QApplication (when none exists yet) and runs the start-up and
 // shut-down sequence around the monitor window.
@@ -56,6 +57,7 @@ private:
     void CloseDialogs();
 
     std::unique_ptr<QApplication> m_qtApp;
+    std::unique_ptr<CTranslations> m_translations;
     std::unique_ptr<QtPrompter> m_ownPrompter;
     std::unique_ptr<Clock> m_ownClock;
     Paths m_paths;

@@ -6,6 +6,7 @@
 static void RegisterOnce() {
     Q_INIT_RESOURCE(corvellan);
     Q_INIT_RESOURCE(icons);
+    Q_INIT_RESOURCE(i18n);
 }
 
 void InitCorvellanResources() {
