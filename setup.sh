@@ -15,7 +15,8 @@ run | test | package) ;;
     ;;
 esac
 
-packages=(build-essential cmake ninja-build qt6-base-dev nlohmann-json3-dev tzdata locales
+packages=(build-essential cmake ninja-build qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+    nlohmann-json3-dev libfontconfig-dev tzdata locales
     librsvg2-bin)
 if [ "$mode" != run ]; then
     packages+=(dpkg-dev file)
