@@ -62,7 +62,8 @@ CCallRecord CCallMeter::Stop() {
 CCallRecord CCallMeter::Stop(CTime end) {
     const CCallRecord record(m_startTime, std::max(end, m_startTime));
     m_bRunning = false;
-    m_spentMonth += record.GetCost();
+    if (PeriodOf(record.GetEnd()).Contains(record.GetStart()))
+        m_spentMonth += record.GetCost();
     m_spentToday += record.GetCost();
     m_calls.Add(record);
     LogChanged = true;
@@ -78,11 +79,13 @@ TickResult CCallMeter::Tick(CTime now) {
     FollowDate(now);
     // Priced afresh from the start at every tick; nothing is accumulated between ticks.
     const double cost = ComputeCallCost(m_startTime, now);
-    CheckLimits(cost, result.warnings);
+    // A call running across the turn of the period counts for the period it started in.
+    const double monthCost = PeriodOf(now).Contains(m_startTime) ? cost : 0.0;
+    CheckLimits(cost, monthCost, result.warnings);
     m_shownCallCost = cost;
     m_shownCallBar = cost;
     m_shownToday = m_spentToday + cost;
-    m_shownMonth = m_spentMonth + cost;
+    m_shownMonth = m_spentMonth + monthCost;
     m_rate = GetRateAt(now);
     result.figures = Figures();
     return result;
@@ -135,7 +138,7 @@ const std::string& CCallMeter::WarningText(LimitWarning warning) {
 }
 
 // Strictly above the limit; a limit of 0 never warns, whatever its switch says.
-void CCallMeter::CheckLimits(double cost, std::vector<LimitWarning>& due) {
+void CCallMeter::CheckLimits(double cost, double monthCost, std::vector<LimitWarning>& due) {
     if (Settings.WarnCall && Settings.CallLimit != 0 && !m_bCallWarned && cost > Settings.CallLimit) {
         m_bCallWarned = true;
         due.push_back(LimitWarning::Call);
@@ -146,24 +149,23 @@ void CCallMeter::CheckLimits(double cost, std::vector<LimitWarning>& due) {
         due.push_back(LimitWarning::Day);
     }
     if (Settings.WarnMonth && Settings.MonthLimit != 0 && !m_bMonthWarned &&
-        m_spentMonth + cost > Settings.MonthLimit) {
+        m_spentMonth + monthCost > Settings.MonthLimit) {
         m_bMonthWarned = true;
         due.push_back(LimitWarning::Month);
     }
 }
 
 // A window left open over midnight: the day's total starts from the new day's calls and its warning
-// may come again; at a new month the same for the month.
+// may come again; at a new billing period the same for the month.
 void CCallMeter::FollowDate(CTime now) {
-    const std::tm was = m_figuresDate.GetLocalTm();
-    const std::tm is = now.GetLocalTm();
-    const bool firstTime = m_figuresDate == CTime();
+    const CTime before = m_figuresDate;
+    const bool firstTime = before == CTime();
     m_figuresDate = now;
-    if (firstTime || IsSameDate(was, is))
+    if (firstTime || IsSameDate(before.GetLocalTm(), now.GetLocalTm()))
         return;
     m_spentToday = GetSpentToday(m_calls, now);
     m_bDayWarned = false;
-    if (!IsSameMonth(was, is)) {
+    if (!PeriodOf(before).Contains(now)) {
         m_spentMonth = GetSpentInMonth(m_calls, now);
         m_bMonthWarned = false;
     }

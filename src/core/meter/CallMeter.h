@@ -71,7 +71,7 @@ public:
     static const std::string& WarningText(LimitWarning warning);
 
 private:
-    void CheckLimits(double cost, std::vector<LimitWarning>& due);
+    void CheckLimits(double cost, double monthCost, std::vector<LimitWarning>& due);
     void FollowDate(CTime now);
     void ShowFinishedCalls();
 

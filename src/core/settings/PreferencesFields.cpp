@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/settings/PreferencesFields.h"
 
+#include "core/billing/BillingPeriod.h"
 #include "core/settings/Settings.h"
 
 #include <algorithm>
@@ -12,7 +13,7 @@ CBillingFields::CBillingFields(const CSettings& s)
       NightStartsHours(s.NightStartsHours), NightStartsMinutes(s.NightStartsMinutes),
       WeekdayDayRate(s.WeekdayDayRate), WeekdayNightRate(s.WeekdayNightRate),
       WeekendDayRate(s.WeekendDayRate), WeekendNightRate(s.WeekendNightRate), Intervals(s.Intervals),
-      BreakIntervals(s.BreakIntervals) {}
+      BreakIntervals(s.BreakIntervals), PeriodStartDay(s.PeriodStartDay) {}
 
 std::vector<NumberField> CBillingFields::Numbers() {
     return {{"DayStartsMinutes", FieldRule::Minutes, &DayStartsMinutes},
@@ -23,7 +24,8 @@ std::vector<NumberField> CBillingFields::Numbers() {
             {"WeekdayNightRate", FieldRule::Rate, &WeekdayNightRate},
             {"WeekendDayRate", FieldRule::Rate, &WeekendDayRate},
             {"WeekendNightRate", FieldRule::Rate, &WeekendNightRate},
-            {"Intervals", FieldRule::Minutes, &Intervals}};
+            {"Intervals", FieldRule::Minutes, &Intervals},
+            {"PeriodStartDay", FieldRule::DayOfMonth, &PeriodStartDay}};
 }
 
 void CBillingFields::CopyTo(CSettings& s) const {
@@ -37,6 +39,7 @@ void CBillingFields::CopyTo(CSettings& s) const {
     s.WeekendNightRate = WeekendNightRate;
     s.Intervals = Intervals;
     s.BreakIntervals = BreakIntervals;
+    s.PeriodStartDay = PeriodStartDay;
 }
 
 CLimitsFields::CLimitsFields(const CSettings& s)
@@ -124,4 +127,8 @@ std::string TariffPeriodsText(unsigned dayStartsHours, unsigned dayStartsMinutes
         return "Every moment is charged at the night rate with these times";
     return "Day rate from " + ClockText(dayBegins) + " to " + ClockText(nightBegins) + ", night rate from " +
            ClockText(nightBegins) + " to " + ClockText(dayBegins);
+}
+
+std::string CurrentPeriodText(unsigned startDay, CTime now) {
+    return "This period: " + CBillingPeriod::Of(now, startDay).RangeText();
 }

@@ -86,6 +86,8 @@ const SettingsKey kKeys[] = {
     {kMessages, "MonthLimitMessage", &CSettings::MonthLimitMessage},
     {kConnection, "FollowLink", &CSettings::FollowLink},
     {kConnection, "Interface", &CSettings::Interface},
+
+    {kBilling, "PeriodStartDay", &CSettings::PeriodStartDay},
 };
 
 struct KeyReader {
@@ -159,6 +161,9 @@ std::vector<std::string> ReadSettings(const IniFile& file, CSettings& settings) 
     std::vector<std::string> damaged;
     for (const SettingsKey& row : kKeys)
         std::visit(KeyReader{file, row, settings, damaged}, row.member);
+    // A day no month has is taken for the 1st, as the built-in value.
+    if (settings.PeriodStartDay < 1 || settings.PeriodStartDay > 31)
+        settings.PeriodStartDay = 1;
     return damaged;
 }
 

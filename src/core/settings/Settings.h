@@ -43,6 +43,10 @@ struct CSettings {
     bool FollowLink = false; // start and stop the timer with the network link named by Interface
     std::string Interface = "ppp0";
 
+    // [Billing], after its other keys: the day of the month the billing period starts on (1 to 31;
+    // in a shorter month its last day).
+    unsigned PeriodStartDay = 1;
+
     bool operator==(const CSettings&) const = default;
 };
 

@@ -35,11 +35,17 @@ std::size_t TakeDigits(std::string_view text, std::size_t& pos, std::string& out
 }
 
 unsigned MaxWhole(FieldRule rule) {
+    if (rule == FieldRule::DayOfMonth)
+        return 31;
     return rule == FieldRule::Hours ? kMaxHours : kMaxMinutes;
 }
 
+unsigned MinWhole(FieldRule rule) {
+    return rule == FieldRule::DayOfMonth ? 1 : 0;
+}
+
 bool IsWhole(FieldRule rule) {
-    return rule == FieldRule::Hours || rule == FieldRule::Minutes;
+    return rule == FieldRule::Hours || rule == FieldRule::Minutes || rule == FieldRule::DayOfMonth;
 }
 } // namespace
 
@@ -126,7 +132,9 @@ std::string RefusalMessage(FieldRule rule) {
     switch (rule) {
     case FieldRule::Hours:
     case FieldRule::Minutes:
-        return "Please enter a whole number from 0 to " + std::to_string(MaxWhole(rule)) + ".";
+    case FieldRule::DayOfMonth:
+        return "Please enter a whole number from " + std::to_string(MinWhole(rule)) + " to " +
+               std::to_string(MaxWhole(rule)) + ".";
     case FieldRule::Limit:
         return "Please enter a number from 0 to 1000000.";
     case FieldRule::Rate:
@@ -138,7 +146,7 @@ std::string RefusalMessage(FieldRule rule) {
 std::optional<double> ReadField(FieldRule rule, std::string_view text, std::string_view decimalPoint) {
     if (IsWhole(rule)) {
         const std::optional<unsigned long long> whole = ParseTypedWhole(text);
-        if (!whole || *whole > MaxWhole(rule))
+        if (!whole || *whole > MaxWhole(rule) || *whole < MinWhole(rule))
             return std::nullopt;
         return static_cast<double>(*whole);
     }

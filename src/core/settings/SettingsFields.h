@@ -17,6 +17,8 @@ enum class FieldRule {
     Minutes, // a whole number from 0 to 60 (minutes, and the length of a rounding interval)
     Rate,    // a number of 0 or more
     Limit,   // a number from 0 to 1000000
+
+    DayOfMonth, // a whole number from 1 to 31
 };
 
 // The decimal separator of the user's locale (the C library's current one); "." when it has none.
