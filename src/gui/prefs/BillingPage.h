@@ -4,12 +4,15 @@
 #include "core/settings/PreferencesFields.h"
 #include "gui/prefs/PreferencesPage.h"
 
+#include <functional>
+
 class QCheckBox;
 class QLabel;
 class QLineEdit;
 
-// "Billing System": the four rates, the times at which day and night begin, and the rounding of
-// calls to whole intervals. Each edit is named after the setting it holds.
+// "Billing System": the four rates, the times at which day and night begin, the rounding of calls
+// to whole intervals, and the day the billing period starts on. Each edit is named after the
+// setting it holds.
 class CBillingPage : public CPreferencesPage, public CBillingFields {
     Q_OBJECT
 public:
@@ -25,6 +28,12 @@ public:
     // Which moments the typed times charge at the day and at the night rate.
     QLabel* m_textPeriods;
 
+    // The billing period that the typed start day makes of today.
+    QLabel* m_textBillingPeriod;
+    // Where "today" comes from.
+    std::function<CTime()> now;
+
 private:
     void UpdatePeriods();
+    void UpdateBillingPeriod();
 };
