@@ -127,7 +127,7 @@ std::string CBillingPeriod::RangeText() const {
 }
 
 std::string CBillingPeriod::Title() const {
-    if (FirstDay() == 1 && Date(m_next).day() == day(1))
+    if (FirstDay() == 1)
         return Noon(m_first).Format("%B %Y");
     return RangeText() + " " + std::to_string(static_cast<int>(Date(m_next - days(1)).year()));
 }

@@ -68,7 +68,7 @@ FileContents ReadContents(const std::string& path) {
     }
     ParsedLog log = ParseCallLog(text);
     file.calls = std::move(log.calls);
-    if (log.corrupt || !log.whole)
+    if (!log.whole) // a corrupt log is never whole
         file.problem = path + " holds what Corvellan does not write, so it is left as it is";
     return file;
 }
@@ -118,14 +118,14 @@ std::vector<LoggedCall> CCallHistory::Archive(const std::vector<LoggedCall>& cal
     for (const LoggedCall& call : calls)
         byPeriod[CBillingPeriod::Of(call.start, startDay)].push_back(call);
     std::error_code ec;
-    const fs::file_status folder = fs::status(m_dir, ec);
+    const fs::file_status folder = fs::status(fs::path(m_dir).parent_path(), ec);
     const bool noFolder = fs::exists(folder) && !fs::is_directory(folder);
     std::vector<LoggedCall> left;
     for (auto& [period, added] : byPeriod) {
         const std::string path = FileFor(period);
         FileContents file;
         if (noFolder)
-            file.problem = m_dir + " is not a folder";
+            file.problem = fs::path(m_dir).parent_path().string() + " is not a folder";
         else
             file = ReadContents(path);
         std::vector<LoggedCall> merged = file.calls;

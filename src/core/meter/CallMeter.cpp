@@ -62,8 +62,7 @@ CCallRecord CCallMeter::Stop() {
 CCallRecord CCallMeter::Stop(CTime end) {
     const CCallRecord record(m_startTime, std::max(end, m_startTime));
     m_bRunning = false;
-    if (PeriodOf(record.GetEnd()).Contains(record.GetStart()))
-        m_spentMonth += record.GetCost();
+    m_spentMonth += record.GetCost();
     m_spentToday += record.GetCost();
     m_calls.Add(record);
     LogChanged = true;

@@ -73,8 +73,7 @@ std::optional<CCallRecord> CMonitor::StopAt(CTime end, CallCause cause) {
     const CCallRecord call = m_meter.Stop(end);
     m_joinedSinceMark.emplace_back(call.GetStart(), call.GetEnd());
     // A call that ran across the turn of the period goes to the history of the one it started in.
-    const bool outside = !m_period.Contains(call.GetStart()) || !(m_period == PeriodOf(m_clock.Now()));
-    if (!outside || !FollowPeriod(m_clock.Now()))
+    if (!FollowPeriod(m_clock.Now(), !m_period.Contains(call.GetStart())))
         Save();
     Tell([&](MonitorListener& l) { l.CallStopped(call, cause); });
     return call;
@@ -100,10 +99,11 @@ std::vector<PastMonth> CMonitor::PastMonths() const {
     return m_callLog.PastMonths(m_clock.Now());
 }
 
-bool CMonitor::FollowPeriod(CTime now) {
-    if (!IsLoaded())
-        return false;
+bool CMonitor::FollowPeriod(CTime now, bool sweep) {
     const CBillingPeriod period = PeriodOf(now);
+    // Between turns the list holds only calls of its period: nothing to look through.
+    if (!IsLoaded() || (period == m_period && !sweep))
+        return false;
     std::vector<LoggedCall> staying, leaving;
     staying.reserve(static_cast<std::size_t>(m_calls.GetSize()));
     for (int i = 0; i < m_calls.GetSize(); ++i) {

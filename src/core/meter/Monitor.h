@@ -99,9 +99,10 @@ private:
     template <typename Event> void Tell(Event event);
 
     bool Save();
-    // Calls of the list that are not of the billing period of now leave it, and those the history
-    // holds for a new period join it. True when the list changed (it is then saved and told).
-    bool FollowPeriod(CTime now);
+    // At a new billing period (or with sweep, after a stop), calls of the list that are not of the
+    // period of now leave it, and those the history holds for a new period join it. True when the
+    // list changed (it is then saved and told).
+    bool FollowPeriod(CTime now, bool sweep = false);
 
     Clock& m_clock;
     std::vector<std::string> m_unsavedDirs;

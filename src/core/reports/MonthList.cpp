@@ -113,11 +113,11 @@ YearFigures BuildYear(int year, unsigned startDay, const std::vector<MonthRow>& 
     return figures;
 }
 
-std::vector<int> YearsOf(const std::vector<MonthRow>& rows) {
-    std::set<int, std::greater<>> years;
-    for (const MonthRow& row : rows)
-        if (row.problem.empty())
-            years.insert(row.period.Year());
+std::vector<int> YearsOf(const CBillingPeriod& current, const std::vector<PastMonth>& past) {
+    std::set<int, std::greater<>> years{current.Year()};
+    for (const PastMonth& month : past)
+        if (month.problem.empty())
+            years.insert(month.period.Year());
     return {years.begin(), years.end()};
 }
 

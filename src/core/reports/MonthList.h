@@ -43,8 +43,8 @@ struct YearFigures {
     MonthRow total;
 };
 YearFigures BuildYear(int year, unsigned startDay, const std::vector<MonthRow>& rows);
-// The years the rows touch, newest first.
-std::vector<int> YearsOf(const std::vector<MonthRow>& rows);
+// The years this month and the readable months of the history start in, newest first.
+std::vector<int> YearsOf(const CBillingPeriod& current, const std::vector<PastMonth>& past);
 
 // The chart's figures of a period, one day a line: "2026-11-15<TAB>$1.20", or as CSV
 // (Date,Cost) or JSON.

@@ -29,8 +29,7 @@ CLogsAndReportsSheet::CLogsAndReportsSheet(const CCallArray& calls, Clock& clock
     : QDialog(parent), m_comboMonth(new QComboBox(this)), m_tabs(new QTabWidget(this)),
       m_logPage(new CLogPage(calls, clock, prompter, m_tabs)),
       m_reportPage(new CReportPage(calls, clock, m_tabs)), m_chartPage(new CChartPage(calls, clock, m_tabs)),
-      m_yearPage(new CYearPage(BuildMonthRows(PeriodOf(clock.Now()), calls, history), Settings.PeriodStartDay,
-                               m_tabs)),
+      m_yearPage(new CYearPage(calls, PeriodOf(clock.Now()), history, Settings.PeriodStartDay, m_tabs)),
       m_buttons(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this)), m_calls(calls),
       m_clock(clock), m_history(std::move(history)), m_bEmptyAtOpen(calls.GetSize() == 0) {
     setObjectName(QStringLiteral("CLogsAndReportsSheet"));

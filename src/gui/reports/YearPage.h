@@ -8,16 +8,18 @@
 
 class CSpendingChart;
 class QComboBox;
+class QLabel;
 class QTableWidget;
 
 // The Year page: the twelve billing periods that start in the months of a year as bars of their
-// cost, this month's set apart and the month limit as a line, and under them each period's calls,
-// online time and cost with the year's totals. Drawn when first shown.
+// cost, this month's set apart and the month limit as a line, under them each period's calls,
+// online time and cost, and the year's totals. Drawn when first shown.
 class CYearPage : public QWidget {
     Q_OBJECT
 public:
-    // rows: this month and the months of the history (see BuildMonthRows).
-    CYearPage(std::vector<MonthRow> rows, unsigned startDay, QWidget* parent = nullptr);
+    // This month's calls and the months of the history; their figures are made when first drawn.
+    CYearPage(const CCallArray& calls, const CBillingPeriod& current, std::vector<PastMonth> history,
+              unsigned startDay, QWidget* parent = nullptr);
 
     // The year to show (that of the month chosen on the sheet).
     void ShowYear(int year);
@@ -26,6 +28,7 @@ public:
     QComboBox* m_comboYear;
     CSpendingChart* m_chart;
     QTableWidget* m_tableYear;
+    QLabel* m_labelTotal;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -33,6 +36,9 @@ protected:
 private:
     void Draw();
 
+    const CCallArray& m_calls;
+    CBillingPeriod m_current;
+    std::vector<PastMonth> m_history;
     std::vector<MonthRow> m_rows;
     unsigned m_startDay;
     int m_year = 0;
