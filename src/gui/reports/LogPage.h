@@ -26,8 +26,6 @@ public:
 
     CLogPage(const CCallArray& calls, Clock& clock, Prompter& prompter, QWidget* parent = nullptr);
 
-    // The list shown is empty: the month had no calls, or Clear Log was confirmed.
-    bool IsListEmpty() const { return m_nTotalCalls == 0; }
     // Shows the calls of an ended month (past) or of this one under a heading of their own; only
     // this month's may be cleared.
     void ShowMonth(const CCallArray& calls, const QString& heading, std::optional<CBillingPeriod> past);

@@ -329,16 +329,24 @@ TEST_F(HistoryTest, AHistoryThatCannotTakeTheCallsKeepsThemInCallsLog) {
     }
 }
 
-// A log of several months, one of them still to come (a clock set back): each call goes to its own
-// period, the one to come stays in Calls.log. A start day moved to the 15th brings November's call
-// of the 20th back from the history into the new period's list.
+// A log of several months, one of them still to come (a clock set back), with a note of the user's:
+// each call read goes to its own period, the one to come stays in Calls.log, and the log as it was is
+// kept beside it. A start day moved to the 15th brings November's call of the 20th back from the
+// history into the new period's list.
 TEST_F(HistoryTest, EachCallGoesToItsOwnPeriod) {
-    TempDir::Write(paths.CallLogFile(), LogOf({kOct, kNov20, kDec1, kJan}, kJan.end));
+    std::string log = LogOf({kOct, kNov20, kDec1, kJan}, kJan.end);
+    log.insert(log.find("Start:"), "my note\r\n");
+    TempDir::Write(paths.CallLogFile(), log);
     monitor.Load();
     EXPECT_EQ(Read(History("2026-10-01.log")), Calls{kOct});
     EXPECT_EQ(Read(History("2026-11-01.log")), Calls{kNov20});
     Stop(monitor);
     EXPECT_EQ(Read(paths.CallLogFile()).back(), kJan);
+    int kept = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(paths.DataDir()))
+        kept += entry.path().filename().string().starts_with("Calls.log.bak-") &&
+                TempDir::Read(entry.path()) == log;
+    EXPECT_EQ(kept, 1);
     Settings.PeriodStartDay = 15;
     CMonitor again(paths, prompter, clock);
     again.Load(false);
