@@ -3,6 +3,7 @@
 
 #include "core/billing/CallArray.h"
 #include "core/billing/Money.h"
+#include "core/billing/PeriodTotals.h"
 #include "core/billing/Tariff.h"
 #include "core/calllog/CallLog.h"
 #include "core/calllog/DataLock.h"
@@ -12,6 +13,8 @@
 #include "core/platform/SystemClock.h"
 #include "core/reports/CallListText.h"
 #include "core/reports/CallsCsv.h"
+#include "core/reports/MonthFigures.h"
+#include "core/reports/MonthList.h"
 #include "core/reports/ReportJson.h"
 #include "core/reports/ReportText.h"
 #include "core/settings/Settings.h"
@@ -31,20 +34,23 @@ struct CCtlCommands::Command {
     const char* arguments; // named in the complaint about missing ones
     bool takesRaw;
     bool takesNow;
-    bool readsSettings; // the window's commands need none: the window has its own
+    const char* formats; // the output options it takes: "c" --csv, "j" --json, "m" --month
+    bool readsSettings;  // the window's commands need none: the window has its own
     int (CCtlCommands::*run)(const QStringList&);
 };
 
 const CCtlCommands::Command CCtlCommands::kCommands[] = {
-    {"price", 2, 2, "START and END", true, false, true, &CCtlCommands::Price},
-    {"rate", 0, 1, "", false, true, true, &CCtlCommands::Rate},
-    {"report", 0, 0, "", false, true, true, &CCtlCommands::Report},
-    {"calls", 0, 0, "", false, true, true, &CCtlCommands::Calls},
-    {"add", 2, 2, "START and END", false, true, true, &CCtlCommands::Add},
-    {"start", 0, 0, "", false, false, false, &CCtlCommands::Start},
-    {"stop", 0, 0, "", false, false, false, &CCtlCommands::Stop},
-    {"toggle", 0, 0, "", false, false, false, &CCtlCommands::Toggle},
-    {"status", 0, 0, "", false, false, false, &CCtlCommands::Status},
+    {"price", 2, 2, "START and END", true, false, "", true, &CCtlCommands::Price},
+    {"rate", 0, 1, "", false, true, "", true, &CCtlCommands::Rate},
+    {"report", 0, 0, "", false, true, "jm", true, &CCtlCommands::Report},
+    {"calls", 0, 0, "", false, true, "cjm", true, &CCtlCommands::Calls},
+    {"add", 2, 2, "START and END", false, true, "", true, &CCtlCommands::Add},
+    {"start", 0, 0, "", false, false, "", false, &CCtlCommands::Start},
+    {"stop", 0, 0, "", false, false, "", false, &CCtlCommands::Stop},
+    {"toggle", 0, 0, "", false, false, "", false, &CCtlCommands::Toggle},
+    {"status", 0, 0, "", false, false, "j", false, &CCtlCommands::Status},
+    {"months", 0, 0, "", false, true, "cj", true, &CCtlCommands::Months},
+    {"chart", 0, 0, "", false, true, "cjm", true, &CCtlCommands::Chart},
 };
 
 namespace {
@@ -58,6 +64,7 @@ const QCommandLineOption kRawOption(QStringLiteral("raw"));
 const QCommandLineOption kNowOption(QStringLiteral("now"), QString(), QStringLiteral("TIME"));
 const QCommandLineOption kCsvOption(QStringLiteral("csv"));
 const QCommandLineOption kJsonOption(QStringLiteral("json"));
+const QCommandLineOption kMonthOption(QStringLiteral("month"), QString(), QStringLiteral("YYYY-MM"));
 const QCommandLineOption kHelpOption(QStringList{QStringLiteral("h"), QStringLiteral("help")});
 const QCommandLineOption kVersionOption(QStringList{QStringLiteral("v"), QStringLiteral("version")});
 
@@ -85,7 +92,8 @@ CCtlCommands::CCtlCommands(Paths paths, std::ostream& out, std::ostream& err)
 
 int CCtlCommands::Run(const QStringList& arguments) {
     QCommandLineParser parser;
-    parser.addOptions({kRawOption, kNowOption, kCsvOption, kJsonOption, kHelpOption, kVersionOption});
+    parser.addOptions(
+        {kRawOption, kNowOption, kCsvOption, kJsonOption, kMonthOption, kHelpOption, kVersionOption});
     if (!parser.parse(arguments))
         return Usage(parser.errorText().toStdString());
     if (parser.isSet(kHelpOption)) {
@@ -129,15 +137,21 @@ int CCtlCommands::PrepareCommand(const Command& command, const QCommandLineParse
         return Usage("--raw goes with price only");
     if (parser.isSet(kNowOption) && !command.takesNow)
         return Usage("--now does not go with " + name);
-    if (parser.isSet(kCsvOption) && name != "calls")
-        return Usage("--csv goes with calls only");
-    if (parser.isSet(kJsonOption) && name != "calls" && name != "report" && name != "status")
-        return Usage("--json goes with report, calls and status only");
+    const std::string formats = command.formats;
+    if (parser.isSet(kCsvOption) && formats.find('c') == std::string::npos)
+        return Usage("--csv goes with calls, months and chart only");
+    if (parser.isSet(kJsonOption) && formats.find('j') == std::string::npos)
+        return Usage("--json goes with report, calls, months, chart and status only");
+    if (parser.isSet(kMonthOption) && formats.find('m') == std::string::npos)
+        return Usage("--month goes with report, calls and chart only");
     if (parser.isSet(kCsvOption) && parser.isSet(kJsonOption))
         return Usage("--csv and --json do not go together");
     m_csv = parser.isSet(kCsvOption);
     m_json = parser.isSet(kJsonOption);
     m_raw = parser.isSet(kRawOption);
+    m_month = parser.value(kMonthOption).toStdString();
+    if (parser.isSet(kMonthOption) && !ParseMonthArgument(m_month))
+        return BadInput("not a month: '" + m_month + "' (expected YYYY-MM)");
     m_now = SystemClock().Now();
     if (parser.isSet(kNowOption) && !ReadTime(parser.value(kNowOption), m_now))
         return kExitUsage;
@@ -168,19 +182,23 @@ int CCtlCommands::Rate(const QStringList& args) {
 
 int CCtlCommands::Report(const QStringList&) {
     CCallArray calls;
-    StderrPrompter prompter(m_err);
-    const bool clean = LoadCalls(calls, prompter);
+    CBillingPeriod period;
+    bool clean = true;
+    if (const std::optional<int> code = LoadMonth(calls, period, clean))
+        return *code;
     if (m_json)
-        m_out << BuildReportJson(calls, m_now, Settings.MonthLimit);
+        m_out << BuildReportJson(calls, period, m_now, Settings.MonthLimit);
     else
-        m_out << PlainNewlines(BuildReportWithPace(calls, m_now, Settings.MonthLimit)) << '\n';
+        m_out << PlainNewlines(BuildReportWithPace(calls, period, m_now, Settings.MonthLimit)) << '\n';
     return clean ? kExitOk : kExitFailed;
 }
 
 int CCtlCommands::Calls(const QStringList&) {
     CCallArray calls;
-    StderrPrompter prompter(m_err);
-    const bool clean = LoadCalls(calls, prompter);
+    CBillingPeriod period;
+    bool clean = true;
+    if (const std::optional<int> code = LoadMonth(calls, period, clean))
+        return *code;
     if (m_csv || m_json) {
         m_out << (m_csv ? BuildCallsCsv(calls) : BuildCallsJson(calls));
         return clean ? kExitOk : kExitFailed;
@@ -195,6 +213,56 @@ int CCtlCommands::Calls(const QStringList&) {
           << "Time spent online:\t" << totals.totalTime << '\n'
           << "Total cost:\t" << totals.totalCost << '\n';
     return clean ? kExitOk : kExitFailed;
+}
+
+int CCtlCommands::Months(const QStringList&) {
+    CCallArray calls;
+    StderrPrompter prompter(m_err);
+    CCallLog log(m_paths, prompter);
+    log.Load(calls, m_now);
+    const std::vector<MonthRow> rows = BuildMonthRows(PeriodOf(m_now), calls, log.PastMonths(m_now));
+    m_out << (m_csv ? MonthsCsv(rows) : m_json ? MonthsJson(rows) : MonthsText(rows));
+    bool clean = prompter.MessagesShown() == 0;
+    for (const MonthRow& row : rows)
+        if (!row.problem.empty()) {
+            m_err << kPrefix << row.problem << '\n';
+            clean = false;
+        }
+    return clean ? kExitOk : kExitFailed;
+}
+
+int CCtlCommands::Chart(const QStringList&) {
+    CCallArray calls;
+    CBillingPeriod period;
+    bool clean = true;
+    if (const std::optional<int> code = LoadMonth(calls, period, clean))
+        return *code;
+    const std::vector<double> perDay = GetSpentPerDay(calls, period, m_now);
+    m_out << (m_csv    ? ChartCsv(period, perDay)
+              : m_json ? ChartJson(period, perDay, Settings.DayLimit)
+                       : ChartText(period, perDay));
+    return clean ? kExitOk : kExitFailed;
+}
+
+std::optional<int> CCtlCommands::LoadMonth(CCallArray& calls, CBillingPeriod& period, bool& clean) {
+    StderrPrompter prompter(m_err);
+    CCallLog log(m_paths, prompter);
+    log.Load(calls, m_now);
+    clean = prompter.MessagesShown() == 0;
+    period = PeriodOf(m_now);
+    if (m_month.empty() || m_month == period.MonthKey())
+        return std::nullopt;
+    for (const PastMonth& month : log.PastMonths(m_now)) {
+        if (month.period.MonthKey() != m_month)
+            continue;
+        if (!month.problem.empty())
+            return Refuse(kPrefix + month.problem);
+        period = month.period;
+        calls = CallArrayOf(month.calls);
+        return std::nullopt;
+    }
+    return Refuse(kPrefix + std::string("no calls are kept for ") + m_month +
+                  " (corvellanctl months lists the months there are)");
 }
 
 int CCtlCommands::Add(const QStringList& args) {
@@ -329,6 +397,9 @@ std::string CCtlCommands::UsageText() const {
            "  add START END            record a call that was not timed; only calls of the current\n"
            "                           month that have ended and overlap no logged call; a running\n"
            "                           Corvellan window is handed the call and adds it itself\n"
+           "  months [--csv|--json]    this month and those of the history, newest first: the billing\n"
+           "                           period, the number of calls, the online time and the cost\n"
+           "  chart [--csv|--json]     what each day of the month cost, as the chart shows it\n"
            "\n"
            "Commands for the running Corvellan window (each waits at most 2 seconds):\n"
            "  start                    start timing a call, as the window's button does\n"
@@ -338,7 +409,9 @@ std::string CCtlCommands::UsageText() const {
            "                           --json: {\"running\":true,\"start\":...,\"cost\":...,\"rate\":...}\n"
            "\n"
            "Options:\n"
-           "  --now TIME               take TIME as the current time (rate, report, calls, add)\n"
+           "  --now TIME               take TIME as the current time (rate, report, calls, add,\n"
+           "                           months, chart)\n"
+           "  --month YYYY-MM          report, calls and chart of the month that starts in YYYY-MM\n"
            "  -h, --help               show this help\n"
            "  -v, --version            show the version\n"
            "\n"

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/billing/BillingPeriod.h"
 #include "core/platform/Paths.h"
 #include "core/platform/Time.h"
 
@@ -45,6 +46,8 @@ private:
     int Stop(const QStringList& args);
     int Toggle(const QStringList& args);
     int Status(const QStringList& args);
+    int Months(const QStringList& args);
+    int Chart(const QStringList& args);
 
     int InsertCall(CTime start, CTime end);
     bool ReadStartEnd(const QStringList& args, CTime& start, CTime& end);
@@ -52,6 +55,9 @@ private:
     bool LoadSettingsQuietly();
     // Loads the month's calls; false when the loader complained about the file.
     bool LoadCalls(CCallArray& calls, StderrPrompter& prompter);
+    // The calls of the month of --month (this month without it) and its billing period; an exit
+    // code when there is no such month or its file cannot be used.
+    std::optional<int> LoadMonth(CCallArray& calls, CBillingPeriod& period, bool& clean);
     // One line on the error stream and the exit code that goes with it.
     int Usage(const std::string& line); // the command line is wrong: points to --help
     int BadInput(const std::string& line);
@@ -65,4 +71,5 @@ private:
     bool m_raw = false;
     bool m_csv = false;
     bool m_json = false;
+    std::string m_month; // --month YYYY-MM, or empty
 };

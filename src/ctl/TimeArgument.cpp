@@ -6,12 +6,12 @@
 namespace {
 constexpr std::string_view kPattern = "dddd-dd-dd dd:dd:dd";
 
-bool MatchesPattern(std::string_view text) {
-    if (text.size() != kPattern.size())
+bool MatchesPattern(std::string_view text, std::string_view pattern = kPattern) {
+    if (text.size() != pattern.size())
         return false;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const bool digit = std::isdigit(static_cast<unsigned char>(text[i])) != 0;
-        if (kPattern[i] == 'd' ? !digit : text[i] != kPattern[i])
+        if (pattern[i] == 'd' ? !digit : text[i] != pattern[i])
             return false;
     }
     return true;
@@ -52,4 +52,8 @@ std::optional<CTime> ParseTimeArgument(std::string_view text) {
     if (fields.tm_hour != hour || fields.tm_min != minute || fields.tm_mday != day)
         return std::nullopt;
     return time;
+}
+
+bool ParseMonthArgument(std::string_view text) {
+    return MatchesPattern(text, "dddd-dd") && Field(text, 5, 2) >= 1 && Field(text, 5, 2) <= 12;
 }

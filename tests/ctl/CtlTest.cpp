@@ -175,4 +175,51 @@ TEST(CtlTest, AddsStartedTogetherAllGetTheirTurn) {
         EXPECT_EQ(result.exitCode, 0) << result.err;
     EXPECT_NE(ctl.CallLog().find("Number of calls made:\t20\r\n"), std::string::npos);
 }
+
+// This month (March 2024), February still in Calls.log, January in the history and a December file
+// Corvellan did not write: months lists them all, --month picks one, a month without calls or a
+// file that cannot be used is refused in one line, and reading writes nothing.
+TEST(CtlTest, MonthsListsThePeriodsAndMonthPicksOne) {
+    CtlProcess ctl;
+    const Call feb{CTime(2024, 2, 20, 20, 0, 0), CTime(2024, 2, 20, 20, 1, 0)};
+    ctl.WriteCallLog(Log({feb, {CTime(2024, 3, 6, 20, 0, 0), CTime(2024, 3, 6, 20, 10, 30)}}));
+    CCallArray january;
+    january.Add(CCallRecord(CTime(2024, 1, 9, 20, 0, 0), CTime(2024, 1, 9, 20, 2, 0)));
+    TempDir::Write(ctl.DataDir() + "history/2024-01-01.log", FormatCallLog(january, "January", 0, ""));
+    TempDir::Write(ctl.DataDir() + "history/2023-12-01.log", "my notes");
+    const std::string before = ctl.CallLog();
+    const struct {
+        std::vector<std::string> args;
+        int exitCode;
+        std::string out; // its start
+        std::string err; // a part of it
+    } rows[] = {
+        {{"months"},
+         1,
+         "2024-03\t1 March to 31 March\t1\t00:10:30\t21.00\tthis month\n"
+         "2024-02\t1 February to 29 February\t1\t00:01:00\t2.00\n"
+         "2024-01\t1 January to 31 January\t1\t00:02:00\t4.00\n2023-12\t",
+         "2023-12-01.log holds what Corvellan does not write"},
+        {{"months", "--json"}, 1, "{\n  \"months\": [\n    {\n      \"month\": \"2024-03\",", ""},
+        {{"report", "--month", "2024-01"},
+         0,
+         "- Report for January 2024 :\nYou made 1 call(s) during the 31 days",
+         ""},
+        {{"chart", "--month", "2024-03"}, 0, "2024-03-01\t0.00\n", ""},
+        {{"report", "--month", "2023-12"}, 1, "", "2023-12-01.log holds what Corvellan does not write"},
+        {{"calls", "--month", "2023-05"}, 1, "", "corvellanctl: no calls are kept for 2023-05"},
+        {{"report", "--month", "2024-3"}, 2, "", "corvellanctl: not a month: '2024-3' (expected YYYY-MM)"},
+        {{"rate", "--month", "2024-01"}, 2, "", "--month goes with report, calls and chart only"},
+    };
+    for (const auto& row : rows) {
+        std::vector<std::string> args = row.args;
+        args.insert(args.end(), {"--now", kNow});
+        const CtlResult result = ctl.Run(args);
+        EXPECT_EQ(result.exitCode, row.exitCode) << row.args[0] << result.err;
+        EXPECT_EQ(result.out.rfind(row.out, 0), 0u) << result.out;
+        EXPECT_NE(result.err.find(row.err), std::string::npos) << result.err;
+    }
+    EXPECT_EQ(ctl.CallLog(), before);
+    EXPECT_FALSE(fs::exists(ctl.DataDir() + "history/2024-02-01.log"));
+}
 } // namespace

@@ -5,12 +5,16 @@
 
 #include <algorithm>
 
+CBillingPeriod PeriodOf(CTime moment) {
+    return CBillingPeriod::Of(moment, Settings.PeriodStartDay);
+}
+
 double GetSpentInMonth(const CCallArray& calls, CTime now) {
-    const std::tm today = now.GetLocalTm();
+    const CBillingPeriod period = PeriodOf(now);
     double sum = 0.0;
     for (int i = 0; i < calls.GetSize(); ++i) {
         const CCallRecord call = calls.GetAt(i);
-        if (IsSameMonth(call.GetStart().GetLocalTm(), today))
+        if (period.Contains(call.GetStart()))
             sum += call.GetCost();
     }
     return sum;

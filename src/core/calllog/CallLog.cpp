@@ -2,6 +2,7 @@
 #include "core/calllog/CallLog.h"
 
 #include "core/billing/CallArray.h"
+#include "core/billing/PeriodTotals.h"
 #include "core/calllog/CallLogMonth.h"
 #include "core/calllog/CallLogText.h"
 #include "core/platform/AtomicFile.h"
@@ -46,15 +47,24 @@ std::string UnreadableText(int count) {
 std::string Stamp(CTime now) {
     return now.Format("%Y%m%d-%H%M%S");
 }
+
+void AddCalls(CCallArray& calls, const std::vector<LoggedCall>& list) {
+    calls.Reserve(calls.GetSize() + static_cast<int>(list.size()));
+    for (const LoggedCall& call : list)
+        calls.Add(CCallRecord(call.start, call.end));
+}
+
 } // namespace
 
 CCallLog::CCallLog(const Paths& paths, Prompter& prompter)
-    : m_path(paths.CallLogFile()), m_prompter(prompter) {}
+    : m_path(paths.CallLogFile()), m_prompter(prompter), m_history(paths) {}
 
-void CCallLog::Load(CCallArray& calls, CTime now) {
+void CCallLog::Load(CCallArray& calls, CTime now, bool askRollOver) {
+    m_others.clear();
     std::string text, reason;
     switch (ReadRegularFile(m_path, text, kMaxLogBytes, &reason)) {
     case ReadStatus::Missing: // the first run of a month
+        AddCalls(calls, m_history.CallsIn(PeriodOf(now)));
         return;
     case ReadStatus::TooLarge: // not a log of ours; not read at all, and kept as it is
         LeaveInPlace(now, "it is far too large to be a call log");
@@ -74,20 +84,72 @@ void CCallLog::Load(CCallArray& calls, CTime now) {
         ReportCorrupt();
         return;
     }
-    const MonthSelection selection = SelectCurrentMonth(log, now);
-    if (selection.rollOver)
+    const MonthSelection selection = SelectCurrentMonth(log, now, Settings.PeriodStartDay);
+    if (selection.rollOver && askRollOver)
         OfferCopy(selection.oldMonth, text);
-    calls.Reserve(calls.GetSize() + static_cast<int>(selection.calls.size()));
-    for (const LoggedCall& call : selection.calls)
-        calls.Add(CCallRecord(call.start, call.end));
+    m_others = selection.others;
+    AddCalls(calls, WithKept(selection.calls, m_history.CallsIn(PeriodOf(now))));
     if (log.unreadable > 0)
         ReportUnreadable(log.unreadable);
     else if (!log.whole)
         ReportNotWhole();
 }
 
+std::string CCallLog::Text(const CCallArray& calls, CTime now) const {
+    const CBillingPeriod period = PeriodOf(now);
+    if (m_others.empty())
+        return FormatCallLog(calls, period.MonthName(), Settings.MonthLimit, CurrencySymbol);
+    CCallArray all;
+    all.Reserve(calls.GetSize() + static_cast<int>(m_others.size()));
+    for (const bool earlier : {true, false}) {
+        for (const LoggedCall& call : m_others)
+            if (period.Contains(call.start) ? !earlier : period.EndedBy(call.start) != earlier)
+                all.Add(CCallRecord(call.start, call.end));
+        for (int i = 0; earlier && i < calls.GetSize(); ++i)
+            all.Add(calls.GetAt(i));
+    }
+    return FormatCallLog(all, period.MonthName(), Settings.MonthLimit, CurrencySymbol);
+}
+
+void CCallLog::Hold(const std::vector<LoggedCall>& calls) {
+    m_others.insert(m_others.end(), calls.begin(), calls.end());
+}
+
+bool CCallLog::Archive(CTime now) {
+    const CBillingPeriod period = PeriodOf(now);
+    std::vector<LoggedCall> ended, waiting;
+    for (const LoggedCall& call : m_others)
+        (PeriodOf(call.start) < period ? ended : waiting).push_back(call);
+    if (ended.empty())
+        return true;
+    std::vector<std::string> problems;
+    const std::vector<LoggedCall> left = m_history.Archive(ended, Settings.PeriodStartDay, now, problems);
+    m_others = left;
+    m_others.insert(m_others.end(), waiting.begin(), waiting.end());
+    if (!problems.empty() && !m_historyTold) {
+        m_historyTold = true;
+        std::string text = "The calls of ended months could not all be put into the history folder " +
+                           m_history.Dir() +
+                           ", so Corvellan keeps them in Calls.log until they can be; nothing is lost.";
+        for (const std::string& problem : problems)
+            text += "\n" + problem;
+        m_prompter.ShowMessage(kCaption, text, PromptIcon::Exclamation);
+    }
+    return left.empty();
+}
+
+std::vector<PastMonth> CCallLog::PastMonths(CTime now) const {
+    const CBillingPeriod period = PeriodOf(now);
+    std::vector<LoggedCall> ended;
+    for (const LoggedCall& call : m_others)
+        if (PeriodOf(call.start) < period)
+            ended.push_back(call);
+    return m_history.Read(Settings.PeriodStartDay, period, ended);
+}
+
 bool CCallLog::Save(const CCallArray& calls, CTime now) {
-    const std::string text = FormatCallLog(calls, now, Settings.MonthLimit, CurrencySymbol);
+    Archive(now);
+    const std::string text = Text(calls, now);
     if (!m_besidePath.empty())
         return SaveBeside(text);
     if ((m_keepOriginal && !KeepOriginal(now)) || !WriteFileAtomically(m_path, text, &m_lastError)) {
@@ -137,7 +199,7 @@ bool CCallLog::MergeUnsaved(CCallArray& calls, CTime now, const std::vector<std:
             continue;
         bool all = log.unreadable == 0 && log.whole;
         for (const LoggedCall& call : log.calls) {
-            if (!IsSameMonth(call.start.GetLocalTm(), now.GetLocalTm())) {
+            if (!PeriodOf(now).Contains(call.start)) {
                 all = false; // another month's calls are not this log's to take
                 continue;
             }
@@ -168,7 +230,7 @@ bool CCallLog::MergeUnsaved(CCallArray& calls, CTime now, const std::vector<std:
 }
 
 std::string CCallLog::SaveFallback(const CCallArray& calls, CTime now, const std::vector<std::string>& dirs) {
-    const std::string text = FormatCallLog(calls, now, Settings.MonthLimit, CurrencySymbol);
+    const std::string text = Text(calls, now);
     const std::string name = std::filesystem::path(m_path).filename().string() + ".unsaved-" + Stamp(now);
     for (const std::string& dir : dirs) {
         std::string reason;

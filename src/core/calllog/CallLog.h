@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/calllog/CallHistory.h"
 #include "core/platform/Time.h"
 
 #include <string>
@@ -20,10 +21,12 @@ public:
     // Loads the current month's calls into calls (appending), may ask the roll-over question, show
     // the corrupt-log / unreadable-entries messages, and offer the Save As copy. Never writes Calls.log.
     // A log that exists but cannot be read is reported; from then on the calls are saved beside it.
-    void Load(CCallArray& calls, CTime now);
-    // Writes Calls.log atomically from calls; on failure shows "ERROR : Log file could not be created"
-    // (caption "Corvellan Error", stop icon) and returns false, leaving the old file untouched. Before the
-    // first write after a load that did not understand the whole file, keeps the original as
+    // "The month" is the billing period of now; calls the history holds for it join the list.
+    void Load(CCallArray& calls, CTime now, bool askRollOver = true);
+    // Writes Calls.log atomically from calls, with the other calls still waiting (see OtherCalls),
+    // once the ended months' calls have gone to the history; on failure shows "ERROR : Log file could not be
+    // created" (caption "Corvellan Error", stop icon) and returns false, leaving the old file untouched.
+    // Before the first write after a load that did not understand the whole file, keeps the original as
     // Calls.log.bak-YYYYMMDD-HHMMSS beside it. When the last load found a log that must stay as it is
     // (unreadable or read-only), writes Calls.log.unsaved-YYYYMMDD-HHMMSS instead.
     bool Save(const CCallArray& calls, CTime now);
@@ -45,6 +48,19 @@ public:
     // once, with the folder and the reason, rather than at the first stop.
     bool CheckWritable();
 
+    // The loaded log's calls of other months: those of ended months until they are in the history,
+    // and any of a month still to come (a clock that was set back). They stay in Calls.log till then.
+    const std::vector<LoggedCall>& OtherCalls() const { return m_others; }
+    // Calls that left the list at the turn of the billing period join them.
+    void Hold(const std::vector<LoggedCall>& calls);
+    // Puts the calls of ended months into the history. Those that cannot go stay in Calls.log, and
+    // the user is told once a run why. True when none is left waiting.
+    bool Archive(CTime now);
+    // The months of the history, the ended calls still waiting merged in, newest first, the month of
+    // now left out.
+    std::vector<PastMonth> PastMonths(CTime now) const;
+    const CCallHistory& History() const { return m_history; }
+
     // False once a load found a Calls.log that is not to be replaced; BesideReason() says why.
     bool CanReplace() const { return m_besidePath.empty(); }
     const std::string& BesideReason() const { return m_besideReason; }
@@ -63,6 +79,8 @@ private:
     void LeaveInPlace(CTime now, const std::string& reason);
     void Failed();
     std::vector<std::string> UnsavedFiles(const std::vector<std::string>& fallbackDirs) const;
+    // The text of Calls.log: the calls, with the other calls still waiting before and after them.
+    std::string Text(const CCallArray& calls, CTime now) const;
 
     std::string m_path;
     Prompter& m_prompter;
@@ -75,4 +93,7 @@ private:
     std::string m_lastError;
     // Merged unsaved files, removed once their calls are in a saved Calls.log.
     std::vector<std::string> m_mergedFiles;
+    CCallHistory m_history;
+    std::vector<LoggedCall> m_others;
+    bool m_historyTold = false;
 };

@@ -6,17 +6,22 @@
 #include <string>
 #include <vector>
 
-// Which calls of a log belong to the current month, and whether the log has to be rolled over.
+// Which calls of a log belong to the current billing period, and whether the log has to be rolled
+// over. "The month" is the billing period that starts on startDay (the calendar month for 1).
 struct MonthSelection {
     // The log holds calls of another month, or names another month in its header.
     bool rollOver = false;
     // The month to offer the old log under: the header's when it is not the current one,
     // otherwise that of the oldest call; followed by its year when that is not the current year.
     std::string oldMonth;
-    // The calls that started in the current month and year, in file order.
+    // The calls that started in the current month, in file order.
     std::vector<LoggedCall> calls;
+    // Every other call, in file order: those of ended months for the history, and any of a month
+    // still to come (a clock that was set back).
+    std::vector<LoggedCall> others;
 };
 
 // A log is the current month's only when its header names the current month (as "%B" gives it for
-// now) and every call in it started in the current month and year. The log must not be corrupt.
-MonthSelection SelectCurrentMonth(const ParsedLog& log, CTime now);
+// the month the period starts in) and every call in it started in the current month. The log must
+// not be corrupt.
+MonthSelection SelectCurrentMonth(const ParsedLog& log, CTime now, unsigned startDay = 1);

@@ -213,7 +213,11 @@ void ReadCallBlocks(std::string_view text, ParsedLog& log) {
 
 std::string FormatCallLog(const CCallArray& calls, CTime now, double monthLimit,
                           const std::string& currencySymbol) {
-    const std::string month = now.Format("%B");
+    return FormatCallLog(calls, now.Format("%B"), monthLimit, currencySymbol);
+}
+
+std::string FormatCallLog(const CCallArray& calls, const std::string& month, double monthLimit,
+                          const std::string& currencySymbol) {
     std::string text;
     text.reserve(512 + kBytesPerCall * static_cast<std::size_t>(calls.GetSize()));
     AppendHeader(text, month);

@@ -35,6 +35,9 @@ struct ParsedLog {
 // The month name is that of now; every amount carries currencySymbol in front.
 std::string FormatCallLog(const CCallArray& calls, CTime now, double monthLimit,
                           const std::string& currencySymbol);
+// The same under the name of the month its billing period starts in.
+std::string FormatCallLog(const CCallArray& calls, const std::string& month, double monthLimit,
+                          const std::string& currencySymbol);
 
 // "dd/mm/yy<TAB>HH:MM:SS" in local time.
 std::string FormatLogTime(CTime time);

@@ -85,12 +85,14 @@ TickResult CCallMeter::Tick(CTime now) {
     FollowDate(now);
     // Priced afresh from the start at every tick; nothing is accumulated between ticks.
     const double cost = ComputeCallCost(m_startTime, now);
-    CheckLimits(cost, result);
+    // A call running across the turn of the period counts for the period it started in.
+    const double monthCost = PeriodOf(now).Contains(m_startTime) ? cost : 0.0;
+    CheckLimits(cost, monthCost, result);
     m_shownCallCost = cost;
     m_shownCallTime = std::max(now - m_startTime, CTimeSpan());
     m_shownCallBar = cost;
     m_shownToday = m_spentToday + cost;
-    m_shownMonth = m_spentMonth + cost;
+    m_shownMonth = m_spentMonth + monthCost;
     m_rate = GetRateAt(now);
     result.figures = Figures();
     return result;
@@ -163,7 +165,7 @@ std::string CCallMeter::EarlyWarningText(const EarlyWarning& warning) {
 
 // Strictly above the limit; a limit of 0 never warns, whatever its switch says. The early warning
 // comes at its share of the limit or above, and never with or after the limit's own.
-void CCallMeter::CheckLimits(double cost, TickResult& due) {
+void CCallMeter::CheckLimits(double cost, double monthCost, TickResult& due) {
     struct Limit {
         LimitWarning which;
         bool on;
@@ -176,8 +178,8 @@ void CCallMeter::CheckLimits(double cost, TickResult& due) {
         {LimitWarning::Call, Settings.WarnCall, Settings.CallLimit, cost, m_bCallWarned, m_bCallEarlyWarned},
         {LimitWarning::Day, Settings.WarnDay, Settings.DayLimit, m_spentToday + cost, m_bDayWarned,
          m_bDayEarlyWarned},
-        {LimitWarning::Month, Settings.WarnMonth, Settings.MonthLimit, m_spentMonth + cost, m_bMonthWarned,
-         m_bMonthEarlyWarned},
+        {LimitWarning::Month, Settings.WarnMonth, Settings.MonthLimit, m_spentMonth + monthCost,
+         m_bMonthWarned, m_bMonthEarlyWarned},
     };
     const unsigned percent = Settings.EarlyWarningPercent;
     for (const Limit& limit : limits) {
@@ -194,17 +196,16 @@ void CCallMeter::CheckLimits(double cost, TickResult& due) {
 }
 
 // A window left open over midnight: the day's total starts from the new day's calls and its warning
-// may come again; at a new month the same for the month.
+// may come again; at a new billing period the same for the month.
 void CCallMeter::FollowDate(CTime now) {
-    const std::tm was = m_figuresDate.GetLocalTm();
-    const std::tm is = now.GetLocalTm();
-    const bool firstTime = m_figuresDate == CTime();
+    const CTime before = m_figuresDate;
+    const bool firstTime = before == CTime();
     m_figuresDate = now;
-    if (firstTime || IsSameDate(was, is))
+    if (firstTime || IsSameDate(before.GetLocalTm(), now.GetLocalTm()))
         return;
     m_spentToday = GetSpentToday(m_calls, now);
     m_bDayWarned = m_bDayEarlyWarned = false;
-    if (!IsSameMonth(was, is)) {
+    if (!PeriodOf(before).Contains(now)) {
         m_spentMonth = GetSpentInMonth(m_calls, now);
         m_bMonthWarned = m_bMonthEarlyWarned = false;
     }

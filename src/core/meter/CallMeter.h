@@ -90,7 +90,7 @@ public:
     static std::string EarlyWarningText(const EarlyWarning& warning);
 
 private:
-    void CheckLimits(double cost, TickResult& due);
+    void CheckLimits(double cost, double monthCost, TickResult& due);
     void FollowDate(CTime now);
     void ShowFinishedCalls();
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/meter/Monitor.h"
 
+#include "core/billing/PeriodTotals.h"
 #include "core/calllog/AddedCall.h"
 #include "core/platform/Clock.h"
 #include "core/platform/Paths.h"
@@ -13,8 +14,11 @@ std::string CommandTime(CTime time) {
     return time.Format("%Y-%m-%d %H:%M:%S");
 }
 
-bool SameMonth(CTime a, CTime b) {
-    return IsSameMonth(a.GetLocalTm(), b.GetLocalTm());
+void Replace(CCallArray& calls, const std::vector<LoggedCall>& list) {
+    calls.RemoveAll();
+    calls.Reserve(static_cast<int>(list.size()));
+    for (const LoggedCall& call : list)
+        calls.Add(CCallRecord(call.start, call.end));
 }
 } // namespace
 
@@ -24,10 +28,13 @@ CMonitor::CMonitor(const Paths& paths, Prompter& prompter, Clock& clock)
 
 void CMonitor::Load(bool mergeUnsaved) {
     m_calls.RemoveAll();
-    m_callLog.Load(m_calls, m_clock.Now());
+    m_period = PeriodOf(m_clock.Now());
+    m_callLog.Load(m_calls, m_clock.Now(), mergeUnsaved);
     m_bLoaded = true;
     if (!mergeUnsaved)
         return;
+    // Last month is in the history from the start, whatever the roll-over question was answered.
+    m_callLog.Archive(m_clock.Now());
     if (m_callLog.MergeUnsaved(m_calls, m_clock.Now(), m_unsavedDirs)) {
         LogChanged = true;
         Save();
@@ -65,7 +72,9 @@ std::optional<CCallRecord> CMonitor::StopAt(CTime end, CallCause cause) {
         return std::nullopt;
     const CCallRecord call = m_meter.Stop(end);
     m_joinedSinceMark.emplace_back(call.GetStart(), call.GetEnd());
-    Save();
+    // A call that ran across the turn of the period goes to the history of the one it started in.
+    if (!FollowPeriod(m_clock.Now(), !m_period.Contains(call.GetStart())))
+        Save();
     Tell([&](MonitorListener& l) { l.CallStopped(call, cause); });
     return call;
 }
@@ -76,11 +85,52 @@ TickResult CMonitor::Tick(CTime now) {
     return m_meter.Tick(now);
 }
 
+MeterFigures CMonitor::Follow(CTime now) {
+    FollowPeriod(now);
+    return m_meter.Follow(now);
+}
+
+MeterFigures CMonitor::Refresh() {
+    FollowPeriod(m_clock.Now());
+    return m_meter.Refresh();
+}
+
+std::vector<PastMonth> CMonitor::PastMonths() const {
+    return m_callLog.PastMonths(m_clock.Now());
+}
+
+bool CMonitor::FollowPeriod(CTime now, bool sweep) {
+    const CBillingPeriod period = PeriodOf(now);
+    // Between turns the list holds only calls of its period: nothing to look through.
+    if (!IsLoaded() || (period == m_period && !sweep))
+        return false;
+    std::vector<LoggedCall> staying, leaving;
+    staying.reserve(static_cast<std::size_t>(m_calls.GetSize()));
+    for (int i = 0; i < m_calls.GetSize(); ++i) {
+        const CCallRecord call = m_calls.GetAt(i);
+        (period.Contains(call.GetStart()) ? staying : leaving).push_back({call.GetStart(), call.GetEnd()});
+    }
+    const std::vector<LoggedCall> kept =
+        period == m_period ? std::vector<LoggedCall>() : m_callLog.History().CallsIn(period);
+    m_period = period;
+    const std::size_t listed = staying.size();
+    staying = WithKept(std::move(staying), kept);
+    if (leaving.empty() && staying.size() == listed)
+        return false;
+    Replace(m_calls, staying);
+    m_callLog.Hold(leaving);
+    m_meter.ListChanged();
+    Save();
+    Tell([](MonitorListener& l) { l.ListChanged(); });
+    return true;
+}
+
 std::optional<std::string> CMonitor::CheckNewCall(CTime start, CTime end, CTime now) {
     if (end < start)
         return "the call ends before it starts";
-    if (!SameMonth(start, now) || !SameMonth(end, now))
-        return "only calls of the current month (" + now.Format("%B %Y") + ") can be added";
+    const CBillingPeriod period = PeriodOf(now);
+    if (!period.Contains(start) || !period.Contains(end))
+        return "only calls of the current month (" + period.Title() + ") can be added";
     if (end > now)
         return std::string("the call cannot end later than now");
     return std::nullopt;
@@ -91,6 +141,7 @@ std::optional<std::string> CMonitor::AddCall(CTime start, CTime end) {
         return std::string("the call log has not been read yet");
     if (std::optional<std::string> why = CheckNewCall(start, end, m_clock.Now()))
         return why;
+    FollowPeriod(m_clock.Now());
     if (IsRunning() && start < m_clock.Now() && StartTime() < end)
         return "the call overlaps the call being timed since " + CommandTime(StartTime());
     if (const std::optional<CCallRecord> logged = FindOverlappingCall(m_calls, start, end))
@@ -118,7 +169,8 @@ void CMonitor::ListCleared() {
                      [](const auto& a, const auto& b) { return a.second < b.second; });
     m_calls.RemoveAll();
     for (const auto& [start, end] : m_joinedSinceMark)
-        m_calls.Add(CCallRecord(start, end));
+        if (m_period.Contains(start)) // not one that went to the history meanwhile
+            m_calls.Add(CCallRecord(start, end));
     m_joinedSinceMark.clear();
     m_meter.ListChanged();
     // The old file is kept beside the emptied log: a month's records are never lost to one click.

@@ -40,8 +40,9 @@ public:
 
     // Reads the month's calls (the roll-over question and the loader's messages may come). Until
     // then the list is not the month's: no call is timed and nothing is written. A program start
-    // (mergeUnsaved) also takes back the calls earlier runs could not save and says at once when
-    // the data folder cannot be written; a command changing the log leaves that to the window.
+    // (mergeUnsaved) also puts the ended months' calls into the history, takes back the calls
+    // earlier runs could not save and says at once when the data folder cannot be written; a
+    // command changing the log asks nothing and leaves the rest to its save or to the window.
     void Load(bool mergeUnsaved = true);
     bool IsLoaded() const { return m_bLoaded && !m_bEnded; }
     bool IsRunning() const { return m_meter.IsRunning(); }
@@ -55,6 +56,15 @@ public:
     std::optional<CCallRecord> StopAt(CTime end, CallCause cause);
     // The running call priced as if it ended now, the limits checked.
     TickResult Tick(CTime now);
+    // At a switch of the tariff period or a new date (Follow), or when the figures are shown afresh
+    // (Refresh): at the turn of the billing period, or once its start day was changed, the finished
+    // calls of the ended period leave the list for the history and Calls.log is written.
+    MeterFigures Follow(CTime now);
+    MeterFigures Refresh();
+    // The billing period the list holds the calls of.
+    const CBillingPeriod& Period() const { return m_period; }
+    // The ended months for the Logs and Reports sheet, newest first.
+    std::vector<PastMonth> PastMonths() const;
     // Asked at each tick of a running call before it is priced; it may stop the call (the machine
     // slept through it) and start another.
     std::function<void(CTime now)> beforeTick;
@@ -89,12 +99,17 @@ private:
     template <typename Event> void Tell(Event event);
 
     bool Save();
+    // At a new billing period (or with sweep, after a stop), calls of the list that are not of the
+    // period of now leave it, and those the history holds for a new period join it. True when the
+    // list changed (it is then saved and told).
+    bool FollowPeriod(CTime now, bool sweep = false);
 
     Clock& m_clock;
     std::vector<std::string> m_unsavedDirs;
     CCallArray m_calls;
     CCallMeter m_meter;
     CCallLog m_callLog;
+    CBillingPeriod m_period;
     bool m_bLoaded = false;
     bool m_bEnded = false;
     bool m_bEndFailed = false;

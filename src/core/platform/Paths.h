@@ -20,6 +20,8 @@ public:
     std::string SettingsFile() const { return m_configDir + "Corvellan.ini"; }
     std::string CallLogFile() const { return m_dataDir + "Calls.log"; }
     std::string LockFile() const { return m_dataDir + "corvellan.lock"; }
+    // The calls of ended billing periods, a file a period beside Calls.log.
+    std::string HistoryDir() const { return m_dataDir + "history/"; }
     // Where the calls go that cannot be written beside Calls.log when the program ends, in the order
     // to try: under the state directory, else under the configuration directory. One folder per
     // data directory, so the calls of separate data directories never meet.

@@ -2,7 +2,9 @@
 #include "core/reports/MonthFigures.h"
 
 #include "core/billing/CallArray.h"
+#include "core/billing/PeriodTotals.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -30,8 +32,14 @@ ChartScale ScaleFor(double highest) {
     return {std::ceil(wanted / step - 1e-9) * step, step};
 }
 
+double ProjectedBill(double spent, const CBillingPeriod& period, CTime now) {
+    if (period.EndedBy(now))
+        return spent;
+    return spent * kDaysCounted / period.DayIndex(now);
+}
+
 double ProjectedBill(double spent, CTime now) {
-    return spent * kDaysCounted / now.GetDay();
+    return ProjectedBill(spent, PeriodOf(now), now);
 }
 
 // The comparisons are made on the doubles themselves, so a projection a hair off a boundary falls
@@ -48,18 +56,12 @@ Verdict JudgeProjection(double projected, double monthLimit) {
     return Verdict::WayAbove;
 }
 
-int DaysInMonth(CTime now) {
-    const std::tm t = now.GetLocalTm();
-    // Day 0 of the next month is the last day of this one; noon keeps clear of DST gaps.
-    return CTime(t.tm_year + 1900, t.tm_mon + 2, 0, 12, 0, 0).GetDay();
-}
-
-MonthPace ComputeMonthPace(double spent, CTime now, double monthLimit) {
+MonthPace ComputeMonthPace(double spent, const CBillingPeriod& period, CTime now, double monthLimit) {
     MonthPace pace;
     if (monthLimit == 0)
         return pace;
     pace.limited = true;
-    pace.daysLeft = DaysInMonth(now) - now.GetDay() + 1;
+    pace.daysLeft = period.Days() - period.DayIndex(now) + 1;
     const double left = monthLimit - spent;
     if (left < 0) {
         pace.overspent = true;
@@ -70,14 +72,22 @@ MonthPace ComputeMonthPace(double spent, CTime now, double monthLimit) {
     return pace;
 }
 
-std::vector<double> GetSpentPerDay(const CCallArray& calls, CTime now) {
-    const std::tm today = now.GetLocalTm();
-    std::vector<double> perDay(static_cast<std::size_t>(today.tm_mday), 0.0);
+MonthPace ComputeMonthPace(double spent, CTime now, double monthLimit) {
+    return ComputeMonthPace(spent, PeriodOf(now), now, monthLimit);
+}
+
+std::vector<double> GetSpentPerDay(const CCallArray& calls, const CBillingPeriod& period, CTime now) {
+    const int days = period.EndedBy(now) ? period.Days() : period.DayIndex(now);
+    std::vector<double> perDay(static_cast<std::size_t>(std::max(days, 0)), 0.0);
     for (int i = 0; i < calls.GetSize(); ++i) {
         const CCallRecord call = calls.GetAt(i);
-        const std::tm start = call.GetStart().GetLocalTm();
-        if (IsSameMonth(start, today) && start.tm_mday <= today.tm_mday)
-            perDay[static_cast<std::size_t>(start.tm_mday - 1)] += call.GetCost();
+        const int day = period.DayIndex(call.GetStart());
+        if (period.Contains(call.GetStart()) && day <= days)
+            perDay[static_cast<std::size_t>(day - 1)] += call.GetCost();
     }
     return perDay;
+}
+
+std::vector<double> GetSpentPerDay(const CCallArray& calls, CTime now) {
+    return GetSpentPerDay(calls, PeriodOf(now), now);
 }

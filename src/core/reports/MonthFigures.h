@@ -1,16 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/billing/BillingPeriod.h"
 #include "core/platform/Time.h"
 
 #include <vector>
 
 class CCallArray;
 
-// The figures behind the report, the pace line and the chart. Money is in currency units.
+// The figures behind the report, the pace line and the chart. Money is in currency units. "The
+// month" is a billing period; the forms without one take the period of now (see PeriodOf).
 
 // The bill the month heads for: the calls so far are taken to cover the first D days (D the day of
-// the month of now) of a month counted as 30 days.
+// the period of now) of a month counted as 30 days. Of a period that has ended, what it cost.
+double ProjectedBill(double spent, const CBillingPeriod& period, CTime now);
 double ProjectedBill(double spent, CTime now);
 
 // Where the projection lies against the month limit: below 80 %, from 80 % up to the limit, on it,
@@ -25,9 +28,8 @@ struct MonthPace {
     int daysLeft = 0;
     double perDay = 0.0; // rounded down to whole cents: following it never passes the limit
 };
+MonthPace ComputeMonthPace(double spent, const CBillingPeriod& period, CTime now, double monthLimit);
 MonthPace ComputeMonthPace(double spent, CTime now, double monthLimit);
-
-int DaysInMonth(CTime now);
 
 // The money axis of the chart: from 0 to top in steps of step, both round numbers (1, 2, 2.5 or 5
 // times a power of ten), top above the highest value and a tenth to spare, four to six steps.
@@ -38,6 +40,7 @@ struct ChartScale {
 };
 ChartScale ScaleFor(double highest);
 
-// The cost of the calls that started on each day of the month of now, from the 1st to today.
-// Calls of other months, or dated after today, are left out.
+// The cost of the calls that started on each day of the period, from its first day to today (to
+// its last day once it has ended). Calls of other periods, or dated after today, are left out.
+std::vector<double> GetSpentPerDay(const CCallArray& calls, const CBillingPeriod& period, CTime now);
 std::vector<double> GetSpentPerDay(const CCallArray& calls, CTime now);

@@ -3,6 +3,7 @@
 
 #include "core/billing/CallArray.h"
 #include "core/billing/CallTotals.h"
+#include "core/billing/PeriodTotals.h"
 #include "core/platform/NumberText.h"
 #include "core/platform/ProgramState.h"
 #include "core/reports/MonthFigures.h"
@@ -65,12 +66,18 @@ std::string IsoTimeWithOffset(CTime time) {
 }
 
 std::string BuildReportJson(const CCallArray& calls, CTime now, double monthLimit) {
+    return BuildReportJson(calls, PeriodOf(now), now, monthLimit);
+}
+
+std::string BuildReportJson(const CCallArray& calls, const CBillingPeriod& period, CTime now,
+                            double monthLimit) {
     const double spent = GetTotalCost(calls);
-    const double projected = ProjectedBill(spent, now);
+    const double projected = ProjectedBill(spent, period, now);
+    const bool ended = period.EndedBy(now);
     std::string json = "{\n";
-    json += "  \"month\": " + JsonString(now.Format("%B")) + ",\n";
+    json += "  \"month\": " + JsonString(period.MonthName()) + ",\n";
     json += "  \"now\": " + JsonString(IsoTimeWithOffset(now)) + ",\n";
-    json += "  \"day\": " + std::to_string(now.GetDay()) + ",\n";
+    json += "  \"day\": " + std::to_string(ended ? period.Days() : period.DayIndex(now)) + ",\n";
     json += "  \"calls\": " + std::to_string(GetCallCount(calls)) + ",\n";
     json += "  \"online_seconds\": " + std::to_string(GetTotalTime(calls).GetTotalSeconds()) + ",\n";
     json += "  \"currency_symbol\": " + JsonString(CurrencySymbol) + ",\n";
@@ -78,7 +85,8 @@ std::string BuildReportJson(const CCallArray& calls, CTime now, double monthLimi
     json += "  \"projected\": " + Money(projected) + ",\n";
     json += "  \"month_limit\": " + Money(monthLimit) + ",\n";
     json += "  \"verdict\": " + JsonString(VerdictKey(JudgeProjection(projected, monthLimit))) + ",\n";
-    json += "  \"pace\": " + PaceJson(ComputeMonthPace(spent, now, monthLimit)) + "\n";
+    json +=
+        "  \"pace\": " + (ended ? "null" : PaceJson(ComputeMonthPace(spent, period, now, monthLimit))) + "\n";
     return json + "}\n";
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/billing/BillingPeriod.h"
 #include "core/platform/Time.h"
 
 #include <string>
@@ -18,7 +19,10 @@ std::string JsonString(std::string_view text);
 // 2024-03-06T20:00:00+01:00
 std::string IsoTimeWithOffset(CTime time);
 
-// The report's figures: month, day, calls, online time, spent, projection, limit, verdict, pace.
+// The report's figures: month, day, calls, online time, spent, projection, limit, verdict, pace. Of
+// a period that has ended: every day counted, what it cost as the projection, no pace.
+std::string BuildReportJson(const CCallArray& calls, const CBillingPeriod& period, CTime now,
+                            double monthLimit);
 std::string BuildReportJson(const CCallArray& calls, CTime now, double monthLimit);
 
 // Every call (start, end, duration in seconds, cost) and the totals.

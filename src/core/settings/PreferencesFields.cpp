@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/settings/PreferencesFields.h"
 
+#include "core/billing/BillingPeriod.h"
 #include "core/settings/Settings.h"
 
 #include <algorithm>
@@ -13,7 +14,7 @@ CBillingFields::CBillingFields(const CSettings& s)
       WeekdayDayRate(s.WeekdayDayRate), WeekdayNightRate(s.WeekdayNightRate),
       WeekendDayRate(s.WeekendDayRate), WeekendNightRate(s.WeekendNightRate), Intervals(s.Intervals),
       BreakIntervals(s.BreakIntervals), CallFee(s.CallFee), MinimumCharge(s.MinimumCharge),
-      WeekendDays(s.WeekendDays), Holidays(s.Holidays) {}
+      WeekendDays(s.WeekendDays), Holidays(s.Holidays), PeriodStartDay(s.PeriodStartDay) {}
 
 std::vector<NumberField> CBillingFields::Numbers() {
     return {{"DayStartsMinutes", FieldRule::Minutes, &DayStartsMinutes},
@@ -24,7 +25,8 @@ std::vector<NumberField> CBillingFields::Numbers() {
             {"WeekdayNightRate", FieldRule::Rate, &WeekdayNightRate},
             {"WeekendDayRate", FieldRule::Rate, &WeekendDayRate},
             {"WeekendNightRate", FieldRule::Rate, &WeekendNightRate},
-            {"Intervals", FieldRule::Minutes, &Intervals}};
+            {"Intervals", FieldRule::Minutes, &Intervals},
+            {"PeriodStartDay", FieldRule::DayOfMonth, &PeriodStartDay}};
 }
 
 // Amounts of money, kept to what the settings file gives back whole.
@@ -60,6 +62,7 @@ void CBillingFields::CopyTo(CSettings& s) const {
     s.MinimumCharge = MinimumCharge;
     s.WeekendDays = WeekendDays;
     s.Holidays = Holidays;
+    s.PeriodStartDay = PeriodStartDay;
 }
 
 CLimitsFields::CLimitsFields(const CSettings& s)
@@ -149,4 +152,8 @@ std::string TariffPeriodsText(unsigned dayStartsHours, unsigned dayStartsMinutes
         return "Every moment is charged at the night rate with these times";
     return "Day rate from " + ClockText(dayBegins) + " to " + ClockText(nightBegins) + ", night rate from " +
            ClockText(nightBegins) + " to " + ClockText(dayBegins);
+}
+
+std::string CurrentPeriodText(unsigned startDay, CTime now) {
+    return "This period: " + CBillingPeriod::Of(now, startDay).RangeText();
 }

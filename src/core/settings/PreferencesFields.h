@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/platform/Time.h"
 #include "core/settings/Holiday.h"
 #include "core/settings/SettingsFields.h"
 
@@ -35,6 +36,8 @@ struct CBillingFields {
     double MinimumCharge;
     std::bitset<7> WeekendDays;
     std::vector<Holiday> Holidays;
+
+    unsigned PeriodStartDay;
 
     explicit CBillingFields(const CSettings& settings);
     // The numbers in the order they are read back from the page.
@@ -91,3 +94,6 @@ std::vector<std::string> LinkChoices(std::vector<std::string> names);
 // "Day rate from 06:31 to 23:30, night rate from 23:30 to 06:31" for the built-in times.
 std::string TariffPeriodsText(unsigned dayStartsHours, unsigned dayStartsMinutes, unsigned nightStartsHours,
                               unsigned nightStartsMinutes);
+
+// The line under the start day of the billing period: "This period: 15 November to 14 December".
+std::string CurrentPeriodText(unsigned startDay, CTime now);

@@ -95,6 +95,7 @@ const SettingsKey kKeys[] = {
     {kBilling, "WeekendDays", &CSettings::WeekendDays},
     {kBilling, "Holidays", &CSettings::Holidays},
     {kLimits, "EarlyWarningPercent", &CSettings::EarlyWarningPercent, IsEarlyWarningPercent},
+    {kBilling, "PeriodStartDay", &CSettings::PeriodStartDay},
 };
 
 std::optional<std::bitset<7>> ReadWeekDays(std::string_view digits) {
@@ -223,6 +224,9 @@ std::vector<std::string> ReadSettings(const IniFile& file, CSettings& settings) 
     std::vector<std::string> damaged;
     for (const SettingsKey& row : kKeys)
         std::visit(KeyReader{file, row, settings, damaged}, row.member);
+    // A day no month has is taken for the 1st, as the built-in value.
+    if (settings.PeriodStartDay < 1 || settings.PeriodStartDay > 31)
+        settings.PeriodStartDay = 1;
     return damaged;
 }
 

@@ -54,6 +54,10 @@ struct CSettings {
     // [Limits]: also warn when this share of a limit is reached; 0 or 50 to 99.
     unsigned EarlyWarningPercent = 0;
 
+    // [Billing], after its other keys: the day of the month the billing period starts on (1 to 31;
+    // in a shorter month its last day).
+    unsigned PeriodStartDay = 1;
+
     bool operator==(const CSettings&) const = default;
 };
 

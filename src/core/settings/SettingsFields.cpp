@@ -37,17 +37,24 @@ std::size_t TakeDigits(std::string_view text, std::size_t& pos, std::string& out
 }
 
 unsigned MaxWhole(FieldRule rule) {
+    if (rule == FieldRule::DayOfMonth)
+        return 31;
     return rule == FieldRule::Hours ? kMaxHours : kMaxMinutes;
 }
 
+unsigned MinWhole(FieldRule rule) {
+    return rule == FieldRule::DayOfMonth ? 1 : 0;
+}
+
 bool IsWhole(FieldRule rule) {
-    return rule == FieldRule::Hours || rule == FieldRule::Minutes || rule == FieldRule::Percent;
+    return rule == FieldRule::Hours || rule == FieldRule::Minutes || rule == FieldRule::Percent ||
+           rule == FieldRule::DayOfMonth;
 }
 
 bool IsInRange(FieldRule rule, unsigned long long whole) {
     if (rule == FieldRule::Percent)
         return whole < 100 && IsEarlyWarningPercent(static_cast<unsigned>(whole));
-    return whole <= MaxWhole(rule);
+    return whole <= MaxWhole(rule) && whole >= MinWhole(rule);
 }
 } // namespace
 
@@ -134,7 +141,9 @@ std::string RefusalMessage(FieldRule rule) {
     switch (rule) {
     case FieldRule::Hours:
     case FieldRule::Minutes:
-        return "Please enter a whole number from 0 to " + std::to_string(MaxWhole(rule)) + ".";
+    case FieldRule::DayOfMonth:
+        return "Please enter a whole number from " + std::to_string(MinWhole(rule)) + " to " +
+               std::to_string(MaxWhole(rule)) + ".";
     case FieldRule::Limit:
         return "Please enter a number from 0 to 1000000.";
     case FieldRule::Percent:

@@ -13,11 +13,12 @@
 
 // The check a typed number goes through.
 enum class FieldRule {
-    Hours,   // a whole number from 0 to 24
-    Minutes, // a whole number from 0 to 60 (minutes, and the length of a rounding interval)
-    Rate,    // a number of 0 or more
-    Limit,   // a number from 0 to 1000000
-    Percent, // the share of a limit an early warning comes at: 0 (none), or 50 to 99
+    Hours,      // a whole number from 0 to 24
+    Minutes,    // a whole number from 0 to 60 (minutes, and the length of a rounding interval)
+    Rate,       // a number of 0 or more
+    Limit,      // a number from 0 to 1000000
+    Percent,    // the share of a limit an early warning comes at: 0 (none), or 50 to 99
+    DayOfMonth, // a whole number from 1 to 31
 };
 
 // The decimal separator of the user's locale (the C library's current one); "." when it has none.

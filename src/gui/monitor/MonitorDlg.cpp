@@ -128,7 +128,7 @@ void CMonitorDlg::OnInitDialog() {
 }
 
 void CMonitorDlg::RefreshDisplay() {
-    Render(m_monitor.Meter().Refresh());
+    Render(m_monitor.Refresh());
 }
 
 void CMonitorDlg::Render(const MeterFigures& figures) {
@@ -242,7 +242,7 @@ void CMonitorDlg::ArmBoundaryTimer() {
 }
 
 void CMonitorDlg::OnBoundary() {
-    Render(m_monitor.Meter().Follow(m_clock.Now()));
+    Render(m_monitor.Follow(m_clock.Now()));
     if (!m_bEnded)
         ArmBoundaryTimer();
 }
@@ -303,7 +303,7 @@ void CMonitorDlg::OnCustomize() {
 
 void CMonitorDlg::OnLogsAndReports() {
     m_monitor.MarkListShown();
-    CLogsAndReportsSheet sheet(m_monitor.Calls(), m_clock, m_prompter, this);
+    CLogsAndReportsSheet sheet(m_monitor.Calls(), m_clock, m_prompter, this, m_monitor.PastMonths());
     connect(&sheet, &CLogsAndReportsSheet::helpRequested, this, &CMonitorDlg::helpRequested);
     if (sheet.exec() == QDialog::Accepted && sheet.IsListEmpty())
         m_monitor.ListCleared();

@@ -2,6 +2,7 @@
 #include "gui/prefs/BillingPage.h"
 
 #include "core/platform/Prompter.h"
+#include "core/platform/SystemClock.h"
 #include "core/settings/Settings.h"
 
 #include <QCheckBox>
@@ -31,7 +32,8 @@ QGroupBox* MakeGroup(const QString& title, QWidget* parent) {
 } // namespace
 
 CBillingPage::CBillingPage(Prompter& prompter, QWidget* parent)
-    : CPreferencesPage(prompter, kHelpId, parent), CBillingFields(Settings) {
+    : CPreferencesPage(prompter, kHelpId, parent), CBillingFields(Settings),
+      now([] { return SystemClock().Now(); }) {
     // Made in the order the Tab key visits them.
     QLineEdit* weekdayDay = MakeNumberEdit("WeekdayDayRate", kRateDigits, false);
     QLineEdit* weekdayNight = MakeNumberEdit("WeekdayNightRate", kRateDigits, false);
@@ -103,6 +105,24 @@ CBillingPage::CBillingPage(Prompter& prompter, QWidget* parent)
     intervalRow->addStretch();
     roundingRows->addLayout(intervalRow);
 
+    // "Billing period starts on day [1] of the month", and the period that makes of today.
+    QLineEdit* startDay = MakeNumberEdit("PeriodStartDay", kTimeDigits, true);
+    QGroupBox* billingPeriod = MakeGroup(QStringLiteral("Billing period"), this);
+    auto* periodRows = new QVBoxLayout(billingPeriod);
+    auto* startRow = new QHBoxLayout;
+    startRow->addWidget(new QLabel(QStringLiteral("Billing period starts on day"), billingPeriod));
+    startRow->addWidget(startDay);
+    startRow->addWidget(new QLabel(QStringLiteral("of the month"), billingPeriod));
+    startRow->addStretch();
+    periodRows->addLayout(startRow);
+    m_textBillingPeriod = new QLabel(billingPeriod);
+    m_textBillingPeriod->setObjectName(QStringLiteral("m_textBillingPeriod"));
+    m_textBillingPeriod->setTextFormat(Qt::PlainText);
+    m_textBillingPeriod->setFont(small);
+    m_textBillingPeriod->setMinimumHeight(QFontMetrics(small).lineSpacing());
+    periodRows->addWidget(m_textBillingPeriod);
+    connect(startDay, &QLineEdit::textChanged, this, &CBillingPage::UpdateBillingPeriod);
+
     auto* left = new QVBoxLayout;
     left->addWidget(weekdays);
     left->addWidget(weekends);
@@ -110,6 +130,7 @@ CBillingPage::CBillingPage(Prompter& prompter, QWidget* parent)
     auto* right = new QVBoxLayout;
     right->addWidget(time);
     right->addWidget(rounding);
+    right->addWidget(billingPeriod);
     right->addStretch();
     auto* columns = new QHBoxLayout;
     columns->addLayout(left);
@@ -261,4 +282,11 @@ void CBillingPage::UpdatePeriods() {
     m_textPeriods->setText(QString::fromStdString(
         TariffPeriodsText(static_cast<unsigned>(*dayHours), static_cast<unsigned>(*dayMinutes),
                           static_cast<unsigned>(*nightHours), static_cast<unsigned>(*nightMinutes))));
+}
+
+void CBillingPage::UpdateBillingPeriod() {
+    const QLineEdit* edit = findChild<QLineEdit*>(QStringLiteral("PeriodStartDay"));
+    const std::optional<double> day = ReadField(FieldRule::DayOfMonth, edit->text().toStdString(), ".");
+    m_textBillingPeriod->setText(
+        day ? QString::fromStdString(CurrentPeriodText(static_cast<unsigned>(*day), now())) : QString());
 }

@@ -4,6 +4,8 @@
 #include "core/settings/PreferencesFields.h"
 #include "gui/prefs/PreferencesPage.h"
 
+#include <functional>
+
 class QBoxLayout;
 class QCheckBox;
 class QDateEdit;
@@ -12,8 +14,8 @@ class QLineEdit;
 class QListWidget;
 
 // "Billing System": the four rates, the times at which day and night begin, the rounding of calls
-// to whole intervals, the fee and minimum per call, the weekend days and the holidays. Each edit is
-// named after the setting it holds.
+// to whole intervals, the fee and minimum per call, the weekend days, the holidays, and the day
+// the billing period starts on. Each edit is named after the setting it holds.
 class CBillingPage : public CPreferencesPage, public CBillingFields {
     Q_OBJECT
 public:
@@ -35,9 +37,14 @@ public:
     QListWidget* m_listHolidays;
     QDateEdit* m_dateHoliday;
     QCheckBox* m_checkEveryYear;
+    // The billing period that the typed start day makes of today.
+    QLabel* m_textBillingPeriod;
+    // Where "today" comes from.
+    std::function<CTime()> now;
 
 private:
     void UpdatePeriods();
+    void UpdateBillingPeriod();
     void BuildTariffOptions(QBoxLayout* rows);
     void ReadWeekendDays();
     void ShowHolidays();

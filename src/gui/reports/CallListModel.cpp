@@ -11,7 +11,7 @@ const Qt::Alignment kAlignments[kColumns] = {Qt::AlignLeft | Qt::AlignVCenter, Q
 } // namespace
 
 CCallListModel::CCallListModel(const CCallArray& calls, QObject* parent)
-    : QAbstractTableModel(parent), m_calls(calls), m_rows(calls.GetSize()) {}
+    : QAbstractTableModel(parent), m_calls(&calls), m_rows(calls.GetSize()) {}
 
 int CCallListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : m_rows;
@@ -52,9 +52,17 @@ void CCallListModel::Clear() {
     endResetModel();
 }
 
+void CCallListModel::SetCalls(const CCallArray& calls) {
+    beginResetModel();
+    m_calls = &calls;
+    m_rows = calls.GetSize();
+    m_cachedRow = -1;
+    endResetModel();
+}
+
 const CallRowTexts& CCallListModel::RowTexts(int row) const {
     if (row != m_cachedRow) {
-        m_cachedTexts = BuildCallRowTexts(m_calls.GetAt(row));
+        m_cachedTexts = BuildCallRowTexts(m_calls->GetAt(row));
         m_cachedRow = row;
     }
     return m_cachedTexts;

@@ -23,11 +23,13 @@ public:
 
     // Empties the list shown; the calls themselves are left alone.
     void Clear();
+    // Shows other calls (another month's), as they are now.
+    void SetCalls(const CCallArray& calls);
 
 private:
     const CallRowTexts& RowTexts(int row) const;
 
-    const CCallArray& m_calls;
+    const CCallArray* m_calls;
     int m_rows;
     // The view asks for a row's cells one after another: price each call once, not once a cell.
     mutable int m_cachedRow = -1;

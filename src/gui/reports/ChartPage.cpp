@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/reports/ChartPage.h"
 
+#include "core/billing/PeriodTotals.h"
 #include "core/platform/Clock.h"
 #include "core/reports/MonthFigures.h"
 #include "core/reports/ReportText.h"
@@ -27,11 +28,23 @@ void CChartPage::showEvent(QShowEvent* event) {
         OnInitDialog();
 }
 
+void CChartPage::SetMonth(const CCallArray& calls, std::optional<CBillingPeriod> past) {
+    m_calls = &calls;
+    m_past = past;
+    if (m_bDrawn)
+        OnInitDialog();
+}
+
 void CChartPage::OnInitDialog() {
     m_bDrawn = true;
     const CTime now = m_clock.Now();
-    m_chart->SetFigures(GetSpentPerDay(*m_calls, now), Settings.DayLimit,
-                        QString::fromStdString(now.Format("%B %Y")));
+    const CBillingPeriod period = m_past.value_or(PeriodOf(now));
+    const std::vector<double> perDay = GetSpentPerDay(*m_calls, period, now);
+    QStringList days;
+    for (int i = 1; i <= static_cast<int>(perDay.size()); ++i)
+        days << QString::number(period.DayOfMonth(i));
+    m_chart->SetBars(perDay, days, m_past ? -1 : static_cast<int>(perDay.size()) - 1, Settings.DayLimit,
+                     QString::fromStdString(period.Title()), CSpendingChart::DayTexts());
     m_labelProjection->setText(
-        QString::fromStdString(BuildProjectionText(*m_calls, now, Settings.MonthLimit)));
+        QString::fromStdString(BuildProjectionText(*m_calls, period, now, Settings.MonthLimit)));
 }

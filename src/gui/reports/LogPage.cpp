@@ -43,7 +43,7 @@ QFrame* MakeLine(QWidget* parent, QFrame::Shape shape) {
 } // namespace
 
 CLogPage::CLogPage(const CCallArray& calls, Clock& clock, Prompter& prompter, QWidget* parent)
-    : QWidget(parent), m_calls(calls), m_clock(clock), m_prompter(prompter),
+    : QWidget(parent), m_calls(&calls), m_clock(clock), m_prompter(prompter),
       m_model(new CCallListModel(calls, this)) {
     setObjectName(QStringLiteral("CLogPage"));
     BuildLayout();
@@ -102,7 +102,11 @@ void CLogPage::BuildLayout() {
     totals->addWidget(MakeLine(this, QFrame::HLine), 2, 0, 1, column);
 
     auto* page = new QVBoxLayout(this);
-    page->addWidget(new QLabel(tr("List of calls made during this month (in chronological order) :"), this));
+    m_labelHeading = new QLabel(tr("List of calls made during this month (in chronological order) :"), this);
+    m_labelHeading->setObjectName(QStringLiteral("m_labelHeading"));
+    m_labelHeading->setTextFormat(Qt::PlainText);
+    m_labelHeading->setWordWrap(true);
+    page->addWidget(m_labelHeading);
     page->addLayout(list, 1);
     auto* bottom = new QHBoxLayout;
     bottom->addLayout(totals);
@@ -124,12 +128,25 @@ void CLogPage::SetColumnWidths() {
     }
 }
 
+void CLogPage::ShowMonth(const CCallArray& calls, const QString& heading,
+                         std::optional<CBillingPeriod> past) {
+    m_calls = &calls;
+    m_past = past;
+    m_model->SetCalls(calls);
+    m_labelHeading->setText(heading);
+    m_ctlClearLog->setEnabled(true);
+    m_btnExportCsv->setEnabled(true);
+    OnInitDialog();
+    if (past)
+        m_ctlClearLog->setEnabled(false);
+}
+
 void CLogPage::OnInitDialog() {
-    if (m_calls.GetSize() == 0) {
+    if (m_calls->GetSize() == 0) {
         ShowEmptyTotals();
         return;
     }
-    const CallListTotals totals = BuildCallListTotals(m_calls);
+    const CallListTotals totals = BuildCallListTotals(*m_calls);
     m_nTotalCalls = totals.callCount;
     m_strTimeOnline = QString::fromStdString(totals.totalTime);
     m_strTotalCost = QString::fromStdString(totals.totalCost);
@@ -162,5 +179,6 @@ void CLogPage::OnClearLog() {
 }
 
 void CLogPage::OnExportCsv() {
-    ExportCallsCsv(m_calls, m_clock.Now(), m_prompter);
+    // The file is named after the month shown.
+    ExportCallsCsv(*m_calls, m_past ? m_past->Start() : m_clock.Now(), m_prompter);
 }

@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/billing/BillingPeriod.h"
+
 #include <QString>
 #include <QWidget>
+#include <optional>
 
 class CCallArray;
 class CCallListModel;
 class Clock;
 class Prompter;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableView;
@@ -22,12 +26,14 @@ public:
 
     CLogPage(const CCallArray& calls, Clock& clock, Prompter& prompter, QWidget* parent = nullptr);
 
-    // The list shown is empty: the month had no calls, or Clear Log was confirmed.
-    bool IsListEmpty() const { return m_nTotalCalls == 0; }
+    // Shows the calls of an ended month (past) or of this one under a heading of their own; only
+    // this month's may be cleared.
+    void ShowMonth(const CCallArray& calls, const QString& heading, std::optional<CBillingPeriod> past);
 
     QPushButton* m_ctlClearLog;
     QPushButton* m_btnExportCsv;
     QTableView* m_ctlCallList;
+    QLabel* m_labelHeading;
     unsigned m_nTotalCalls = 0;
     QString m_strTimeOnline;
     QString m_strTotalCost;
@@ -47,7 +53,8 @@ private:
     void DoDataExchange(bool saveAndValidate);
     void ShowEmptyTotals();
 
-    const CCallArray& m_calls;
+    const CCallArray* m_calls;
+    std::optional<CBillingPeriod> m_past;
     Clock& m_clock;
     Prompter& m_prompter;
     CCallListModel* m_model;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/reports/ReportPage.h"
 
+#include "core/billing/PeriodTotals.h"
 #include "core/platform/Clock.h"
 #include "core/reports/ReportText.h"
 #include "core/settings/Settings.h"
@@ -22,9 +23,18 @@ void CReportPage::showEvent(QShowEvent* event) {
         OnInitDialog();
 }
 
+void CReportPage::SetMonth(const CCallArray& calls, std::optional<CBillingPeriod> past) {
+    m_calls = &calls;
+    m_past = past;
+    if (m_bWritten)
+        OnInitDialog();
+}
+
 void CReportPage::OnInitDialog() {
     m_bWritten = true;
-    QString text = QString::fromStdString(BuildReportWithPace(*m_calls, m_clock.Now(), Settings.MonthLimit));
+    const CTime now = m_clock.Now();
+    QString text = QString::fromStdString(
+        BuildReportWithPace(*m_calls, m_past.value_or(PeriodOf(now)), now, Settings.MonthLimit));
     text.remove(QLatin1Char('\r'));
     m_editReport->setPlainText(text);
 }

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/billing/BillingPeriod.h"
+
 #include <QWidget>
+#include <optional>
 
 class CCallArray;
 class Clock;
@@ -18,6 +21,8 @@ public:
 
     // The calls to report on, until the report is written (an emptied list after Clear Log).
     void SetCalls(const CCallArray& calls) { m_calls = &calls; }
+    // Another month to report on (none: this one), written again at once if it was written.
+    void SetMonth(const CCallArray& calls, std::optional<CBillingPeriod> past);
 
     QPlainTextEdit* m_editReport;
 
@@ -28,6 +33,7 @@ private:
     void OnInitDialog();
 
     const CCallArray* m_calls;
+    std::optional<CBillingPeriod> m_past;
     Clock& m_clock;
     bool m_bWritten = false;
 };

@@ -44,11 +44,31 @@ CSpendingChart::CSpendingChart(QWidget* parent) : QWidget(parent) {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
+CSpendingChart::Texts CSpendingChart::DayTexts() {
+    return {tr("Day of the month"), tr("Earlier days"), tr("Today"), tr("Day limit")};
+}
+
+CSpendingChart::Texts CSpendingChart::MonthTexts() {
+    return {tr("Month the billing period starts in"), tr("Months"), tr("This month"), tr("Month limit")};
+}
+
 void CSpendingChart::SetFigures(std::vector<double> perDay, double dayLimit, const QString& title) {
-    m_perDay = std::move(perDay);
-    m_dayLimit = dayLimit;
+    QStringList labels;
+    for (std::size_t i = 1; i <= perDay.size(); ++i)
+        labels << QString::number(i);
+    const int today = static_cast<int>(perDay.size()) - 1;
+    SetBars(std::move(perDay), labels, today, dayLimit, title, DayTexts());
+}
+
+void CSpendingChart::SetBars(std::vector<double> values, QStringList labels, int highlighted, double limit,
+                             const QString& title, Texts texts) {
+    m_perDay = std::move(values);
+    m_labels = std::move(labels);
+    m_highlighted = highlighted;
+    m_texts = std::move(texts);
+    m_dayLimit = limit;
     m_title = title;
-    double highest = dayLimit;
+    double highest = limit;
     for (double day : m_perDay)
         highest = std::max(highest, day);
     m_scale = ScaleFor(highest);
@@ -126,11 +146,11 @@ void CSpendingChart::paintEvent(QPaintEvent*) {
         const int y = Y(m_perDay[static_cast<std::size_t>(i)]);
         if (y < plot.bottom())
             painter.fillRect(QRect(QPoint(x, y), QPoint(x + width - 1, plot.bottom() - 1)),
-                             i + 1 == days ? kTodayColour : kEarlierColour);
+                             i == m_highlighted ? kTodayColour : kEarlierColour);
         painter.setPen(ink);
         painter.drawText(QRect(static_cast<int>(centre - slot / 2), plot.bottom() + kTick,
                                static_cast<int>(slot), smallText.height()),
-                         Qt::AlignHCenter | Qt::AlignTop, QString::number(i + 1));
+                         Qt::AlignHCenter | Qt::AlignTop, m_labels.value(i));
     }
     painter.setFont(font());
     painter.setPen(ink);
@@ -145,18 +165,21 @@ void CSpendingChart::paintEvent(QPaintEvent*) {
     small.setBold(true);
     painter.setFont(small);
     painter.setPen(ink);
-    painter.drawText(QRect(plot.left(), y, plot.width(), text.height()), Qt::AlignHCenter,
-                     tr("Day of the month"));
+    painter.drawText(QRect(plot.left(), y, plot.width(), text.height()), Qt::AlignHCenter, m_texts.axis);
     painter.setFont(font());
     y = frame.bottom() - kGap - legendHeight;
-    const QString earlier = tr("Earlier days"), today = tr("Today"), limit = tr("Day limit");
+    const QString &earlier = m_texts.earlier, &today = m_texts.highlighted, &limit = m_texts.limit;
+    const bool highlighted = m_highlighted >= 0 && m_highlighted < days;
     const int swatch = legendHeight * 2 / 3;
-    int width = swatch * 2 + text.horizontalAdvance(earlier) + text.horizontalAdvance(today) + kGap * 7;
+    int width = swatch + text.horizontalAdvance(earlier) + kGap * 3 + kGap / 2;
+    if (highlighted)
+        width += swatch + text.horizontalAdvance(today) + kGap * 3 + kGap / 2;
     if (m_dayLimit > 0)
         width += swatch * 2 + text.horizontalAdvance(limit) + kGap * 3 + kGap / 2;
     int x = frame.left() + (frame.width() - width) / 2;
     x = DrawLegendEntry(painter, x, y, legendHeight, kEarlierColour, earlier, false, ink);
-    x = DrawLegendEntry(painter, x, y, legendHeight, kTodayColour, today, false, ink);
+    if (highlighted)
+        x = DrawLegendEntry(painter, x, y, legendHeight, kTodayColour, today, false, ink);
     if (m_dayLimit > 0)
         DrawLegendEntry(painter, x, y, legendHeight, kLimitColour, limit, true, ink);
 }

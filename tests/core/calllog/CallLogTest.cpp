@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/calllog/CallLog.h"
+#include "core/calllog/CallLogMonth.h"
 
 #include "core/billing/CallArray.h"
 #include "core/calllog/AddedCall.h"
@@ -239,6 +240,18 @@ TEST_F(CallLogTest, RollOverAsksAndLoadsOnlyTheNewMonth) {
                   copyTo && !written);
         EXPECT_EQ(copyTo ? TempDir::Read(dir.File(copyTo)) : "", written ? old : "");
     }
+}
+
+// Billed from the 15th, a log written on 20 December names December, but its call of the 10th
+// belongs to the period of November: that is the name the old log is offered under.
+TEST_F(CallLogTest, TheOldLogIsNamedByTheMonthItsPeriodStartsIn) {
+    const LoggedCall dec10{CTime(2025, 12, 10, 9, 0, 0), CTime(2025, 12, 10, 9, 1, 0)};
+    const LoggedCall dec20{CTime(2025, 12, 20, 9, 0, 0), CTime(2025, 12, 20, 9, 1, 0)};
+    const MonthSelection selection =
+        SelectCurrentMonth(ParseCallLog(LogText(dec20.end, {dec10, dec20})), dec20.end, 15);
+    EXPECT_EQ(selection.oldMonth, "November");
+    EXPECT_EQ(selection.calls, std::vector<LoggedCall>{dec20});
+    EXPECT_EQ(selection.others, std::vector<LoggedCall>{dec10});
 }
 
 // A write that fails part-way, or a backup that cannot be made: the old log stays, the user is told,

@@ -111,6 +111,21 @@ TEST_F(CallMeterTest, EarlyWarningsComeOnceBeforeTheLimitsOwn) {
               "You have used 87 % of your month limit: $4.35 of $5.00.");
 }
 
+// Billed from the 15th: the month's spending and its warning start again on the 15th.
+TEST_F(CallMeterTest, TheMonthIsTheBillingPeriod) {
+    Settings.PeriodStartDay = 15;
+    Settings.MonthLimit = 10;
+    clock.Set(CTime(2026, 12, 14, 23, 0, 0));
+    Call(CTime(2026, 12, 1, 10, 0, 0), 6 * 60); // 12.00 in the period from 15 November
+    EXPECT_DOUBLE_EQ(meter.Refresh().spentMonth, 12.0);
+    EXPECT_EQ(TickAt(meter, {60}), (Due{{W::Month}}));
+    meter.Stop();
+    clock.Set(CTime(2026, 12, 15, 0, 5, 0));
+    EXPECT_EQ(meter.Follow(clock.Now()).spentMonth, 0.0);
+    Settings.MonthLimit = 1;
+    EXPECT_EQ(TickAt(meter, {60}), (Due{{W::Month}}));
+}
+
 TEST_F(CallMeterTest, StartStopRecordsThePricedCallAndLeavesTheFiguresAsShown) {
     meter.Refresh();
     EXPECT_EQ(meter.Start(), clock.Now());

@@ -3,6 +3,7 @@
 #include "core/calllog/CallLogText.h"
 #include "core/platform/FakeClock.h"
 #include "core/platform/Paths.h"
+#include "core/reports/MonthList.h"
 
 #include "support/FreshState.h"
 #include "support/ScriptedPrompter.h"
@@ -102,6 +103,12 @@ TEST(NewCallTest, OnlyFinishedCallsOfTheMonth) {
     for (const auto& [start, end, allowed] : rows)
         EXPECT_EQ(!CMonitor::CheckNewCall(start, end, now), allowed)
             << start.Format("%c") << end.Format(" %c");
+    // Billed from the 15th, the month began on 15 November.
+    Settings.PeriodStartDay = 15;
+    EXPECT_FALSE(CMonitor::CheckNewCall(CTime(2026, 11, 15, 0, 0, 0), CTime(2026, 11, 15, 0, 1, 0), now));
+    EXPECT_EQ(CMonitor::CheckNewCall(CTime(2026, 11, 14, 23, 0, 0), CTime(2026, 11, 14, 23, 1, 0), now),
+              "only calls of the current month (15 November to 14 December 2026) can be added");
+    Settings = CSettings{};
 }
 
 // The Logs and Reports sheet emptied the list it was given; a call stopped or added while it was
@@ -187,5 +194,147 @@ TEST_F(MonitorStateTest, AnUnwritableDataFolderIsToldAtOnceAndLosesNoCallAtTheEn
     monitor.Load();
     EXPECT_EQ(monitor.Calls().GetSize(), 1);
     EXPECT_EQ(ParseCallLog(TempDir::Read(paths.CallLogFile())).calls.size(), 1u);
+}
+} // namespace
+
+namespace {
+using Calls = std::vector<LoggedCall>;
+const LoggedCall kOct{CTime(2026, 10, 10, 10, 0, 0), CTime(2026, 10, 10, 10, 10, 0)};
+const LoggedCall kNov10{CTime(2026, 11, 10, 10, 0, 0), CTime(2026, 11, 10, 10, 10, 0)};
+const LoggedCall kNov20{CTime(2026, 11, 20, 10, 0, 0), CTime(2026, 11, 20, 10, 20, 0)};
+const LoggedCall kNov25{CTime(2026, 11, 25, 10, 0, 0), CTime(2026, 11, 25, 10, 1, 0)};
+const LoggedCall kDec1{CTime(2026, 12, 1, 9, 0, 0), CTime(2026, 12, 1, 9, 5, 0)};
+const LoggedCall kJan{CTime(2027, 1, 5, 9, 0, 0), CTime(2027, 1, 5, 9, 5, 0)};
+
+class HistoryTest : public MonitorStateTest {
+protected:
+    static std::string LogOf(const Calls& calls, CTime written) {
+        return FormatCallLog(CallArrayOf(calls), written, 0, "$");
+    }
+    static Calls Read(const std::string& file) { return ParseCallLog(TempDir::Read(file)).calls; }
+    std::string History(const char* name) const { return paths.HistoryDir() + name; }
+    // The copies kept beside path.
+    static int Copies(const std::string& path) {
+        int found = 0;
+        for (const auto& entry :
+             std::filesystem::directory_iterator(std::filesystem::path(path).parent_path()))
+            found += entry.path().string().starts_with(path + ".bak-");
+        return found;
+    }
+    void Stop(CMonitor& m) {
+        m.Start(CallCause::User);
+        clock.Advance(60);
+        m.Stop(CallCause::User);
+    }
+};
+
+// November's calls go to the history at the start whatever the roll-over question is answered, into
+// an empty history or merged with what it holds (its old text kept beside it when a call was added,
+// untouched when none was); Calls.log is then written as ever, with December's calls only.
+TEST_F(HistoryTest, AtTheStartLastMonthGoesToTheHistoryWhateverTheAnswer) {
+    const std::tuple<bool, Calls, Calls> rows[] = {
+        {false, {}, {kNov10, kNov20}},
+        {true, {}, {kNov10, kNov20}},
+        {false, {kNov10}, {kNov10, kNov20}},
+        {true, {kNov10, kNov20}, {kNov10, kNov20}},
+        {false, {kNov25}, {kNov10, kNov20, kNov25}},
+    };
+    for (const auto& [yes, held, kept] : rows) {
+        SCOPED_TRACE(std::to_string(held.size()) + (yes ? " held, yes" : " held, no"));
+        std::filesystem::remove_all(paths.DataDir());
+        clock.Set(CTime(2026, 12, 2, 14, 0, 0));
+        TempDir::Write(paths.CallLogFile(), LogOf({kNov10, kNov20, kDec1}, kDec1.end));
+        const std::string before = held.empty() ? "" : LogOf(held, kNov25.end);
+        if (!held.empty())
+            TempDir::Write(History("2026-11-01.log"), before);
+        prompter.yesNoAnswers = {yes};
+        prompter.saveAnswers = {dir.File("copy.txt")};
+        CMonitor run(paths, prompter, clock);
+        run.Load();
+        EXPECT_EQ(std::pair(run.Calls().GetSize(), run.Calls().GetAt(0).GetStart()),
+                  std::pair(1, kDec1.start));
+        EXPECT_EQ(Read(History("2026-11-01.log")), kept);
+        EXPECT_EQ(Copies(History("2026-11-01.log")), !held.empty() && held != kept);
+        EXPECT_EQ(TempDir::Read(History("2026-11-01.log")) == before, held == kept);
+        Stop(run);
+        EXPECT_EQ(TempDir::Read(paths.CallLogFile()), FormatCallLog(run.Calls(), clock.Now(), 0, "$"));
+    }
+}
+
+// Billed from the 15th: at midnight of 15 December the period's finished calls leave the list for
+// history/2026-11-15.log, and the call running across the turn follows them when it stops; it never
+// counts for the new period.
+TEST_F(HistoryTest, ARunningProgramRollsOverAtTheTurnOfThePeriod) {
+    Settings.PeriodStartDay = 15;
+    clock.Set(CTime(2026, 12, 14, 23, 55, 0));
+    TempDir::Write(paths.CallLogFile(), LogOf({kDec1}, kDec1.end));
+    monitor.Load();
+    monitor.Start(CallCause::User);
+    clock.Set(CTime(2026, 12, 15, 0, 0, 0));
+    EXPECT_EQ(monitor.Follow(clock.Now()).spentMonth, 0.0);
+    EXPECT_EQ(Read(History("2026-11-15.log")), Calls{kDec1});
+    EXPECT_EQ(monitor.Tick(clock.Now() + CTimeSpan(300)).figures.spentMonth, 0.0);
+    clock.Advance(600);
+    monitor.Stop(CallCause::User);
+    EXPECT_EQ(Read(History("2026-11-15.log")),
+              (Calls{kDec1, {CTime(2026, 12, 14, 23, 55, 0), CTime(2026, 12, 15, 0, 10, 0)}}));
+    EXPECT_EQ(monitor.Calls().GetSize(), 0);
+    EXPECT_EQ(TempDir::Read(paths.CallLogFile()), FormatCallLog(CCallArray(), "December", 0, "$"));
+}
+
+// A history folder that is a file, or a file of it that Corvellan did not write: the user is told
+// once, November's call stays in Calls.log through every save and the damaged file stays as it is;
+// once the folder can be used, the next save puts the call there.
+TEST_F(HistoryTest, AHistoryThatCannotTakeTheCallsKeepsThemInCallsLog) {
+    for (const bool damaged : {false, true}) {
+        SCOPED_TRACE(damaged ? "a damaged file" : "a file for the folder");
+        std::filesystem::remove_all(paths.DataDir());
+        TempDir::Write(paths.CallLogFile(), LogOf({kNov10, kDec1}, kDec1.end));
+        const std::string blocking = damaged ? History("2026-11-01.log") : paths.DataDir() + "history";
+        const std::string mine = damaged ? LogOf({kNov25}, kNov25.end) + "\r\nmy notes" : "my notes";
+        TempDir::Write(blocking, mine);
+        ScriptedPrompter told;
+        CMonitor run(paths, told, clock);
+        run.Load();
+        Stop(run);
+        // The roll-over question aside.
+        EXPECT_EQ(std::count_if(told.shown.begin(), told.shown.end(),
+                                [](const auto& s) { return s.icon == PromptIcon::Exclamation; }),
+                  1);
+        EXPECT_EQ(Read(paths.CallLogFile()).front(), kNov10);
+        EXPECT_EQ(TempDir::Read(blocking), mine);
+        const std::vector<PastMonth> past = run.PastMonths();
+        ASSERT_EQ(past.size(), damaged ? 2u : 1u);
+        EXPECT_EQ(past.back().problem.empty(), !damaged);
+        std::filesystem::remove(blocking);
+        Stop(run);
+        EXPECT_EQ(Read(History("2026-11-01.log")), Calls{kNov10});
+        EXPECT_EQ(Read(paths.CallLogFile()).size(), 3u);
+    }
+}
+
+// A log of several months, one of them still to come (a clock set back), with a note of the user's:
+// each call read goes to its own period, the one to come stays in Calls.log, and a copy of the log is
+// kept beside it. A start day moved to the 15th brings November's call of the 20th back from the
+// history into the new period's list.
+TEST_F(HistoryTest, EachCallGoesToItsOwnPeriod) {
+    std::string log = LogOf({kOct, kNov20, kDec1, kJan}, kJan.end);
+    log.insert(log.find("Start:"), "my note\r\n");
+    TempDir::Write(paths.CallLogFile(), log);
+    monitor.Load();
+    EXPECT_EQ(Read(History("2026-10-01.log")), Calls{kOct});
+    EXPECT_EQ(Read(History("2026-11-01.log")), Calls{kNov20});
+    Stop(monitor);
+    EXPECT_EQ(Read(paths.CallLogFile()).back(), kJan);
+    EXPECT_EQ(Copies(paths.CallLogFile()), 1);
+    Settings.PeriodStartDay = 15;
+    CMonitor again(paths, prompter, clock);
+    again.Load(false);
+    EXPECT_EQ(again.Calls().GetAt(0).GetStart(), kNov20.start);
+    monitor.Refresh();
+    EXPECT_EQ(monitor.Calls().GetAt(0).GetStart(), kNov20.start);
+    const std::vector<PastMonth> past = monitor.PastMonths();
+    ASSERT_EQ(past.size(), 1u);
+    EXPECT_EQ(past[0].period.FirstDate(), "2026-09-15");
 }
 } // namespace

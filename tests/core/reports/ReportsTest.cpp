@@ -179,4 +179,33 @@ TEST_F(ReportTextTest, ChartSumsTheCostOfEachDaySoFar) {
                               CTime(2024, month, day, hour, 50 + minutes, 0)));
     EXPECT_EQ(GetSpentPerDay(calls, CTime(2024, 3, 5, 12, 0, 0)), (std::vector<double>{12, 0, 20, 0, 1}));
 }
+
+// Billed from the 15th, on 20 March the month is 15 March to 14 April, day 6 of 31; a call of the
+// 14th belongs to the month before. Once the period has ended, its report says what it cost.
+TEST_F(ReportTextTest, ABillFromThe15thIsFollowedByTheReportAndTheChart) {
+    Settings.PeriodStartDay = 15;
+    CCallArray calls;
+    calls.Add(CCallRecord(CTime(2024, 3, 16, 12, 0, 0), CTime(2024, 3, 16, 12, 12, 0)));
+    const CTime now(2024, 3, 20, 18, 0, 0);
+    const std::string report = BuildReportWithPace(calls, now, 100);
+    for (const char* part : {"- Brief report for March :\r\nYou have made 1 call(s) during the first 6 days",
+                             "about $60.00 , which is well within", "you can spend $3.38 a day"})
+        EXPECT_NE(report.find(part), std::string::npos) << report;
+    EXPECT_NE(BuildReportJson(calls, now, 100).find("\"day\": 6,"), std::string::npos);
+    calls.Add(CCallRecord(CTime(2024, 3, 14, 12, 0, 0), CTime(2024, 3, 14, 12, 30, 0)));
+    EXPECT_EQ(GetSpentPerDay(calls, now), (std::vector<double>{0, 12, 0, 0, 0, 0}));
+
+    const CBillingPeriod march = CBillingPeriod::Of(now, 15);
+    const CTime later(2024, 4, 20, 12, 0, 0);
+    calls.RemoveAll();
+    calls.Add(CCallRecord(CTime(2024, 4, 14, 23, 50, 0), CTime(2024, 4, 15, 0, 2, 0)));
+    EXPECT_EQ(
+        BuildReportWithPace(calls, march, later, 10),
+        "- Report for March 2024 :\r\nYou made 1 call(s) during the 31 days of this month (15 March to 14 "
+        "April).\r\nYou spent a total of 0 hours, 12 minutes and 0 seconds, for which you pay $12.00, more "
+        "than the month limit that you have set ($10.00).");
+    EXPECT_EQ(BuildProjectionText(calls, march, later, 10), "Bill for March: $12.00 (month limit $10.00)");
+    EXPECT_NE(BuildReportJson(calls, march, later, 10).find("\"day\": 31,"), std::string::npos);
+    EXPECT_EQ(GetSpentPerDay(calls, march, later).size(), 31u);
+}
 } // namespace

@@ -13,15 +13,17 @@ using enum FieldRule;
 // decimal comma and never 1 or 15 without one; "4294967320" is 24 once cut to 32 bits.
 TEST(SettingsFieldsTest, ReadsEachKindOfFieldWholeOrRefusesIt) {
     const std::tuple<FieldRule, const char*, const char*, double> accepted[] = {
-        {Hours, " 24 ", ".", 24}, {Minutes, "60", ".", 60}, {Rate, "0", ".", 0},
-        {Rate, "1,5", ",", 1.5},  {Rate, "1.5", ",", 1.5},  {Limit, "1000000", ".", 1000000},
-        {Percent, "0", ".", 0},   {Percent, "50", ".", 50}, {Percent, "99", ".", 99}};
+        {Hours, " 24 ", ".", 24},  {Minutes, "60", ".", 60},   {Rate, "0", ".", 0},
+        {Rate, "1,5", ",", 1.5},   {Rate, "1.5", ",", 1.5},    {Limit, "1000000", ".", 1000000},
+        {Percent, "0", ".", 0},    {Percent, "50", ".", 50},   {Percent, "99", ".", 99},
+        {DayOfMonth, "1", ".", 1}, {DayOfMonth, "31", ".", 31}};
     for (const auto& [rule, text, decimalPoint, value] : accepted)
         EXPECT_EQ(ReadField(rule, text, decimalPoint), value) << text;
     const std::pair<FieldRule, const char*> refused[] = {
-        {Hours, "25"},    {Hours, "-1"},  {Hours, "six"},  {Hours, "4294967320"}, {Minutes, "61"},
-        {Rate, "1,5"},    {Rate, "1.5x"}, {Rate, "1e400"}, {Rate, "nan"},         {Limit, "1000000.01"},
-        {Limit, "-0.01"}, {Rate, "-2"},   {Percent, "49"}, {Percent, "100"},      {Percent, "4294967346"}};
+        {Hours, "25"},     {Hours, "-1"},     {Hours, "six"},  {Hours, "4294967320"}, {Minutes, "61"},
+        {Rate, "1,5"},     {Rate, "1.5x"},    {Rate, "1e400"}, {Rate, "nan"},         {Limit, "1000000.01"},
+        {Limit, "-0.01"},  {Rate, "-2"},      {Percent, "49"}, {Percent, "100"},      {Percent, "4294967346"},
+        {DayOfMonth, "0"}, {DayOfMonth, "32"}};
     for (const auto& [rule, text] : refused)
         EXPECT_EQ(ReadField(rule, text, "."), std::nullopt) << text;
 }
@@ -40,9 +42,11 @@ TEST(SettingsFieldsTest, ShowsNumbersInGeneralFormAndReadsThemBack) {
 // Every number differs, so a field bound to, or copied back into, the wrong setting shows.
 TEST(SettingsFieldsTest, PageFieldsShowAndCopyBackTheirOwnSettings) {
     // In the order of the members: rates, switch times, rounding, limits and warnings, messages,
-    // the link followed.
-    const CSettings s{1,    2,  3,     4,  5,     6,      7,     8,       true, 9,      10,
-                      true, 11, false, 12, false, "call", "day", "month", true, "wwan9"};
+    // the link followed, the tariff options, the billing period.
+    const CSettings s{1,      2,     3,       4,    5,       6,     7,  8,
+                      true,   9,     10,      true, 11,      false, 12, false,
+                      "call", "day", "month", true, "wwan9", 14,    15, std::bitset<7>(0b0100010),
+                      {},     60,    13};
     CBillingFields billing{s};
     CLimitsFields limits{s};
     std::string shown;
@@ -53,7 +57,7 @@ TEST(SettingsFieldsTest, PageFieldsShowAndCopyBackTheirOwnSettings) {
     }
     EXPECT_EQ(shown, "DayStartsMinutes=6 DayStartsHours=5 NightStartsHours=7 NightStartsMinutes=8 "
                      "WeekdayDayRate=1 WeekdayNightRate=2 WeekendDayRate=3 WeekendNightRate=4 Intervals=9 "
-                     "CallLimit=10 DayLimit=11 MonthLimit=12 EarlyWarningPercent=0 ");
+                     "PeriodStartDay=13 CallLimit=10 DayLimit=11 MonthLimit=12 EarlyWarningPercent=60 ");
     CSettings copied;
     billing.CopyTo(copied);
     limits.CopyTo(copied);
@@ -62,7 +66,7 @@ TEST(SettingsFieldsTest, PageFieldsShowAndCopyBackTheirOwnSettings) {
     EXPECT_EQ(copied, s);
 
     // Values only the right check lets through: minutes of 60, rates beyond any limit.
-    const std::vector<std::string> edges = {"60", "24", "24", "60", "2e6", "2e6", "2e6", "2e6", "60"};
+    const std::vector<std::string> edges = {"60", "24", "24", "60", "2e6", "2e6", "2e6", "2e6", "60", "31"};
     EXPECT_FALSE(ReadNumbers(billing.Numbers(), edges, "."));
 }
 

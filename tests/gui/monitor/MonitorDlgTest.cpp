@@ -6,6 +6,7 @@
 #include "gui/monitor/TrayIcon.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QIcon>
 #include <QLabel>
@@ -186,6 +187,26 @@ TEST_F(MonitorTest, ClearingTheLogEmptiesTheFiguresAndKeepsTheOldFile) {
     EXPECT_EQ(dlg.Calls().GetSize(), 0);
     EXPECT_EQ(Log().find("Start:"), std::string::npos);
     EXPECT_EQ(QDir(QString::fromStdString(paths.DataDir())).entryList({"Calls.log.bak-*"}).size(), 1);
+}
+
+// At midnight of a new month the window hands the month that ended to the history, and the sheet
+// offers it.
+TEST_F(MonitorTest, TheWindowFollowsTheTurnOfTheMonthAndTheSheetOffersTheOneThatEnded) {
+    clock.Set(CTime(2026, 12, 31, 23, 0, 0));
+    CMonitorDlg& dlg = Open();
+    dlg.OnStartStop();
+    clock.Advance(60);
+    dlg.OnStartStop();
+    clock.Set(CTime(2027, 1, 1, 0, 0, 1));
+    dlg.OnBoundary();
+    QString offered;
+    QTimer::singleShot(0, [&offered] {
+        QWidget* sheet = QApplication::activeModalWidget();
+        offered = sheet->findChild<QComboBox*>(QStringLiteral("m_comboMonth"))->itemText(1);
+        sheet->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
+    });
+    Button("m_btnLogs")->click();
+    EXPECT_EQ(offered, "December 2026");
 }
 
 TEST_F(MonitorTest, ExitAsksAndRecordsARunningCall) {

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/prefs/PreferencesSheet.h"
+#include "gui/prefs/BillingPage.h"
 
 #include "core/platform/Locale.h"
 #include "core/platform/Paths.h"
@@ -202,5 +203,20 @@ TEST_F(SheetTest, ShowsNumbersAndPeriodsAsTheUserReadsThem) {
     EXPECT_EQ(periods->text(), "Day rate from 06:31 to 23:30, night rate from 23:30 to 06:31");
     Type("DayStartsHours", "23");
     EXPECT_EQ(periods->text(), "Every moment is charged at the night rate with these times");
+}
+
+// The start day of the billing period: the period it makes of today is said as it is typed.
+TEST_F(SheetTest, TheStartDayOfTheBillingPeriodSaysThePeriodItMakes) {
+    sheet->findChild<CBillingPage*>()->now = [] {
+        return CTime(2026, 11, 20, 12, 0, 0);
+    };
+    Type("PeriodStartDay", "15");
+    EXPECT_EQ(Find<QLabel>("m_textBillingPeriod")->text(), "This period: 15 November to 14 December");
+    Type("PeriodStartDay", "32");
+    Press(QDialogButtonBox::Ok);
+    EXPECT_EQ(prompter.shown.size(), 1u) << "refused";
+    Type("PeriodStartDay", "31");
+    Press(QDialogButtonBox::Ok);
+    EXPECT_EQ(Settings.PeriodStartDay, 31u);
 }
 } // namespace

@@ -7,18 +7,22 @@
 #include "gui/reports/LogPage.h"
 #include "gui/reports/ReportPage.h"
 #include "gui/reports/SpendingChart.h"
+#include "gui/reports/YearPage.h"
 #include "support/FreshState.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTest>
 #include <clocale>
 #include <memory>
@@ -119,8 +123,8 @@ TEST_F(SheetTest, ChartShowsEachDayTodayApartAndTheDayLimit) {
     CLogsAndReportsSheet dlg(calls, clock, prompter);
     dlg.show();
     const QString out = qEnvironmentVariable("CORVELLAN_SCREENSHOT_DIR");
-    const char* names[] = {"logs-call-log.png", "logs-report.png", "logs-chart.png"};
-    for (int tab = 0; tab < 3; ++tab) {
+    const char* names[] = {"logs-call-log.png", "logs-report.png", "logs-chart.png", "logs-year.png"};
+    for (int tab = 0; tab < 4; ++tab) {
         dlg.m_tabs->setCurrentIndex(tab);
         if (!out.isEmpty())
             dlg.grab().save(QDir(out).filePath(QString::fromLatin1(names[tab])));
@@ -138,5 +142,42 @@ TEST_F(SheetTest, ChartShowsEachDayTodayApartAndTheDayLimit) {
     for (const QColor& colour :
          {CSpendingChart::kEarlierColour, CSpendingChart::kTodayColour, CSpendingChart::kLimitColour})
         EXPECT_TRUE(colours.contains(colour.rgb() & 0xFFFFFF)) << colour.name().toStdString();
+}
+
+// The choice of month drives the pages: an ended month is shown as it was and cannot be cleared, a
+// damaged file says what is wrong with it; the Year page follows the choice, this month set apart.
+TEST_F(SheetTest, TheChoiceOfMonthDrivesThePagesAndTheYear) {
+    calls.Add(CCallRecord(CTime(2024, 3, 1, 20, 0, 0), CTime(2024, 3, 1, 20, 10, 0)));
+    const PastMonth february{CBillingPeriod::StartingIn(2024, 2, 1),
+                             {{CTime(2024, 2, 9, 20, 0, 0), CTime(2024, 2, 9, 20, 30, 0)}},
+                             "",
+                             ""};
+    const PastMonth december{CBillingPeriod::StartingIn(2023, 12, 1),
+                             {},
+                             "2023-12-01.log",
+                             "2023-12-01.log holds what Corvellan does not write"};
+    sheet = std::make_unique<CLogsAndReportsSheet>(calls, clock, prompter, nullptr,
+                                                   std::vector<PastMonth>{february, december});
+    sheet->show();
+    QComboBox& months = *sheet->m_comboMonth;
+    ASSERT_EQ(months.count(), 3);
+    EXPECT_EQ(months.itemText(2), "December 2023 (damaged)");
+    sheet->m_tabs->setCurrentIndex(1);
+    months.setCurrentIndex(1);
+    EXPECT_EQ(Shown(), "1 | 02/09/24 20:00:00 | 00:30:00 | $60.00 | 1 00:30:00 $60.00 ");
+    EXPECT_FALSE(sheet->m_logPage->m_ctlClearLog->isEnabled());
+    EXPECT_TRUE(sheet->m_reportPage->m_editReport->toPlainText().startsWith("- Report for February 2024 :"));
+    sheet->m_tabs->setCurrentIndex(2);
+    EXPECT_EQ(
+        std::pair(sheet->m_chartPage->m_chart->PerDay().size(), sheet->m_chartPage->m_chart->Highlighted()),
+        std::pair(std::size_t{29}, -1));
+    months.setCurrentIndex(2);
+    EXPECT_EQ(sheet->m_yearPage->Year(), 2023);
+    months.setCurrentIndex(0);
+    EXPECT_TRUE(sheet->m_logPage->m_ctlClearLog->isEnabled());
+    sheet->m_tabs->setCurrentIndex(3);
+    EXPECT_EQ(sheet->m_yearPage->m_tableYear->item(1, 3)->text(), "$60.00");
+    EXPECT_EQ(sheet->m_yearPage->m_labelTotal->text(), "2024 in all: 2 calls made, 00:40:00 online, $80.00");
+    EXPECT_EQ(sheet->m_yearPage->m_chart->Highlighted(), 2);
 }
 } // namespace
