@@ -37,6 +37,10 @@ TEST(AtomicFileTest, ReplacesTheFileKeepingItsModeAndItsLink) {
     EXPECT_EQ(TempDir::Read(target), "second");
     EXPECT_EQ(Stat(target).st_mode & 07777, 0640u);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.File("sub")), {}), 1) << "no temporary left behind";
+    ::umask(022);
+    ASSERT_TRUE(CopyToNewFile(target, dir.File("sub/backup")));
+    ::umask(mask);
+    EXPECT_EQ(Stat(dir.File("sub/backup")).st_mode & 07777, 0600u) << "a copy is new: private too";
 }
 
 // A writer killed half-way through leaves its temporary beside the file; only a file of exactly that
