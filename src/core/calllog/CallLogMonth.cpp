@@ -6,28 +6,17 @@
 #include <algorithm>
 
 namespace {
-// The month to offer an old log under, with its year when that is not this year: "December" alone
-// would read as this month's.
-std::string OldMonthName(const ParsedLog& log, const CBillingPeriod& current, unsigned startDay) {
-    const LoggedCall* dating = nullptr;
-    std::string month = log.month;
-    const auto periodOf = [startDay](const LoggedCall& call) {
-        return CBillingPeriod::Of(call.start, startDay);
-    };
-    if (log.month != current.MonthName()) {
-        // The header names the month; its latest call of that name tells the year.
-        for (const LoggedCall& call : log.calls) {
-            if (periodOf(call).MonthName() == log.month && (!dating || dating->start < call.start))
-                dating = &call;
-        }
-    } else {
-        dating =
-            &*std::min_element(log.calls.begin(), log.calls.end(),
-                               [](const LoggedCall& a, const LoggedCall& b) { return a.start < b.start; });
-        month = periodOf(*dating).MonthName();
-    }
-    if (dating != nullptr && periodOf(*dating).Year() != current.Year())
-        month += " " + std::to_string(periodOf(*dating).Year());
+// The month to offer an old log under: that of its oldest call, with its year when that is not this
+// year ("December" alone would read as this month's).
+std::string OldMonthName(const std::vector<LoggedCall>& ended, const CBillingPeriod& current,
+                         unsigned startDay) {
+    const LoggedCall& oldest =
+        *std::min_element(ended.begin(), ended.end(),
+                          [](const LoggedCall& a, const LoggedCall& b) { return a.start < b.start; });
+    const CBillingPeriod period = CBillingPeriod::Of(oldest.start, startDay);
+    std::string month = period.MonthName();
+    if (period.Year() != current.Year())
+        month += " " + std::to_string(period.Year());
     return month;
 }
 } // namespace
@@ -36,11 +25,16 @@ MonthSelection SelectCurrentMonth(const ParsedLog& log, CTime now, unsigned star
     const CBillingPeriod current = CBillingPeriod::Of(now, startDay);
     MonthSelection selection;
     selection.calls.reserve(log.calls.size());
-    for (const LoggedCall& call : log.calls)
+    std::vector<LoggedCall> ended;
+    for (const LoggedCall& call : log.calls) {
         (current.Contains(call.start) ? selection.calls : selection.others).push_back(call);
-    // The year is compared as well: a log of the same month a year ago is an old log.
-    selection.rollOver = log.month != current.MonthName() || !selection.others.empty();
+        if (call.start < current.Start())
+            ended.push_back(call);
+    }
+    // The dates decide, never the header's month name: a log written under another language names
+    // its month in that language. Calls of a month still to come (a clock set back) are no new month.
+    selection.rollOver = !ended.empty();
     if (selection.rollOver)
-        selection.oldMonth = OldMonthName(log, current, startDay);
+        selection.oldMonth = OldMonthName(ended, current, startDay);
     return selection;
 }

@@ -9,10 +9,10 @@
 // Which calls of a log belong to the current billing period, and whether the log has to be rolled
 // over. "The month" is the billing period that starts on startDay (the calendar month for 1).
 struct MonthSelection {
-    // The log holds calls of another month, or names another month in its header.
+    // The log holds calls of a month that has ended.
     bool rollOver = false;
-    // The month to offer the old log under: the header's when it is not the current one,
-    // otherwise that of the oldest call; followed by its year when that is not the current year.
+    // The month to offer the old log under: that of its oldest call, followed by its year when that
+    // is not the current year.
     std::string oldMonth;
     // The calls that started in the current month, in file order.
     std::vector<LoggedCall> calls;
@@ -21,7 +21,6 @@ struct MonthSelection {
     std::vector<LoggedCall> others;
 };
 
-// A log is the current month's only when its header names the current month (as "%B" gives it for
-// the month the period starts in) and every call in it started in the current month. The log must
-// not be corrupt.
+// A log is rolled over when a call in it started in a month that has ended; the month its header
+// names (in whatever language it was written) does not count. The log must not be corrupt.
 MonthSelection SelectCurrentMonth(const ParsedLog& log, CTime now, unsigned startDay = 1);

@@ -68,6 +68,9 @@ std::string BuildReportText(const CCallArray& calls, const CBillingPeriod& perio
     text += "\r\n\r\nIf you go on using the Net in the same way you have done so far, you will end up with a "
             "telephone bill somewhere about " +
             ShownAmount(projected);
+    // Without a limit there is nothing to judge the projection against: no verdict, no scolding.
+    if (monthLimit == 0)
+        return text + ".\r\n\r\nYou have not set a month limit.";
     text += " , which is " + VerdictText(JudgeProjection(projected, monthLimit), monthLimit);
     return text;
 }

@@ -254,6 +254,27 @@ TEST_F(CallLogTest, TheOldLogIsNamedByTheMonthItsPeriodStartsIn) {
     EXPECT_EQ(selection.others, std::vector<LoggedCall>{dec10});
 }
 
+// The dates of the calls decide, never the language the header names its month in: read on
+// 20 December, a log of December calls is this month's under any header, one with a November call
+// is rolled over, and one with no call (or only calls still to come) has nothing to roll over.
+TEST_F(CallLogTest, TheDatesDecideTheRollOverNotTheHeader) {
+    const LoggedCall dec10{CTime(2025, 12, 10, 9, 0, 0), CTime(2025, 12, 10, 9, 1, 0)};
+    const LoggedCall nov10{CTime(2025, 11, 10, 9, 0, 0), CTime(2025, 11, 10, 9, 1, 0)};
+    const LoggedCall jan10{CTime(2026, 1, 10, 9, 0, 0), CTime(2026, 1, 10, 9, 1, 0)};
+    const std::tuple<const char*, std::vector<LoggedCall>, bool> rows[] = {
+        {"December", {dec10}, false}, {"Dezember", {dec10}, false},       {"décembre", {dec10}, false},
+        {"November", {dec10}, false}, {"Dezember", {nov10, dec10}, true}, {"novembre", {nov10}, true},
+        {"November", {}, false},      {"Januar", {jan10}, false}};
+    for (const auto& [header, list, rollOver] : rows) {
+        std::string text = LogText(CTime(2025, 12, 20, 9, 0, 0), list);
+        text.replace(text.find("December Log"), 8, header);
+        const MonthSelection selection =
+            SelectCurrentMonth(ParseCallLog(text), CTime(2025, 12, 20, 10, 0, 0));
+        EXPECT_EQ(selection.rollOver, rollOver) << header << " " << list.size();
+        EXPECT_EQ(selection.oldMonth, rollOver ? "November" : "") << header;
+    }
+}
+
 // A write that fails part-way, or a backup that cannot be made: the old log stays, the user is told,
 // and the next write that can succeed does.
 TEST_F(CallLogTest, AFailedWriteLeavesTheOldLogAndTheNextOneWorks) {

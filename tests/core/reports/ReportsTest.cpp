@@ -65,12 +65,15 @@ TEST_F(ReportTextTest, JudgesTheProjectionAgainstTheLimit) {
         {25, 6, 100, "$125.00 , which is just above", serious},
         {20, 3, 100, "$200.00 , which is WAY ABOVE", fat},
         {2, 1, 100, "$60.00 , which is well within", calm},
-        {0, 15, 0, "$0.00 , which is exactly as much as", calm},
-        {1, 30, 0, "$1.00 , which is WAY ABOVE", fat}};
+        // No limit: the projection, and nothing to judge it against.
+        {0, 15, 0, "$0.00.", "\r\n\r\nYou have not set a month limit."},
+        {1, 30, 0, "$1.00.", "\r\n\r\nYou have not set a month limit."}};
     for (const auto& [minutes, day, limit, verdict, advice] : cases) {
         const std::string text = BuildReportText(minutes ? Calls({minutes * 60}) : Calls({}),
                                                  CTime(2024, 3, day, 18, 0, 0), limit);
-        EXPECT_NE(text.find(std::string("about ") + verdict + " the month limit"), std::string::npos) << text;
+        EXPECT_NE(text.find(std::string("about ") + verdict + (limit != 0 ? " the month limit" : "")),
+                  std::string::npos)
+            << text;
         EXPECT_TRUE(text.ends_with(advice)) << text;
     }
 }
