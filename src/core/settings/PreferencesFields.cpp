@@ -19,7 +19,7 @@ CBillingFields::CBillingFields(const CSettings& s)
 std::vector<NumberField> CBillingFields::Numbers() {
     return {{"DayStartsMinutes", FieldRule::Minutes, &DayStartsMinutes},
             {"DayStartsHours", FieldRule::Hours, &DayStartsHours},
-            {"NightStartsHours", FieldRule::Hours, &NightStartsHours},
+            {"NightStartsHours", FieldRule::PmHours, &NightStartsHours},
             {"NightStartsMinutes", FieldRule::Minutes, &NightStartsMinutes},
             {"WeekdayDayRate", FieldRule::Rate, &WeekdayDayRate},
             {"WeekdayNightRate", FieldRule::Rate, &WeekdayNightRate},
@@ -27,6 +27,13 @@ std::vector<NumberField> CBillingFields::Numbers() {
             {"WeekendNightRate", FieldRule::Rate, &WeekendNightRate},
             {"Intervals", FieldRule::Minutes, &Intervals},
             {"PeriodStartDay", FieldRule::DayOfMonth, &PeriodStartDay}};
+}
+
+std::optional<FieldRefusal> CBillingFields::CheckTimes() const {
+    // The night is counted after noon; beyond 12:00 PM it would begin the next day.
+    if (NightStartsHours * 60 + NightStartsMinutes > 12 * 60)
+        return FieldRefusal{2, "The night cannot begin after midnight: please enter 12:00 PM at the latest."};
+    return std::nullopt;
 }
 
 // Amounts of money, kept to what the settings file gives back whole.

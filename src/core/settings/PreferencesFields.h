@@ -42,6 +42,9 @@ struct CBillingFields {
     explicit CBillingFields(const CSettings& settings);
     // The numbers in the order they are read back from the page.
     std::vector<NumberField> Numbers();
+    // What no single field can tell: a night that would begin after midnight. The refusal points
+    // into Numbers().
+    std::optional<FieldRefusal> CheckTimes() const;
     // The fee and the minimum charge, read after the others.
     std::vector<NumberField> OptionNumbers();
     // The date picked becomes a holiday in its place in the list, every year or that year only;

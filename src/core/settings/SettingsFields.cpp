@@ -39,7 +39,7 @@ std::size_t TakeDigits(std::string_view text, std::size_t& pos, std::string& out
 unsigned MaxWhole(FieldRule rule) {
     if (rule == FieldRule::DayOfMonth)
         return 31;
-    return rule == FieldRule::Hours ? kMaxHours : kMaxMinutes;
+    return rule == FieldRule::Hours || rule == FieldRule::PmHours ? kMaxHours : kMaxMinutes;
 }
 
 unsigned MinWhole(FieldRule rule) {
@@ -48,7 +48,7 @@ unsigned MinWhole(FieldRule rule) {
 
 bool IsWhole(FieldRule rule) {
     return rule == FieldRule::Hours || rule == FieldRule::Minutes || rule == FieldRule::Percent ||
-           rule == FieldRule::DayOfMonth;
+           rule == FieldRule::DayOfMonth || rule == FieldRule::PmHours;
 }
 
 bool IsInRange(FieldRule rule, unsigned long long whole) {
@@ -148,6 +148,8 @@ std::string RefusalMessage(FieldRule rule) {
         return "Please enter a number from 0 to 1000000.";
     case FieldRule::Percent:
         return "Please enter 0 for no early warning, or a whole number from 50 to 99.";
+    case FieldRule::PmHours:
+        return "Please enter an hour after noon, from 0 to 12 (or from 13 to 24, as on a 24-hour clock).";
     case FieldRule::Rate:
         break;
     }
@@ -159,6 +161,9 @@ std::optional<double> ReadField(FieldRule rule, std::string_view text, std::stri
         const std::optional<unsigned long long> whole = ParseTypedWhole(text);
         if (!whole || !IsInRange(rule, *whole))
             return std::nullopt;
+        // A 24-hour value in a field marked PM is the hour it names: 20 is 8 PM.
+        if (rule == FieldRule::PmHours && *whole > 12)
+            return static_cast<double>(*whole - 12);
         return static_cast<double>(*whole);
     }
     const std::optional<double> number = ParseTypedNumber(text, decimalPoint);

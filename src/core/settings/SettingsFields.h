@@ -18,6 +18,7 @@ enum class FieldRule {
     Rate,       // a number of 0 or more
     Limit,      // a number from 0 to 1000000
     Percent,    // the share of a limit an early warning comes at: 0 (none), or 50 to 99
+    PmHours,    // an hour after noon on a 12-hour field: 0 to 12, or 13 to 24 taken as 1 to 12 PM
     DayOfMonth, // a whole number from 1 to 31
 };
 

@@ -144,7 +144,8 @@ CBillingPage::CBillingPage(Prompter& prompter, QWidget* parent)
 }
 
 bool CBillingPage::DoDataExchange(bool saveAndValidate) {
-    if (!ExchangeNumbers(Numbers(), saveAndValidate) || !ExchangeNumbers(OptionNumbers(), saveAndValidate))
+    if (!ExchangeNumbers(Numbers(), saveAndValidate, [this] { return CheckTimes(); }) ||
+        !ExchangeNumbers(OptionNumbers(), saveAndValidate))
         return false;
     if (saveAndValidate) {
         BreakIntervals = m_checkBreakIntervals->isChecked();
@@ -272,7 +273,7 @@ void CBillingPage::UpdatePeriods() {
     };
     const std::optional<double> dayHours = typed("DayStartsHours", FieldRule::Hours);
     const std::optional<double> dayMinutes = typed("DayStartsMinutes", FieldRule::Minutes);
-    const std::optional<double> nightHours = typed("NightStartsHours", FieldRule::Hours);
+    const std::optional<double> nightHours = typed("NightStartsHours", FieldRule::PmHours);
     const std::optional<double> nightMinutes = typed("NightStartsMinutes", FieldRule::Minutes);
     // Nothing to tell while a time cannot be read; leaving the page will say what is wrong.
     if (!dayHours || !dayMinutes || !nightHours || !nightMinutes) {

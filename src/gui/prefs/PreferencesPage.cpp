@@ -18,7 +18,8 @@ void CPreferencesPage::OnSetActive() {
     DoDataExchange(false);
 }
 
-bool CPreferencesPage::ExchangeNumbers(std::vector<NumberField> fields, bool saveAndValidate) {
+bool CPreferencesPage::ExchangeNumbers(std::vector<NumberField> fields, bool saveAndValidate,
+                                       const std::function<std::optional<FieldRefusal>()>& check) {
     const std::string decimalPoint = UserDecimalPoint();
     std::vector<QLineEdit*> edits;
     for (const NumberField& field : fields) {
@@ -34,7 +35,9 @@ bool CPreferencesPage::ExchangeNumbers(std::vector<NumberField> fields, bool sav
     std::vector<std::string> texts;
     for (QLineEdit* edit : edits)
         texts.push_back(edit->text().toStdString());
-    const std::optional<FieldRefusal> refusal = ReadNumbers(fields, texts, decimalPoint);
+    std::optional<FieldRefusal> refusal = ReadNumbers(fields, texts, decimalPoint);
+    if (!refusal && check)
+        refusal = check();
     if (!refusal)
         return true;
     m_prompter.ShowMessage("Corvellan", refusal->message, PromptIcon::Exclamation);

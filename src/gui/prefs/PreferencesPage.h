@@ -4,6 +4,8 @@
 #include "core/settings/SettingsFields.h"
 
 #include <QWidget>
+#include <functional>
+#include <optional>
 #include <vector>
 
 class Prompter;
@@ -31,7 +33,9 @@ public:
 
 protected:
     // The numbers of the page moved between their fields and the edits named after them.
-    bool ExchangeNumbers(std::vector<NumberField> fields, bool saveAndValidate);
+    // check: what the fields tell together, once each has been read.
+    bool ExchangeNumbers(std::vector<NumberField> fields, bool saveAndValidate,
+                         const std::function<std::optional<FieldRefusal>()>& check = {});
     QLineEdit* MakeNumberEdit(const char* name, int digits, bool wholeNumber);
     QLabel* MakeCurrencyLabel(Qt::Alignment alignment);
 

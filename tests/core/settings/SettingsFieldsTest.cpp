@@ -13,17 +13,30 @@ using enum FieldRule;
 // decimal comma and never 1 or 15 without one; "4294967320" is 24 once cut to 32 bits.
 TEST(SettingsFieldsTest, ReadsEachKindOfFieldWholeOrRefusesIt) {
     const std::tuple<FieldRule, const char*, const char*, double> accepted[] = {
-        {Hours, " 24 ", ".", 24},  {Minutes, "60", ".", 60},   {Rate, "0", ".", 0},
-        {Rate, "1,5", ",", 1.5},   {Rate, "1.5", ",", 1.5},    {Limit, "1000000", ".", 1000000},
-        {Percent, "0", ".", 0},    {Percent, "50", ".", 50},   {Percent, "99", ".", 99},
-        {DayOfMonth, "1", ".", 1}, {DayOfMonth, "31", ".", 31}};
+        {Hours, " 24 ", ".", 24},
+        {Minutes, "60", ".", 60},
+        {Rate, "0", ".", 0},
+        {Rate, "1,5", ",", 1.5},
+        {Rate, "1.5", ",", 1.5},
+        {Limit, "1000000", ".", 1000000},
+        {Percent, "0", ".", 0},
+        {Percent, "50", ".", 50},
+        {Percent, "99", ".", 99},
+        {DayOfMonth, "1", ".", 1},
+        {DayOfMonth, "31", ".", 31},
+        // a 24-hour value on a 12-hour PM field is the hour it names
+        {PmHours, "11", ".", 11},
+        {PmHours, "12", ".", 12},
+        {PmHours, "20", ".", 8},
+        {PmHours, "24", ".", 12}};
     for (const auto& [rule, text, decimalPoint, value] : accepted)
         EXPECT_EQ(ReadField(rule, text, decimalPoint), value) << text;
     const std::pair<FieldRule, const char*> refused[] = {
-        {Hours, "25"},     {Hours, "-1"},     {Hours, "six"},  {Hours, "4294967320"}, {Minutes, "61"},
-        {Rate, "1,5"},     {Rate, "1.5x"},    {Rate, "1e400"}, {Rate, "nan"},         {Limit, "1000000.01"},
-        {Limit, "-0.01"},  {Rate, "-2"},      {Percent, "49"}, {Percent, "100"},      {Percent, "4294967346"},
-        {DayOfMonth, "0"}, {DayOfMonth, "32"}};
+        {Hours, "25"},      {Hours, "-1"},         {Hours, "six"},          {Hours, "4294967320"},
+        {Minutes, "61"},    {Rate, "1,5"},         {Rate, "1.5x"},          {Rate, "1e400"},
+        {Rate, "nan"},      {Limit, "1000000.01"}, {Limit, "-0.01"},        {Rate, "-2"},
+        {Percent, "49"},    {Percent, "100"},      {Percent, "4294967346"}, {DayOfMonth, "0"},
+        {DayOfMonth, "32"}, {PmHours, "25"}};
     for (const auto& [rule, text] : refused)
         EXPECT_EQ(ReadField(rule, text, "."), std::nullopt) << text;
 }
@@ -64,6 +77,14 @@ TEST(SettingsFieldsTest, PageFieldsShowAndCopyBackTheirOwnSettings) {
     CMessagesFields{s}.CopyTo(copied);
     CConnectionFields{s}.CopyTo(copied);
     EXPECT_EQ(copied, s);
+
+    // A night after midnight is refused on its hour: 12:30 PM would be 00:30 the next day.
+    CBillingFields late{s};
+    ASSERT_FALSE(ReadNumbers(
+        late.Numbers(), std::vector<std::string>{"0", "6", "12", "30", "1", "1", "1", "1", "3", "1"}, "."));
+    EXPECT_EQ(late.CheckTimes() ? late.Numbers()[late.CheckTimes()->index].name : "",
+              std::string("NightStartsHours"));
+    EXPECT_FALSE(CBillingFields{CSettings{}}.CheckTimes());
 
     // Values only the right check lets through: minutes of 60, rates beyond any limit.
     const std::vector<std::string> edges = {"60", "24", "24", "60", "2e6", "2e6", "2e6", "2e6", "60", "31"};
