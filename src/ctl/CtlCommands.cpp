@@ -354,6 +354,7 @@ bool CCtlCommands::LoadSettingsQuietly() {
     std::ostringstream unsaid; // the loader's own words speak of a window; the caller says it in one line
     StderrPrompter quiet(unsaid);
     LoadSettings(m_paths, quiet);
+    ApplyCurrencySymbol();
     return LastSettingsProblem().empty();
 }
 

@@ -14,7 +14,8 @@ CBillingFields::CBillingFields(const CSettings& s)
       WeekdayDayRate(s.WeekdayDayRate), WeekdayNightRate(s.WeekdayNightRate),
       WeekendDayRate(s.WeekendDayRate), WeekendNightRate(s.WeekendNightRate), Intervals(s.Intervals),
       BreakIntervals(s.BreakIntervals), CallFee(s.CallFee), MinimumCharge(s.MinimumCharge),
-      WeekendDays(s.WeekendDays), Holidays(s.Holidays), PeriodStartDay(s.PeriodStartDay) {}
+      WeekendDays(s.WeekendDays), Holidays(s.Holidays), PeriodStartDay(s.PeriodStartDay),
+      CurrencySymbol(s.CurrencySymbol) {}
 
 std::vector<NumberField> CBillingFields::Numbers() {
     return {{"DayStartsMinutes", FieldRule::Minutes, &DayStartsMinutes},
@@ -33,6 +34,26 @@ std::optional<FieldRefusal> CBillingFields::CheckTimes() const {
     // The night is counted after noon; beyond 12:00 PM it would begin the next day.
     if (NightStartsHours * 60 + NightStartsMinutes > 12 * 60)
         return FieldRefusal{2, "The night cannot begin after midnight: please enter 12:00 PM at the latest."};
+    return std::nullopt;
+}
+
+std::optional<std::string> CBillingFields::ReadCurrencySymbol(std::string_view typed) {
+    const std::size_t first = typed.find_first_not_of(" \t");
+    if (first == std::string_view::npos) {
+        CurrencySymbol.clear();
+        return std::nullopt;
+    }
+    typed = typed.substr(first, typed.find_last_not_of(" \t") - first + 1);
+    std::size_t characters = 0;
+    bool control = false;
+    for (const unsigned char c : typed) {
+        control = control || c < 0x20 || c == 0x7f;
+        characters += (c & 0xC0) != 0x80; // lead bytes: a UTF-8 character counts once
+    }
+    if (control || characters > 8)
+        return std::string("Please enter a currency symbol of at most 8 characters, or nothing for your "
+                           "locale's.");
+    CurrencySymbol = std::string(typed);
     return std::nullopt;
 }
 
@@ -70,6 +91,7 @@ void CBillingFields::CopyTo(CSettings& s) const {
     s.WeekendDays = WeekendDays;
     s.Holidays = Holidays;
     s.PeriodStartDay = PeriodStartDay;
+    s.CurrencySymbol = CurrencySymbol;
 }
 
 CLimitsFields::CLimitsFields(const CSettings& s)

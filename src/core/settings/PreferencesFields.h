@@ -38,6 +38,7 @@ struct CBillingFields {
     std::vector<Holiday> Holidays;
 
     unsigned PeriodStartDay;
+    std::string CurrencySymbol; // empty: the locale's
 
     explicit CBillingFields(const CSettings& settings);
     // The numbers in the order they are read back from the page.
@@ -50,6 +51,8 @@ struct CBillingFields {
     // The date picked becomes a holiday in its place in the list, every year or that year only;
     // what the user is told when no such date exists.
     std::optional<std::string> AddHoliday(int year, unsigned month, unsigned day, bool everyYear);
+    // The symbol as typed, blanks around it dropped; what the user is told when it cannot be one.
+    std::optional<std::string> ReadCurrencySymbol(std::string_view typed);
     void CopyTo(CSettings& settings) const;
 };
 

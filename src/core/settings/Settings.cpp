@@ -2,6 +2,8 @@
 #include "core/settings/Settings.h"
 
 #include "core/platform/AtomicFile.h"
+#include "core/platform/Locale.h"
+#include "core/platform/ProgramState.h"
 #include "core/platform/IniFile.h"
 #include "core/platform/NumberText.h"
 #include "core/platform/Paths.h"
@@ -96,6 +98,7 @@ const SettingsKey kKeys[] = {
     {kBilling, "Holidays", &CSettings::Holidays},
     {kLimits, "EarlyWarningPercent", &CSettings::EarlyWarningPercent, IsEarlyWarningPercent},
     {kBilling, "PeriodStartDay", &CSettings::PeriodStartDay},
+    {kBilling, "CurrencySymbol", &CSettings::CurrencySymbol},
 };
 
 std::optional<std::bitset<7>> ReadWeekDays(std::string_view digits) {
@@ -313,6 +316,10 @@ bool LoadSettings(const Paths& paths, Prompter& prompter) {
                              PromptIcon::Exclamation);
     }
     return false;
+}
+
+void ApplyCurrencySymbol() {
+    CurrencySymbol = Settings.CurrencySymbol.empty() ? LocaleCurrencySymbol() : Settings.CurrencySymbol;
 }
 
 const std::string& LastSettingsProblem() {

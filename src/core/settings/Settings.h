@@ -57,6 +57,9 @@ struct CSettings {
     // [Billing], after its other keys: the day of the month the billing period starts on (1 to 31;
     // in a shorter month its last day).
     unsigned PeriodStartDay = 1;
+    // The symbol written with every amount; empty: the locale's. A symbol of the user's own keeps
+    // the money spent labelled as it was when the locale changes.
+    std::string CurrencySymbol{};
 
     bool operator==(const CSettings&) const = default;
 };
@@ -74,6 +77,10 @@ extern bool SettingsChanged;
 // shown, SettingsChanged is set, the defaults stay, and the result is true. A file that cannot be
 // read, or holds what cannot be used, is reported once and leaves the built-in values in place.
 bool LoadSettings(const Paths& paths, Prompter& prompter);
+// The currency symbol amounts are shown with from now on: the user's own (Settings.CurrencySymbol),
+// else the current locale's.
+void ApplyCurrencySymbol();
+
 // What the last LoadSettings found wrong with Corvellan.ini, in a few words ("it is a directory",
 // "it holds values that are not usable amounts (CallLimit)"); empty when it found nothing wrong.
 const std::string& LastSettingsProblem();

@@ -150,6 +150,7 @@ int CMonitorApp::InitInstance() {
         RemoveLeftoverTemporaries(file, SystemClock().Now().GetTime());
     int exitCode = 0;
     const bool firstRun = LoadSettings(m_paths, *m_prompter);
+    ApplyCurrencySymbol();
     // The autostart entry of an earlier version carries the old name; the user keeps autostart.
     if (!m_ending)
         CAutostart(m_paths, QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString())

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/prefs/BillingPage.h"
 
+#include "core/platform/Locale.h"
 #include "core/platform/Prompter.h"
 #include "core/platform/SystemClock.h"
 #include "core/settings/Settings.h"
@@ -148,9 +149,17 @@ bool CBillingPage::DoDataExchange(bool saveAndValidate) {
         !ExchangeNumbers(OptionNumbers(), saveAndValidate))
         return false;
     if (saveAndValidate) {
+        if (const std::optional<std::string> refused =
+                ReadCurrencySymbol(m_editCurrencySymbol->text().toStdString())) {
+            m_prompter.ShowMessage("Corvellan", *refused, PromptIcon::Exclamation);
+            m_editCurrencySymbol->setFocus(Qt::OtherFocusReason);
+            m_editCurrencySymbol->selectAll();
+            return false;
+        }
         BreakIntervals = m_checkBreakIntervals->isChecked();
         ReadWeekendDays();
     } else {
+        m_editCurrencySymbol->setText(QString::fromStdString(CurrencySymbol));
         m_checkBreakIntervals->setChecked(BreakIntervals);
         for (std::size_t day = 0; day < WeekendDays.size(); ++day)
             m_checkWeekendDays[day]->setChecked(WeekendDays.test(day));
@@ -178,6 +187,14 @@ void CBillingPage::BuildTariffOptions(QBoxLayout* rows) {
         perCallGrid->addWidget(edit, row, 2);
         ++row;
     }
+    // The symbol of every amount: empty, the locale's, whose symbol the field shows greyed.
+    m_editCurrencySymbol = new QLineEdit(perCall);
+    m_editCurrencySymbol->setObjectName(QStringLiteral("CurrencySymbol"));
+    m_editCurrencySymbol->setMaxLength(32);
+    m_editCurrencySymbol->setPlaceholderText(QString::fromStdString(LocaleCurrencySymbol()));
+    m_editCurrencySymbol->setMaximumWidth(fee->sizeHint().width());
+    perCallGrid->addWidget(new QLabel(QStringLiteral("Currency symbol:"), perCall), row, 0);
+    perCallGrid->addWidget(m_editCurrencySymbol, row, 2);
     perCallGrid->setColumnStretch(0, 1);
 
     // Qt numbers the days from Monday (1) to Sunday (7), tm_wday from Sunday (0).

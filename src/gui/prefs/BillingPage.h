@@ -37,6 +37,7 @@ public:
     QListWidget* m_listHolidays;
     QDateEdit* m_dateHoliday;
     QCheckBox* m_checkEveryYear;
+    QLineEdit* m_editCurrencySymbol;
     // The billing period that the typed start day makes of today.
     QLabel* m_textBillingPeriod;
     // Where "today" comes from.

@@ -69,6 +69,7 @@ void CPreferencesSheet::accept() {
             page->OnOK();
     }
     SettingsChanged = true;
+    ApplyCurrencySymbol();
     QDialog::accept();
 }
 

@@ -91,6 +91,24 @@ TEST(SettingsFieldsTest, PageFieldsShowAndCopyBackTheirOwnSettings) {
     EXPECT_FALSE(ReadNumbers(billing.Numbers(), edges, "."));
 }
 
+// A symbol of the user's own, blanks around it dropped, or none for the locale's.
+TEST(SettingsFieldsTest, ACurrencySymbolIsShortTextOrNothing) {
+    const std::pair<const char*, std::optional<std::string>> rows[] = {
+        {"  \xE2\x82\xAC ", "\xE2\x82\xAC"},
+        {"", ""},
+        {" \t", ""},
+        {"CHF", "CHF"},
+        {"\xE2\x82\xAC\xE2\x82\xAC\xE2\x82\xAC\xE2\x82\xAC\xE2\x82\xAC\xE2\x82\xAC\xE2\x82\xAC\xE2\x82\xAC",
+         "\xE2\x82\xAC\xE2\x82\xAC\xE2\x82\xAC\xE2\x82\xAC\xE2\x82\xAC\xE2\x82\xAC\xE2\x82\xAC\xE2\x82\xAC"},
+        {"123456789", std::nullopt},
+        {"a\tb", std::nullopt}};
+    for (const auto& [typed, kept] : rows) {
+        CBillingFields billing{CSettings{.CurrencySymbol = "old"}};
+        const bool refused = billing.ReadCurrencySymbol(typed).has_value();
+        EXPECT_EQ(refused ? std::nullopt : std::optional(billing.CurrencySymbol), kept) << typed;
+    }
+}
+
 // The fee and minimum are amounts of money; a holiday is a date that exists, every year or that year
 // only, kept once and in order.
 TEST(SettingsFieldsTest, BillingOptionsTakeAmountsAndDatesThatExist) {

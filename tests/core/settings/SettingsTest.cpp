@@ -38,23 +38,25 @@ TEST_F(SettingsTest, FirstRunWritesEveryKeyAndWhatIsSavedComesBack) {
     EXPECT_NE(prompter.shown.at(0).text.find("first time you start Corvellan"), std::string::npos);
     ASSERT_TRUE(SaveSettings(paths, prompter));
     const CSettings d;
-    EXPECT_EQ(ReadIni(),
-              "[Billing]\nWeekdayDayRate=2.00\nWeekdayNightRate=1.50\nWeekendDayRate=1.50\n"
-              "WeekendNightRate=1.00\nDayStartsHours=6\nDayStartsMinutes=30\nNightStartsHours=11\n"
-              "NightStartsMinutes=30\nBreakIntervals=0\nIntervals=3\nCallFee=0.00\n"
-              "MinimumCharge=0.00\nWeekendDays=17\nHolidays=\nPeriodStartDay=1\n[Limits]\nCallLimit=0.00\n"
-              "WarnCall=0\nDayLimit=0.00\nWarnDay=0\nMonthLimit=0.00\nWarnMonth=1\n"
-              "EarlyWarningPercent=0\n[Messages]\n"
-              "CallLimitMessage=" +
-                  d.CallLimitMessage + "\nDayLimitMessage=" + d.DayLimitMessage + "\nMonthLimitMessage=" +
-                  d.MonthLimitMessage + "\n[Connection]\nFollowLink=0\nInterface=ppp0\n");
+    EXPECT_EQ(ReadIni(), "[Billing]\nWeekdayDayRate=2.00\nWeekdayNightRate=1.50\nWeekendDayRate=1.50\n"
+                         "WeekendNightRate=1.00\nDayStartsHours=6\nDayStartsMinutes=30\nNightStartsHours=11\n"
+                         "NightStartsMinutes=30\nBreakIntervals=0\nIntervals=3\nCallFee=0.00\n"
+                         "MinimumCharge=0.00\nWeekendDays=17\nHolidays=\nPeriodStartDay=1\nCurrencySymbol=\n["
+                         "Limits]\nCallLimit=0.00\n"
+                         "WarnCall=0\nDayLimit=0.00\nWarnDay=0\nMonthLimit=0.00\nWarnMonth=1\n"
+                         "EarlyWarningPercent=0\n[Messages]\n"
+                         "CallLimitMessage=" +
+                             d.CallLimitMessage + "\nDayLimitMessage=" + d.DayLimitMessage +
+                             "\nMonthLimitMessage=" + d.MonthLimitMessage +
+                             "\n[Connection]\nFollowLink=0\nInterface=ppp0\n");
 
     const std::string euro = "\xE2\x82\xAC", x254(254, 'x');
     Settings = {.WeekdayDayRate = 0.125,
                 .CallLimitMessage = "1\nWarnDay=1\r\nC:\\n",
                 .DayLimitMessage = x254 + euro + euro,
                 .MonthLimitMessage = "",
-                .PeriodStartDay = 31};
+                .PeriodStartDay = 31,
+                .CurrencySymbol = euro};
     ASSERT_TRUE(SaveSettings(paths, prompter));
     Settings = CSettings{};
     EXPECT_FALSE(LoadSettings(paths, prompter));
@@ -62,7 +64,8 @@ TEST_F(SettingsTest, FirstRunWritesEveryKeyAndWhatIsSavedComesBack) {
                                    .CallLimitMessage = "1\nWarnDay=1\nC:\\n",
                                    .DayLimitMessage = x254 + euro,
                                    .MonthLimitMessage = "",
-                                   .PeriodStartDay = 31}));
+                                   .PeriodStartDay = 31,
+                                   .CurrencySymbol = euro}));
     // A start day no month has reads as the built-in 1st, and is no damage.
     prompter.shown.clear();
     for (const char* day : {"0", "32", "x"}) {
