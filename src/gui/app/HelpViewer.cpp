@@ -10,9 +10,9 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
-CHelpViewer::CHelpViewer(QWidget* parent)
+CHelpViewer::CHelpViewer(const QString& language, QWidget* parent)
     : QDialog(parent), m_browser(new QTextBrowser(this)), m_back(new QPushButton(tr("&Back"), this)),
-      m_forward(new QPushButton(tr("&Forward"), this)) {
+      m_forward(new QPushButton(tr("&Forward"), this)), m_language(language) {
     InitCorvellanResources();
     setWindowTitle(tr("Corvellan Help"));
     setObjectName(QStringLiteral("helpViewer"));
@@ -53,7 +53,10 @@ CHelpViewer::CHelpViewer(QWidget* parent)
 
 void CHelpViewer::ShowTopic(unsigned long topic) {
     m_topic = topic;
-    const QString page = QStringLiteral(":/help/%1.html").arg(topic);
+    QString page = QStringLiteral(":/help/%1/%2.html").arg(m_language).arg(topic);
+    // A topic not yet translated is better read in English than missed.
+    if (m_language.isEmpty() || !QFile::exists(page))
+        page = QStringLiteral(":/help/%1.html").arg(topic);
     if (QFile::exists(page))
         m_browser->setSource(QUrl(QStringLiteral("qrc") + page));
     else

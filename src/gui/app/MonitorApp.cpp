@@ -252,6 +252,6 @@ unsigned long CMonitorApp::TranslateHelpContext(unsigned long context) {
 
 void CMonitorApp::ShowHelp(unsigned long context) {
     if (!m_helpViewer)
-        m_helpViewer = new CHelpViewer();
+        m_helpViewer = new CHelpViewer(m_translations ? m_translations->Language() : QString());
     m_helpViewer->ShowTopic(TranslateHelpContext(context));
 }
