@@ -24,9 +24,11 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 #include <chrono>
 #include <csignal>
@@ -310,6 +312,61 @@ TEST(HelpTest, TheViewerGoesBackForwardAndToTheContents) {
     for (const auto& [key, heading] : steps) {
         QTest::keySequence(&viewer, key);
         EXPECT_TRUE(viewer.CurrentText().startsWith(heading)) << heading;
+    }
+}
+
+// The pages of the installed translation's language, English where it has none, and a link on a
+// page leads to the page of the same language.
+TEST(HelpTest, TheViewerShowsThePagesOfTheInstalledLanguage) {
+    const std::tuple<QString, const char*, const char*> cases[] = {
+        {"de", "Abrechnung", "Das Corvellan-Fenster"},
+        {"fr", "Facturation", "La fenêtre de Corvellan"},
+        {"", "Billing System", "The Corvellan window"},
+        {"es", "Billing System", "The Corvellan window"}, // no pages of its own
+    };
+    for (const auto& [language, billing, window] : cases) {
+        CHelpViewer viewer(language);
+        viewer.ShowTopic(108);
+        EXPECT_TRUE(viewer.CurrentText().startsWith(QString::fromUtf8(billing))) << language.toStdString();
+        viewer.ShowTopic(CHelpViewer::kContents);
+        // The first link of the contents, followed from the keyboard.
+        auto* browser = viewer.findChild<QTextBrowser*>(QStringLiteral("helpBrowser"));
+        QTest::keyClick(browser, Qt::Key_Tab);
+        QTest::keyClick(browser, Qt::Key_Return);
+        EXPECT_TRUE(viewer.CurrentText().startsWith(QString::fromUtf8(window))) << language.toStdString();
+    }
+}
+
+// Every topic is there in every language, and every page links to the same topics as the English
+// one, to pages that are there in its own language.
+TEST(HelpTest, EveryTopicIsTranslatedAndEveryLinkLeadsToAPage) {
+    const QRegularExpression href(QStringLiteral("href=\"([^\"]*)\""));
+    const auto linksOf = [&](const QString& page) {
+        QFile file(page);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << page.toStdString();
+        QStringList links;
+        for (const QRegularExpressionMatch& link : href.globalMatch(QString::fromUtf8(file.readAll())))
+            links << link.captured(1);
+        return links;
+    };
+    const QStringList topics =
+        QDir(QStringLiteral(":/help")).entryList({QStringLiteral("*.html")}, QDir::Files);
+    ASSERT_FALSE(topics.isEmpty());
+    for (const QString folder : {"", "de/", "fr/"}) {
+        EXPECT_EQ(QDir(QStringLiteral(":/help/") + folder).entryList({QStringLiteral("*.html")}, QDir::Files),
+                  topics)
+            << folder.toStdString();
+        for (const QString& topic : topics) {
+            const QString page = QStringLiteral(":/help/") + folder + topic;
+            const QStringList links = linksOf(page);
+            EXPECT_EQ(links, linksOf(QStringLiteral(":/help/") + topic)) << page.toStdString();
+            for (const QString& link : links) {
+                const QUrl target = QUrl(QStringLiteral("qrc") + page).resolved(QUrl(link));
+                EXPECT_TRUE(target.scheme() == QStringLiteral("qrc") &&
+                            QFile::exists(QLatin1Char(':') + target.path()))
+                    << page.toStdString() << " -> " << link.toStdString();
+            }
+        }
     }
 }
 
