@@ -2,6 +2,7 @@
 #include "core/settings/PreferencesFields.h"
 
 #include "core/billing/BillingPeriod.h"
+#include "core/platform/Translate.h"
 #include "core/settings/Settings.h"
 
 #include <algorithm>
@@ -17,17 +18,26 @@ CBillingFields::CBillingFields(const CSettings& s)
       WeekendDays(s.WeekendDays), Holidays(s.Holidays), PeriodStartDay(s.PeriodStartDay),
       CurrencySymbol(s.CurrencySymbol) {}
 
+// The labels of the rates are the page's own; the times and the interval sit in sentences, so
+// their labels say which part of the sentence each is.
 std::vector<NumberField> CBillingFields::Numbers() {
-    return {{"DayStartsMinutes", FieldRule::Minutes, &DayStartsMinutes},
-            {"DayStartsHours", FieldRule::Hours, &DayStartsHours},
-            {"NightStartsHours", FieldRule::PmHours, &NightStartsHours},
-            {"NightStartsMinutes", FieldRule::Minutes, &NightStartsMinutes},
-            {"WeekdayDayRate", FieldRule::Rate, &WeekdayDayRate},
-            {"WeekdayNightRate", FieldRule::Rate, &WeekdayNightRate},
-            {"WeekendDayRate", FieldRule::Rate, &WeekendDayRate},
-            {"WeekendNightRate", FieldRule::Rate, &WeekendNightRate},
-            {"Intervals", FieldRule::Minutes, &Intervals},
-            {"PeriodStartDay", FieldRule::DayOfMonth, &PeriodStartDay}};
+    return {{"DayStartsMinutes", Tr("Preferences", "\"Daytime\" starts at (minutes)"), FieldRule::Minutes,
+             &DayStartsMinutes},
+            {"DayStartsHours", Tr("Preferences", "\"Daytime\" starts at (hour)"), FieldRule::Hours,
+             &DayStartsHours},
+            {"NightStartsHours", Tr("Preferences", "\"Night\" starts at (hour, PM)"), FieldRule::PmHours,
+             &NightStartsHours},
+            {"NightStartsMinutes", Tr("Preferences", "\"Night\" starts at (minutes)"), FieldRule::Minutes,
+             &NightStartsMinutes},
+            {"WeekdayDayRate", Tr("Preferences", "&Weekday daytime rate:"), FieldRule::Rate, &WeekdayDayRate},
+            {"WeekdayNightRate", Tr("Preferences", "Weekday &nighttime rate:"), FieldRule::Rate,
+             &WeekdayNightRate},
+            {"WeekendDayRate", Tr("Preferences", "Weekend da&ytime rate:"), FieldRule::Rate, &WeekendDayRate},
+            {"WeekendNightRate", Tr("Preferences", "Weekend nigh&ttime rate:"), FieldRule::Rate,
+             &WeekendNightRate},
+            {"Intervals", Tr("Preferences", "Rounding interval (minutes)"), FieldRule::Minutes, &Intervals},
+            {"PeriodStartDay", Tr("Preferences", "&Billing period starts on day"), FieldRule::DayOfMonth,
+             &PeriodStartDay}};
 }
 
 std::optional<FieldRefusal> CBillingFields::CheckTimes() const {
@@ -59,7 +69,9 @@ std::optional<std::string> CBillingFields::ReadCurrencySymbol(std::string_view t
 
 // Amounts of money, kept to what the settings file gives back whole.
 std::vector<NumberField> CBillingFields::OptionNumbers() {
-    return {{"CallFee", FieldRule::Limit, &CallFee}, {"MinimumCharge", FieldRule::Limit, &MinimumCharge}};
+    return {
+        {"CallFee", Tr("Preferences", "&Fee per call:"), FieldRule::Limit, &CallFee},
+        {"MinimumCharge", Tr("Preferences", "&Minimum charge per call:"), FieldRule::Limit, &MinimumCharge}};
 }
 
 std::optional<std::string> CBillingFields::AddHoliday(int year, unsigned month, unsigned day,
@@ -99,10 +111,13 @@ CLimitsFields::CLimitsFields(const CSettings& s)
       DayLimit(s.DayLimit), MonthLimit(s.MonthLimit), EarlyWarningPercent(s.EarlyWarningPercent) {}
 
 std::vector<NumberField> CLimitsFields::Numbers() {
-    return {{"CallLimit", FieldRule::Limit, &CallLimit},
-            {"DayLimit", FieldRule::Limit, &DayLimit},
-            {"MonthLimit", FieldRule::Limit, &MonthLimit},
-            {"EarlyWarningPercent", FieldRule::Percent, &EarlyWarningPercent}};
+    // Each limit is said as its sentence reads: "I can afford to spend [10] $ every day."
+    return {
+        {"CallLimit", Tr("Preferences", "I can afford to spend on each call"), FieldRule::Limit, &CallLimit},
+        {"DayLimit", Tr("Preferences", "I can afford to spend every day"), FieldRule::Limit, &DayLimit},
+        {"MonthLimit", Tr("Preferences", "I can afford to spend every month"), FieldRule::Limit, &MonthLimit},
+        {"EarlyWarningPercent", Tr("Preferences", "Also warn at (% of each limit)"), FieldRule::Percent,
+         &EarlyWarningPercent}};
 }
 
 void CLimitsFields::CopyTo(CSettings& s) const {

@@ -156,6 +156,22 @@ std::string RefusalMessage(FieldRule rule) {
     return "Please enter a number of 0 or more.";
 }
 
+std::string LabelWords(std::string_view label) {
+    std::string words;
+    for (std::size_t i = 0; i < label.size(); ++i) {
+        if (label[i] == '&' && ++i == label.size())
+            break;
+        words += label[i]; // "&&" is an '&' of the text
+    }
+    while (!words.empty() && (words.back() == ':' || IsBlank(words.back())))
+        words.pop_back();
+    return words;
+}
+
+std::string NamedRefusal(std::string_view label, std::string_view message) {
+    return LabelWords(label) + ": " + std::string(message);
+}
+
 std::optional<double> ReadField(FieldRule rule, std::string_view text, std::string_view decimalPoint) {
     if (IsWhole(rule)) {
         const std::optional<unsigned long long> whole = ParseTypedWhole(text);

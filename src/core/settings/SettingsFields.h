@@ -44,10 +44,17 @@ std::optional<double> ReadField(FieldRule rule, std::string_view text, std::stri
 // The text a field's value is shown with.
 std::string ShowField(FieldRule rule, double value, std::string_view decimalPoint);
 
-// One number of a page: the setting it holds (its edit carries the same name), its check and
-// where its value lives.
+// The words of a label as they are said aloud and put before a message: without the '&' of its
+// mnemonic and without the ':' that ends it ("&Fee per call:" is "Fee per call").
+std::string LabelWords(std::string_view label);
+// A refusal that names the field it is about: "Fee per call: Please enter a number ...".
+std::string NamedRefusal(std::string_view label, std::string_view message);
+
+// One number of a page: the setting it holds (its edit carries the same name), the words of its
+// label (its accessible name, and the start of its refusals), its check and where its value lives.
 struct NumberField {
     const char* name;
+    std::string label;
     FieldRule rule;
     std::variant<unsigned*, double*> value;
 };
