@@ -16,18 +16,23 @@ public:
         std::string caption; // for SaveAs: the proposed name
         std::string text;    // for SaveAs: the default extension
         PromptIcon icon = PromptIcon::None;
+        std::optional<ScreenRect> keepClear; // where the box must not go
     };
 
     void ShowMessage(const std::string& caption, const std::string& text, PromptIcon icon) override {
-        shown.push_back({caption, text, icon});
+        shown.push_back({caption, text, icon, std::nullopt});
+    }
+    void ShowMessageBeside(const std::string& caption, const std::string& text, PromptIcon icon,
+                           const ScreenRect& keepClear) override {
+        shown.push_back({caption, text, icon, keepClear});
     }
     bool AskYesNo(const std::string& caption, const std::string& text, PromptIcon icon) override {
-        shown.push_back({caption, text, icon});
+        shown.push_back({caption, text, icon, std::nullopt});
         return Next(yesNoAnswers).value_or(false);
     }
     std::optional<std::string> AskSaveFileName(const std::string& proposedName, const std::string& extension,
                                                const std::string&) override {
-        shown.push_back({proposedName, extension});
+        shown.push_back({proposedName, extension, PromptIcon::None, std::nullopt});
         return Next(saveAnswers).value_or(std::nullopt);
     }
 

@@ -3,8 +3,12 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QMessageBox>
+#include <QScreen>
 #include <QStandardPaths>
+#include <QTimer>
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -55,6 +59,22 @@ void QtPrompter::ShowMessage(const std::string& caption, const std::string& text
     Run(Owner(), caption, text, icon, QMessageBox::Ok, QMessageBox::Ok);
 }
 
+void QtPrompter::ShowMessageBeside(const std::string& caption, const std::string& text, PromptIcon icon,
+                                   const ScreenRect& keepClear) {
+    if (m_ending)
+        return;
+    std::unique_ptr<QMessageBox> box(MakeBox(Owner(), caption, text, icon, QMessageBox::Ok, QMessageBox::Ok));
+    const QRect clear(keepClear.x, keepClear.y, keepClear.width, keepClear.height);
+    // The box knows its size only once shown; it moves as soon as its loop runs.
+    QTimer::singleShot(0, box.get(), [raw = box.get(), clear] {
+        const QScreen* screen = QGuiApplication::screenAt(clear.center());
+        if (screen == nullptr)
+            screen = raw->screen();
+        raw->move(PlaceBeside(raw->frameGeometry().size(), clear, screen->availableGeometry()).topLeft());
+    });
+    box->exec();
+}
+
 void QtPrompter::ShowNotice(const std::string& caption, const std::string& text, PromptIcon icon) {
     if (m_ending)
         return;
@@ -103,4 +123,29 @@ QStringList QtPrompter::NameFilters(const std::string& filter) {
                         : label + QStringLiteral(" (") + pattern + QLatin1Char(')'));
     }
     return filters;
+}
+
+ScreenRect QtPrompter::ScreenRectOf(const QWidget* widget) {
+    const QPoint topLeft = widget->mapToGlobal(QPoint(0, 0));
+    return {topLeft.x(), topLeft.y(), widget->width(), widget->height()};
+}
+
+QRect QtPrompter::PlaceBeside(QSize box, const QRect& keepClear, const QRect& screen) {
+    const int gap = 8;
+    auto inside = [&](QPoint topLeft) {
+        const int x =
+            std::clamp(topLeft.x(), screen.left(), std::max(screen.left(), screen.right() + 1 - box.width()));
+        const int y =
+            std::clamp(topLeft.y(), screen.top(), std::max(screen.top(), screen.bottom() + 1 - box.height()));
+        return QRect(QPoint(x, y), box);
+    };
+    const QRect candidates[] = {inside({keepClear.left(), keepClear.bottom() + 1 + gap}),
+                                inside({keepClear.left(), keepClear.top() - gap - box.height()}),
+                                inside({keepClear.right() + 1 + gap, keepClear.top()}),
+                                inside({keepClear.left() - gap - box.width(), keepClear.top()})};
+    for (const QRect& place : candidates) {
+        if (!place.intersects(keepClear))
+            return place;
+    }
+    return candidates[0]; // a field as large as the screen: nothing can be kept clear
 }

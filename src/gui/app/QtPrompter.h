@@ -4,6 +4,7 @@
 #include "core/platform/Prompter.h"
 
 #include <QPointer>
+#include <QRect>
 #include <QWidget>
 
 // The Prompter on real Qt dialogs, owned by a window when one is set. Once the program is ending it
@@ -15,6 +16,8 @@ public:
     void SetEnding() { m_ending = true; }
 
     void ShowMessage(const std::string& caption, const std::string& text, PromptIcon icon) override;
+    void ShowMessageBeside(const std::string& caption, const std::string& text, PromptIcon icon,
+                           const ScreenRect& keepClear) override;
     void ShowNotice(const std::string& caption, const std::string& text, PromptIcon icon) override;
     bool AskYesNo(const std::string& caption, const std::string& text, PromptIcon icon) override;
     std::optional<std::string> AskSaveFileName(const std::string& proposedName,
@@ -23,6 +26,11 @@ public:
 
     // "Text Files(*.txt)|*.txt|All Files(*.*)|*.*|" as Qt name filters.
     static QStringList NameFilters(const std::string& filter);
+    // Where a widget is on the screen.
+    static ScreenRect ScreenRectOf(const QWidget* widget);
+    // Where a box of this size goes on the screen so that it does not cover keepClear: below it,
+    // else above, right or left of it, always on the screen.
+    static QRect PlaceBeside(QSize box, const QRect& keepClear, const QRect& screen);
 
 private:
     QWidget* Owner() const;
