@@ -81,6 +81,7 @@ void CMonitorDlg::BuildLayout() {
     m_editSpentToday = MakeField(this, "m_editSpentToday");
     m_editSpentMonth = MakeField(this, "m_editSpentMonth");
     m_editStartStopLabel = MakeField(this, "m_editStartStopLabel");
+    m_editStartStopLabel->SetIsLabel(); // of the start button, which it names
     m_progressCall = MakeBar(this, "m_progressCall");
     m_progressToday = MakeBar(this, "m_progressToday");
     m_progressMonth = MakeBar(this, "m_progressMonth");

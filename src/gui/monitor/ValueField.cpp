@@ -1,11 +1,39 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/monitor/ValueField.h"
 
+#include <QAccessibleWidget>
 #include <QEvent>
 #include <QPainter>
 #include <QStyle>
 
+namespace {
+// A value is read out under its name, a label as its text.
+class ValueFieldAccessible : public QAccessibleWidget {
+public:
+    explicit ValueFieldAccessible(CValueField* field)
+        : QAccessibleWidget(field, field->IsLabel() ? QAccessible::StaticText : QAccessible::Client) {}
+    QString text(QAccessible::Text kind) const override {
+        const auto* field = static_cast<const CValueField*>(widget());
+        if ((kind == QAccessible::Name && field->IsLabel()) ||
+            (kind == QAccessible::Value && !field->IsLabel()))
+            return field->Text();
+        return QAccessibleWidget::text(kind);
+    }
+};
+
+QAccessibleInterface* MakeAccessible(const QString& className, QObject* object) {
+    if (className == QLatin1String("CValueField") && object->isWidgetType())
+        return new ValueFieldAccessible(static_cast<CValueField*>(object));
+    return nullptr;
+}
+} // namespace
+
 CValueField::CValueField(QWidget* parent) : QWidget(parent) {
+    static const bool installed = [] {
+        QAccessible::installFactory(MakeAccessible);
+        return true;
+    }();
+    static_cast<void>(installed);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     m_layout.setTextFormat(Qt::PlainText);

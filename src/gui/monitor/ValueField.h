@@ -17,6 +17,10 @@ public:
 
     void SetText(const QString& text);
     const QString& Text() const { return m_text; }
+    // The field is the label of a control beside it rather than a value: screen readers take its
+    // text as what it says, as they do a label's.
+    void SetIsLabel() { m_isLabel = true; }
+    bool IsLabel() const { return m_isLabel; }
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -28,6 +32,7 @@ protected:
 
 private:
     QString m_text;
+    bool m_isLabel = false;
     QStaticText m_layout;
     QPixmap m_background; // what the parent paints here; made again after a change of size or style
 };

@@ -5,6 +5,7 @@
 #include "core/platform/Prompter.h"
 #include "core/platform/SystemClock.h"
 #include "core/settings/Settings.h"
+#include "gui/app/LabelBuddy.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
@@ -55,7 +56,7 @@ CBillingPage::CBillingPage(Prompter& prompter, QWidget* parent)
         auto* grid = new QGridLayout(group);
         int row = 0;
         for (const auto& [text, edit] : {std::pair{dayText, day}, std::pair{nightText, night}}) {
-            grid->addWidget(new QLabel(text, group), row, 0);
+            grid->addWidget(JoinLabel(new QLabel(text, group), edit), row, 0);
             grid->addWidget(MakeCurrencyLabel(Qt::AlignRight), row, 1);
             grid->addWidget(edit, row, 2);
             ++row;
@@ -63,20 +64,21 @@ CBillingPage::CBillingPage(Prompter& prompter, QWidget* parent)
         grid->setColumnStretch(0, 1);
         return group;
     };
-    QGroupBox* weekdays = rateGroup(QStringLiteral("Weekdays"), QStringLiteral("Weekday daytime rate:"),
-                                    weekdayDay, QStringLiteral("Weekday nighttime rate:"), weekdayNight);
-    QGroupBox* weekends = rateGroup(QStringLiteral("Weekends"), QStringLiteral("Weekend daytime rate:"),
-                                    weekendDay, QStringLiteral("Weekend nighttime rate:"), weekendNight);
+    const std::vector<NumberField> numbers = Numbers();
+    QGroupBox* weekdays = rateGroup(QStringLiteral("Weekdays"), LabelOf(numbers, "WeekdayDayRate"),
+                                    weekdayDay, LabelOf(numbers, "WeekdayNightRate"), weekdayNight);
+    QGroupBox* weekends = rateGroup(QStringLiteral("Weekends"), LabelOf(numbers, "WeekendDayRate"),
+                                    weekendDay, LabelOf(numbers, "WeekendNightRate"), weekendNight);
 
     // Each time reads "\"Daytime\" starts at [6] : [30] AM".
     QGroupBox* time = MakeGroup(QStringLiteral("Time"), this);
     auto* timeGrid = new QGridLayout(time);
     const std::tuple<QString, QLineEdit*, QLineEdit*, QString> times[] = {
-        {QStringLiteral("\"Daytime\" starts at"), dayHours, dayMinutes, QStringLiteral("AM")},
-        {QStringLiteral("\"Night\" starts at"), nightHours, nightMinutes, QStringLiteral("PM")}};
+        {QStringLiteral("\"&Daytime\" starts at"), dayHours, dayMinutes, QStringLiteral("AM")},
+        {QStringLiteral("\"Ni&ght\" starts at"), nightHours, nightMinutes, QStringLiteral("PM")}};
     int row = 0;
     for (const auto& [text, hours, minutes, half] : times) {
-        timeGrid->addWidget(new QLabel(text, time), row, 0, Qt::AlignRight);
+        timeGrid->addWidget(JoinLabel(new QLabel(text, time), hours), row, 0, Qt::AlignRight);
         timeGrid->addWidget(hours, row, 1);
         timeGrid->addWidget(new QLabel(QStringLiteral(":"), time), row, 2);
         timeGrid->addWidget(minutes, row, 3);
@@ -100,7 +102,8 @@ CBillingPage::CBillingPage(Prompter& prompter, QWidget* parent)
     auto* roundingRows = new QVBoxLayout(rounding);
     roundingRows->addWidget(m_checkBreakIntervals);
     auto* intervalRow = new QHBoxLayout;
-    intervalRow->addWidget(new QLabel(QStringLiteral("whole number of "), rounding));
+    intervalRow->addWidget(
+        JoinLabel(new QLabel(QStringLiteral("w&hole number of "), rounding), m_editIntervals));
     intervalRow->addWidget(m_editIntervals);
     intervalRow->addWidget(new QLabel(QStringLiteral("- minute intervals"), rounding));
     intervalRow->addStretch();
@@ -111,7 +114,7 @@ CBillingPage::CBillingPage(Prompter& prompter, QWidget* parent)
     QGroupBox* billingPeriod = MakeGroup(QStringLiteral("Billing period"), this);
     auto* periodRows = new QVBoxLayout(billingPeriod);
     auto* startRow = new QHBoxLayout;
-    startRow->addWidget(new QLabel(QStringLiteral("Billing period starts on day"), billingPeriod));
+    startRow->addWidget(JoinLabel(new QLabel(LabelOf(numbers, "PeriodStartDay"), billingPeriod), startDay));
     startRow->addWidget(startDay);
     startRow->addWidget(new QLabel(QStringLiteral("of the month"), billingPeriod));
     startRow->addStretch();
@@ -140,6 +143,8 @@ CBillingPage::CBillingPage(Prompter& prompter, QWidget* parent)
     page->addLayout(columns);
     BuildTariffOptions(page);
 
+    NameNumberEdits(numbers);
+    NameNumberEdits(OptionNumbers());
     for (QLineEdit* edit : {dayHours, dayMinutes, nightHours, nightMinutes})
         connect(edit, &QLineEdit::textChanged, this, &CBillingPage::UpdatePeriods);
 }
@@ -151,9 +156,8 @@ bool CBillingPage::DoDataExchange(bool saveAndValidate) {
     if (saveAndValidate) {
         if (const std::optional<std::string> refused =
                 ReadCurrencySymbol(m_editCurrencySymbol->text().toStdString())) {
-            m_prompter.ShowMessage("Corvellan", *refused, PromptIcon::Exclamation);
-            m_editCurrencySymbol->setFocus(Qt::OtherFocusReason);
-            m_editCurrencySymbol->selectAll();
+            Refuse(m_editCurrencySymbol,
+                   NamedRefusal(m_editCurrencySymbol->accessibleName().toStdString(), *refused));
             return false;
         }
         BreakIntervals = m_checkBreakIntervals->isChecked();
@@ -180,9 +184,10 @@ void CBillingPage::BuildTariffOptions(QBoxLayout* rows) {
     QGroupBox* perCall = MakeGroup(QStringLiteral("Every call"), this);
     auto* perCallGrid = new QGridLayout(perCall);
     int row = 0;
-    for (const auto& [text, edit] : {std::pair{QStringLiteral("Fee per call:"), fee},
-                                     std::pair{QStringLiteral("Minimum charge per call:"), minimum}}) {
-        perCallGrid->addWidget(new QLabel(text, perCall), row, 0);
+    const std::vector<NumberField> numbers = OptionNumbers();
+    for (const auto& [text, edit] : {std::pair{LabelOf(numbers, "CallFee"), fee},
+                                     std::pair{LabelOf(numbers, "MinimumCharge"), minimum}}) {
+        perCallGrid->addWidget(JoinLabel(new QLabel(text, perCall), edit), row, 0);
         perCallGrid->addWidget(MakeCurrencyLabel(Qt::AlignRight), row, 1);
         perCallGrid->addWidget(edit, row, 2);
         ++row;
@@ -193,7 +198,8 @@ void CBillingPage::BuildTariffOptions(QBoxLayout* rows) {
     m_editCurrencySymbol->setMaxLength(32);
     m_editCurrencySymbol->setPlaceholderText(QString::fromStdString(LocaleCurrencySymbol()));
     m_editCurrencySymbol->setMaximumWidth(fee->sizeHint().width());
-    perCallGrid->addWidget(new QLabel(QStringLiteral("Currency symbol:"), perCall), row, 0);
+    perCallGrid->addWidget(
+        JoinLabel(new QLabel(QStringLiteral("Currency &symbol:"), perCall), m_editCurrencySymbol), row, 0);
     perCallGrid->addWidget(m_editCurrencySymbol, row, 2);
     perCallGrid->setColumnStretch(0, 1);
 
@@ -217,10 +223,12 @@ void CBillingPage::BuildTariffOptions(QBoxLayout* rows) {
     m_listHolidays = new QListWidget(holidays);
     m_listHolidays->setObjectName(QStringLiteral("Holidays"));
     m_listHolidays->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_listHolidays->setAccessibleName(tr("Holidays"));
     m_listHolidays->setMaximumHeight(QFontMetrics(m_listHolidays->font()).lineSpacing() * 5);
     m_dateHoliday = new QDateEdit(QDate::currentDate(), holidays);
     m_dateHoliday->setObjectName(QStringLiteral("HolidayDate"));
     m_dateHoliday->setCalendarPopup(true);
+    m_dateHoliday->setAccessibleName(tr("Holiday to add"));
     m_dateHoliday->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
     m_checkEveryYear = new QCheckBox(QStringLiteral("every year"), holidays);
     m_checkEveryYear->setObjectName(QStringLiteral("HolidayEveryYear"));

@@ -4,6 +4,7 @@
 #include "core/platform/Netlink.h"
 #include "core/platform/Prompter.h"
 #include "core/settings/Settings.h"
+#include "gui/app/LabelBuddy.h"
 #include "gui/system/LinkWatcher.h"
 
 #include <QCheckBox>
@@ -23,10 +24,13 @@ CConnectionPage::CConnectionPage(Prompter& prompter, QWidget* parent)
     m_comboInterface->setInsertPolicy(QComboBox::NoInsert);
     m_comboInterface->lineEdit()->setMaxLength(15); // the longest name the kernel gives a link
     auto* note =
-        new QLabel(QStringLiteral("Pick the link of your modem, or type its name if it is not there yet: "
+        new QLabel(QStringLiteral("&Pick the link of your modem, or type its name if it is not there yet: "
                                   "ppp0 exists only while you are connected."),
                    this);
     note->setWordWrap(true);
+    // The note is the list's label; the list is named for what it holds.
+    m_comboInterface->setAccessibleName(tr("Network link"));
+    JoinLabel(note, m_comboInterface);
     auto* rows = new QVBoxLayout(this);
     rows->addWidget(m_checkFollow);
     rows->addWidget(m_comboInterface);
@@ -65,8 +69,7 @@ bool CConnectionPage::DoDataExchange(bool saveAndValidate) {
     const std::optional<std::string> refusal = Check();
     if (!refusal)
         return true;
-    m_prompter.ShowMessage("Corvellan", *refusal, PromptIcon::Exclamation);
-    m_comboInterface->setFocus(Qt::OtherFocusReason);
+    Refuse(m_comboInterface, *refusal);
     m_comboInterface->lineEdit()->selectAll();
     return false;
 }

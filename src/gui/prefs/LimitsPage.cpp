@@ -2,6 +2,7 @@
 #include "gui/prefs/LimitsPage.h"
 
 #include "core/settings/Settings.h"
+#include "gui/app/LabelBuddy.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -18,15 +19,15 @@ struct LimitRow {
     const char* warnName;
     const char* warnText;
     const char* limitName;
-    const char* tail;
+    const char* tail; // the label of the amount: the three sentences differ only there
     Qt::Alignment currencyAlignment;
 };
 
 const LimitRow kRows[] = {
-    {"Call Limit", "WarnCall", "Warn me when I reach call limit", "CallLimit", "on each call.",
+    {"Call Limit", "WarnCall", "Warn me when I reach call limit", "CallLimit", "on &each call.",
      Qt::AlignRight},
-    {"Day limit", "WarnDay", "Warn me when I reach day limit", "DayLimit", "every day.", Qt::AlignLeft},
-    {"Month Limit", "WarnMonth", "Warn me when I reach month limit", "MonthLimit", "every month.",
+    {"Day limit", "WarnDay", "Warn me when I reach day limit", "DayLimit", "every &day.", Qt::AlignLeft},
+    {"Month Limit", "WarnMonth", "Warn me when I reach month limit", "MonthLimit", "every &month.",
      Qt::AlignLeft},
 };
 
@@ -50,7 +51,7 @@ CLimitsPage::CLimitsPage(Prompter& prompter, QWidget* parent)
         sentence->addWidget(new QLabel(QStringLiteral("I can afford to spend"), group));
         sentence->addWidget(amount);
         sentence->addWidget(MakeCurrencyLabel(row.currencyAlignment));
-        sentence->addWidget(new QLabel(QString::fromLatin1(row.tail), group));
+        sentence->addWidget(JoinLabel(new QLabel(QString::fromLatin1(row.tail), group), amount));
         sentence->addStretch();
         auto* lines = new QVBoxLayout(group);
         lines->addLayout(sentence);
@@ -59,12 +60,14 @@ CLimitsPage::CLimitsPage(Prompter& prompter, QWidget* parent)
     }
     // "Also warn at [80] % of each limit", before the limit is passed.
     auto* early = new QHBoxLayout;
-    early->addWidget(new QLabel(QStringLiteral("Also warn at"), this));
-    early->addWidget(MakeNumberEdit("EarlyWarningPercent", 2, true));
+    QLineEdit* percent = MakeNumberEdit("EarlyWarningPercent", 2, true);
+    early->addWidget(JoinLabel(new QLabel(QStringLiteral("&Also warn at"), this), percent));
+    early->addWidget(percent);
     early->addWidget(new QLabel(QStringLiteral("% of each limit (0: no early warning)"), this));
     early->addStretch();
     rows->addLayout(early);
     rows->addStretch();
+    NameNumberEdits(Numbers());
 }
 
 bool CLimitsPage::DoDataExchange(bool saveAndValidate) {

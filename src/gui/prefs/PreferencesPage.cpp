@@ -3,6 +3,7 @@
 
 #include "core/platform/ProgramState.h"
 #include "core/platform/Prompter.h"
+#include "gui/app/QtPrompter.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -40,11 +41,32 @@ bool CPreferencesPage::ExchangeNumbers(std::vector<NumberField> fields, bool sav
         refusal = check();
     if (!refusal)
         return true;
-    m_prompter.ShowMessage("Corvellan", refusal->message, PromptIcon::Exclamation);
-    QLineEdit* edit = edits[refusal->index];
-    edit->setFocus(Qt::OtherFocusReason);
-    edit->selectAll();
+    Refuse(edits[refusal->index], NamedRefusal(fields[refusal->index].label, refusal->message));
     return false;
+}
+
+void CPreferencesPage::Refuse(QWidget* field, const std::string& message) {
+    m_prompter.ShowMessageBeside("Corvellan", message, PromptIcon::Exclamation,
+                                 QtPrompter::ScreenRectOf(field));
+    field->setFocus(Qt::OtherFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(field))
+        edit->selectAll();
+}
+
+void CPreferencesPage::NameNumberEdits(const std::vector<NumberField>& fields) {
+    for (const NumberField& field : fields) {
+        auto* edit = findChild<QLineEdit*>(QString::fromLatin1(field.name));
+        edit->setAccessibleName(QString::fromStdString(LabelWords(field.label)));
+        edit->setAccessibleDescription(QString::fromStdString(RefusalMessage(field.rule))); // its range
+    }
+}
+
+QString CPreferencesPage::LabelOf(const std::vector<NumberField>& fields, const char* name) {
+    for (const NumberField& field : fields) {
+        if (std::string_view(field.name) == name)
+            return QString::fromStdString(field.label);
+    }
+    return {};
 }
 
 QLineEdit* CPreferencesPage::MakeNumberEdit(const char* name, int digits, bool wholeNumber) {

@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 class Prompter;
@@ -36,6 +37,12 @@ protected:
     // check: what the fields tell together, once each has been read.
     bool ExchangeNumbers(std::vector<NumberField> fields, bool saveAndValidate,
                          const std::function<std::optional<FieldRefusal>()>& check = {});
+    // Tells why the value of field is refused, in a box beside it, and gives it the focus with
+    // its text selected.
+    void Refuse(QWidget* field, const std::string& message);
+    // Each number edit is named by its field's label.
+    void NameNumberEdits(const std::vector<NumberField>& fields);
+    static QString LabelOf(const std::vector<NumberField>& fields, const char* name);
     QLineEdit* MakeNumberEdit(const char* name, int digits, bool wholeNumber);
     QLabel* MakeCurrencyLabel(Qt::Alignment alignment);
 

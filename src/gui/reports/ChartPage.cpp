@@ -15,6 +15,7 @@ CChartPage::CChartPage(const CCallArray& calls, Clock& clock, QWidget* parent)
     : QWidget(parent), m_chart(new CSpendingChart(this)), m_labelProjection(new QLabel(this)),
       m_calls(&calls), m_clock(clock) {
     setObjectName(QStringLiteral("CChartPage"));
+    m_chart->setAccessibleName(tr("Cost of each day of the month"));
     m_labelProjection->setObjectName(QStringLiteral("m_labelProjection"));
     m_labelProjection->setTextFormat(Qt::PlainText);
     auto* layout = new QVBoxLayout(this);

@@ -7,6 +7,7 @@
 #include "core/platform/Prompter.h"
 #include "core/reports/CallListText.h"
 #include "core/reports/CallsCsv.h"
+#include "gui/app/LabelBuddy.h"
 #include "gui/reports/CallListModel.h"
 
 #include <QFrame>
@@ -56,6 +57,7 @@ void CLogPage::BuildLayout() {
     m_ctlCallList = new QTableView(this);
     m_ctlCallList->setObjectName(QStringLiteral("m_ctlCallList"));
     m_ctlCallList->setModel(m_model);
+    m_ctlCallList->setAccessibleName(tr("Calls of the month"));
     m_ctlCallList->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_ctlCallList->setShowGrid(false);
     m_ctlCallList->setWordWrap(false);
@@ -67,7 +69,7 @@ void CLogPage::BuildLayout() {
     m_ctlCallList->horizontalHeader()->setStretchLastSection(true);
     SetColumnWidths();
 
-    m_ctlClearLog = new QPushButton(tr("&Clear Log ..."), this);
+    m_ctlClearLog = new QPushButton(tr("C&lear Log ..."), this);
     m_ctlClearLog->setObjectName(QStringLiteral("m_ctlClearLog"));
     m_btnExportCsv = new QPushButton(tr("Export CSV..."), this);
     m_btnExportCsv->setObjectName(QStringLiteral("m_btnExportCsv"));
@@ -88,13 +90,13 @@ void CLogPage::BuildLayout() {
     // Three boxed columns under the list, each a label over its figure.
     auto* totals = new QGridLayout;
     totals->setHorizontalSpacing(6);
-    const std::pair<QString, QLineEdit*> columns[] = {{tr("Total calls made:"), m_editTotalCalls},
-                                                      {tr("Time spent online:"), m_editTimeOnline},
-                                                      {tr("Total cost:"), m_editTotalCost}};
+    const std::pair<QString, QLineEdit*> columns[] = {{tr("&Total calls made:"), m_editTotalCalls},
+                                                      {tr("Time s&pent online:"), m_editTimeOnline},
+                                                      {tr("Total co&st:"), m_editTotalCost}};
     totals->addWidget(MakeLine(this, QFrame::VLine), 0, 0, 2, 1);
     int column = 1;
     for (const auto& [text, edit] : columns) {
-        totals->addWidget(new QLabel(text, this), 0, column);
+        totals->addWidget(JoinLabel(new QLabel(text, this), edit), 0, column);
         totals->addWidget(edit, 1, column);
         totals->addWidget(MakeLine(this, QFrame::VLine), 0, column + 1, 2, 1);
         column += 2;

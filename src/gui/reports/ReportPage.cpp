@@ -13,6 +13,7 @@ CReportPage::CReportPage(const CCallArray& calls, Clock& clock, QWidget* parent)
     : QWidget(parent), m_editReport(new QPlainTextEdit(this)), m_calls(&calls), m_clock(clock) {
     setObjectName(QStringLiteral("CReportPage"));
     m_editReport->setObjectName(QStringLiteral("m_editReport"));
+    m_editReport->setAccessibleName(tr("Report of the month"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_editReport);
 }

@@ -4,6 +4,7 @@
 #include "core/billing/Money.h"
 #include "core/reports/CallListText.h"
 #include "core/settings/Settings.h"
+#include "gui/app/LabelBuddy.h"
 #include "gui/reports/SpendingChart.h"
 
 #include <QComboBox>
@@ -29,6 +30,8 @@ CYearPage::CYearPage(const CCallArray& calls, const CBillingPeriod& current, std
     setObjectName(QStringLiteral("CYearPage"));
     m_comboYear->setObjectName(QStringLiteral("m_comboYear"));
     m_tableYear->setObjectName(QStringLiteral("m_tableYear"));
+    m_chart->setAccessibleName(tr("Cost of each month of the year"));
+    m_tableYear->setAccessibleName(tr("Billing periods of the year"));
     m_labelTotal->setObjectName(QStringLiteral("m_labelTotal"));
     m_labelTotal->setTextFormat(Qt::PlainText);
     for (const int year : YearsOf(current, m_history))
@@ -47,7 +50,7 @@ CYearPage::CYearPage(const CCallArray& calls, const CBillingPeriod& current, std
             [this](int index) { ShowYear(m_comboYear->itemData(index).toInt()); });
 
     auto* top = new QHBoxLayout;
-    top->addWidget(new QLabel(tr("Year:"), this));
+    top->addWidget(JoinLabel(new QLabel(tr("&Year:"), this), m_comboYear));
     top->addWidget(m_comboYear);
     top->addStretch();
     auto* layout = new QVBoxLayout(this);

@@ -4,6 +4,7 @@
 
 #include "core/platform/Locale.h"
 #include "core/platform/Paths.h"
+#include "gui/app/QtPrompter.h"
 
 #include "support/FreshState.h"
 #include "support/ScriptedPrompter.h"
@@ -19,6 +20,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTabWidget>
@@ -118,7 +120,7 @@ TEST_F(SheetTest, TypedValuesReachSettingsOnOkAndARefusedOneKeepsTheFocus) {
     EXPECT_EQ(sheet->Tabs()->currentIndex(), 0);
     EXPECT_EQ(sheet->focusWidget(), Find("DayStartsHours"));
     EXPECT_EQ(prompter.shown.size() == 1 ? prompter.shown[0].text : "",
-              "Please enter a whole number from 0 to 24.");
+              "\"Daytime\" starts at (hour): Please enter a whole number from 0 to 24.");
 
     Type("DayStartsHours", "6");
     ClickTab(2);
@@ -151,6 +153,64 @@ TEST_F(SheetTest, TypedValuesReachSettingsOnOkAndARefusedOneKeepsTheFocus) {
                        Settings.WarnMonth, Settings.DayLimitMessage, Settings.MonthLimitMessage),
               std::tuple(2.75, true, 12.5, false, "\nStop.\nNow.", "01234" + std::string(250, 'a')))
         << "a cleared warning box is stored too";
+}
+
+// A refused value is named in its message, and the box is kept off the field, which has the focus
+// back with its text selected once the box is closed.
+TEST_F(SheetTest, ARefusalNamesItsFieldAndKeepsOffIt) {
+    const std::tuple<int, const char*, const char*, std::string> rows[] = {
+        {0, "WeekdayDayRate", "x", "Weekday daytime rate: Please enter a number of 0 or more."},
+        {0, "MinimumCharge", "2e7", "Minimum charge per call: Please enter a number from 0 to 1000000."},
+        {0, "NightStartsHours", "12",
+         "\"Night\" starts at (hour, PM): The night cannot begin after midnight: please enter 12:00 PM at "
+         "the "
+         "latest."},
+        {0, "CurrencySymbol", "123456789",
+         "Currency symbol: Please enter a currency symbol of at most 8 characters, or nothing for your "
+         "locale's."},
+        {1, "DayLimit", "-1", "I can afford to spend every day: Please enter a number from 0 to 1000000."},
+        {1, "EarlyWarningPercent", "30",
+         "Also warn at (% of each limit): Please enter 0 for no early warning, or a whole number from 50 to "
+         "99."}};
+    const QRect screen = sheet->screen()->availableGeometry();
+    for (const auto& [tab, name, typed, message] : rows) {
+        Open();
+        ClickTab(tab);
+        if (std::string_view(name) == "NightStartsHours")
+            Type("NightStartsMinutes", "30"); // 12:30 PM would be 00:30 the next day
+        Type(name, typed);
+        prompter.shown.clear();
+        Press(QDialogButtonBox::Ok);
+        ASSERT_EQ(prompter.shown.size(), 1u) << name;
+        EXPECT_EQ(prompter.shown[0].text, message);
+        QLineEdit* field = Find(name);
+        const QRect geometry(field->mapToGlobal(QPoint(0, 0)), field->size());
+        const ScreenRect clear = prompter.shown[0].keepClear.value_or(ScreenRect{});
+        EXPECT_EQ(QRect(clear.x, clear.y, clear.width, clear.height), geometry) << name;
+        const QRect box = QtPrompter::PlaceBeside(QSize(360, 140), geometry, screen);
+        EXPECT_FALSE(box.intersects(geometry)) << name;
+        EXPECT_EQ(std::tuple(sheet->focusWidget() == field, field->selectedText()),
+                  std::tuple(true, QString::fromLatin1(typed)))
+            << name;
+    }
+}
+
+// A box goes below the field, else above it, else beside it, always on the screen.
+TEST(PlaceBesideTest, TheBoxGoesWhereItCoversNeitherTheFieldNorLeavesTheScreen) {
+    const QRect screen(0, 0, 800, 600);
+    const QSize box(300, 100);
+    const std::pair<QRect, QPoint> rows[] = {
+        {{100, 100, 80, 20}, {100, 128}}, // below, by its left edge
+        {{700, 100, 80, 20}, {500, 128}}, // below, pushed back onto the screen
+        {{100, 560, 80, 20}, {100, 452}}, // at the bottom: above
+        {{10, 50, 80, 520}, {98, 50}},    // tall: right of it
+        {{600, 50, 190, 520}, {292, 50}}, // tall at the right: left of it
+    };
+    for (const auto& [field, topLeft] : rows) {
+        const QRect place = QtPrompter::PlaceBeside(box, field, screen);
+        EXPECT_EQ(place, QRect(topLeft, box)) << field.x() << "," << field.y();
+        EXPECT_TRUE(screen.contains(place) && !place.intersects(field));
+    }
 }
 
 // The tariff options reach Settings on OK: a weekend day by its digit (Friday is 6), holidays added
