@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -25,6 +26,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 #include <clocale>
 #include <filesystem>
 #include <memory>
@@ -193,6 +195,36 @@ TEST_F(SheetTest, ARefusalNamesItsFieldAndKeepsOffIt) {
                   std::tuple(true, QString::fromLatin1(typed)))
             << name;
     }
+}
+
+// On the screen, too, the box stands off the field: left where Qt puts it, in the middle of the
+// screen (the sheet is not modal here), it would cover the field moved there.
+TEST_F(SheetTest, TheBoxOnTheScreenStandsOffTheRefusedField) {
+    QtPrompter real;
+    sheet = std::make_unique<CPreferencesSheet>(real, paths);
+    sheet->show();
+    ClickTab(1);
+    QLineEdit* field = Find("DayLimit");
+    const QRect screen = sheet->screen()->availableGeometry();
+    sheet->move(sheet->pos() + screen.center() - field->mapToGlobal(field->rect().center()));
+    QApplication::processEvents();
+    Type("DayLimit", "-1");
+    QRect box;
+    QString text;
+    int ticks = 0;
+    QTimer poll; // the box is closed once it has had the time to move
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (auto* shown = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            shown && ++ticks > 2) {
+            box = shown->frameGeometry();
+            text = shown->text();
+            shown->close();
+        }
+    });
+    poll.start(20);
+    Press(QDialogButtonBox::Ok);
+    EXPECT_EQ(text, "I can afford to spend every day: Please enter a number from 0 to 1000000.");
+    EXPECT_FALSE(box.isEmpty() || box.intersects(QRect(field->mapToGlobal(QPoint(0, 0)), field->size())));
 }
 
 // A box goes below the field, else above it, else beside it, always on the screen.
