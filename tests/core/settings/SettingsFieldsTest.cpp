@@ -91,17 +91,6 @@ TEST(SettingsFieldsTest, PageFieldsShowAndCopyBackTheirOwnSettings) {
     EXPECT_FALSE(ReadNumbers(billing.Numbers(), edges, "."));
 }
 
-// A label's words: its mnemonic's '&' and its closing ':' go, "&&" is an '&'.
-TEST(SettingsFieldsTest, ALabelsWordsAreItsTextWithoutMnemonicOrColon) {
-    const std::pair<const char*, const char*> rows[] = {{"&Fee per call:", "Fee per call"},
-                                                        {"Call Limit reached :", "Call Limit reached"},
-                                                        {"Fish && &chips", "Fish & chips"},
-                                                        {"Weekend nigh&ttime rate", "Weekend nighttime rate"},
-                                                        {"Odd&", "Odd"}};
-    for (const auto& [label, words] : rows)
-        EXPECT_EQ(LabelWords(label), words);
-}
-
 // A symbol of the user's own, blanks around it dropped, or none for the locale's.
 TEST(SettingsFieldsTest, ACurrencySymbolIsShortTextOrNothing) {
     const std::pair<const char*, std::optional<std::string>> rows[] = {
