@@ -8,138 +8,86 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QLabel>
-#include <QSet>
 #include <QTabWidget>
 #include <QTest>
 
 namespace {
-// What a screen reader user meets: visible controls that take the focus, the tabs of a sheet, and
-// the values the window shows (progress bars, painted amounts and charts, which have no children of
-// their own). Labels are not among them: they name what they sit beside. Inside a control (a
-// list's rows, a combo box's edit) nothing more is looked at; a sheet's tabs hold pages.
+// What a screen reader user meets: visible controls that take the focus, a sheet's tabs, and the
+// values shown (progress bars, painted amounts and charts: widgets with nothing inside). Labels
+// are not among them: they name what they sit beside. Nothing inside a control (a list's rows) is.
 void Walk(QAccessibleInterface* node, std::vector<QAccessibleInterface*>& found) {
-    if (node == nullptr || node->state().invisible)
-        return;
     const QAccessible::Role role = node->role();
     const bool container =
         node->childCount() > 0 &&
         (role == QAccessible::Client || role == QAccessible::Grouping || role == QAccessible::PageTabList);
-    if ((node->state().focusable || role == QAccessible::ProgressBar || role == QAccessible::PageTab ||
-         role == QAccessible::Client) &&
-        !container) {
-        found.push_back(node);
+    if (node->state().invisible)
         return;
-    }
-    for (int i = 0; i < node->childCount(); ++i)
-        Walk(node->child(i), found);
+    if (!container && (node->state().focusable || role == QAccessible::ProgressBar ||
+                       role == QAccessible::PageTab || role == QAccessible::Client))
+        found.push_back(node);
+    else
+        for (int i = 0; i < node->childCount(); ++i)
+            Walk(node->child(i), found);
 }
 
-// A control the message names: its class and object name.
-QString Which(QAccessibleInterface* control) {
-    const QObject* object = control->object();
-    return object ? QString::fromLatin1(object->metaObject()->className()) + QLatin1Char(' ') +
-                        object->objectName()
-                  : QStringLiteral("?");
-}
-
-// The underlined letter of a text, in lower case; empty when it has none.
 QString Letter(const QString& text) {
     return QKeySequence::mnemonic(text).toString().section(QLatin1Char('+'), -1).toLower();
 }
 
-// The sheets' buttons read &OK and &Cancel on some desktops, whatever the test platform shows.
-const QString kSheetButtonLetters = QStringLiteral("oc");
-
-class AccessibilityTest : public MonitorTest {
-protected:
-    // Each window, and each page of a sheet with the sheet's own controls around it.
-    struct Page {
-        QWidget* window;
-        QTabWidget* tabs; // none: the window is one page
-        int tab;
-        const char* title;
-    };
-    std::vector<Page> Pages() {
-        Open();
-        prefs = std::make_unique<CPreferencesSheet>(prompter, paths);
-        logs = std::make_unique<CLogsAndReportsSheet>(calls, clock, prompter);
-        std::vector<Page> pages = {{dialog.get(), nullptr, 0, "monitor"}};
-        const char* prefsPages[] = {"Billing System", "Time Limits", "Messages", "General", "Connection"};
-        const char* logsPages[] = {"Call Log", "Report", "Chart", "Year"};
-        for (int tab = 0; tab < 5; ++tab)
-            pages.push_back({prefs.get(), prefs->Tabs(), tab, prefsPages[tab]});
-        for (int tab = 0; tab < 4; ++tab)
-            pages.push_back({logs.get(), logs->m_tabs, tab, logsPages[tab]});
-        return pages;
-    }
-    static void Show(const Page& page) {
-        page.window->show();
-        if (page.tabs)
-            page.tabs->setCurrentIndex(page.tab);
-        QApplication::processEvents();
-    }
-
+// On each page of the window and of both sheets (with the sheet's own controls around it), every
+// control has a name of its own. Alt and the letter of a field's label move the focus to the
+// field; no two labels or buttons of a page share a letter, and no label's letter leads nowhere.
+TEST_F(MonitorTest, EveryPageCanBeWorkedByKeyboardAndScreenReader) {
+    Open();
+    CPreferencesSheet prefs(prompter, paths);
     CCallArray calls;
-    std::unique_ptr<CPreferencesSheet> prefs;
-    std::unique_ptr<CLogsAndReportsSheet> logs;
-};
-
-// Every control has a name of its own on its page, so a screen reader tells them apart.
-TEST_F(AccessibilityTest, EveryControlOfEveryPageHasANameOfItsOwn) {
+    CLogsAndReportsSheet logs(calls, clock, prompter);
+    const std::tuple<QWidget*, QTabWidget*, int, const char*> pages[] = {
+        {dialog.get(), nullptr, 0, "monitor"},    {&prefs, prefs.Tabs(), 0, "Billing System"},
+        {&prefs, prefs.Tabs(), 1, "Time Limits"}, {&prefs, prefs.Tabs(), 2, "Messages"},
+        {&prefs, prefs.Tabs(), 3, "General"},     {&prefs, prefs.Tabs(), 4, "Connection"},
+        {&logs, logs.m_tabs, 0, "Call Log"},      {&logs, logs.m_tabs, 1, "Report"},
+        {&logs, logs.m_tabs, 2, "Chart"},         {&logs, logs.m_tabs, 3, "Year"}};
     QStringList problems;
-    for (const Page& page : Pages()) {
-        Show(page);
+    for (const auto& [window, tabs, tab, title] : pages) {
+        window->show();
+        if (tabs)
+            tabs->setCurrentIndex(tab);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window)) << title;
         std::vector<QAccessibleInterface*> controls;
-        Walk(QAccessible::queryAccessibleInterface(page.window), controls);
-        EXPECT_GT(controls.size(), 3u) << page.title;
+        Walk(QAccessible::queryAccessibleInterface(window), controls);
+        EXPECT_GT(controls.size(), 3u) << title;
         QHash<QString, QString> named;
         for (QAccessibleInterface* control : controls) {
             const QString name = control->text(QAccessible::Name);
-            const QString where = QString::fromLatin1(page.title) + QStringLiteral(": ") + Which(control);
-            if (name.trimmed().isEmpty())
-                problems << where + QStringLiteral(" has no name");
-            else if (named.contains(name))
-                problems << where + QStringLiteral(" and ") + named[name] + QStringLiteral(" are both \"") +
-                                name + QLatin1Char('"');
-            else
-                named[name] = Which(control);
+            const QObject* object = control->object(); // none for a tab
+            const QString which = QString::fromLatin1(title) + QStringLiteral(": ") +
+                                  (object ? QString::fromLatin1(object->metaObject()->className()) +
+                                                QLatin1Char(' ') + object->objectName()
+                                          : QStringLiteral("a tab"));
+            if (name.trimmed().isEmpty() || named.contains(name))
+                problems << which + QStringLiteral(" has no name of its own: ") + named.value(name);
+            named[name] = which;
         }
-    }
-    EXPECT_EQ(problems.join(QLatin1Char('\n')).toStdString(), "");
-}
-
-// On every page, Alt and the underlined letter of a field's label move the focus to the field;
-// no two labels or buttons of a page share a letter, and no label has a letter that leads nowhere.
-TEST_F(AccessibilityTest, EveryLabelledFieldIsReachedByItsOwnMnemonic) {
-    QStringList problems;
-    for (const Page& page : Pages()) {
-        if (!page.tabs)
-            continue; // the window's commands are buttons, checked where the window is
-        Show(page);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(page.window)) << page.title;
-        QWidget* shown = page.tabs->currentWidget();
-        QString taken = kSheetButtonLetters;
-        for (QAbstractButton* button : shown->findChildren<QAbstractButton*>())
+        if (!tabs)
+            continue; // the window's letters click its buttons
+        // The sheets' buttons read &OK and &Cancel on some desktops, whatever the test platform shows.
+        QString taken = QStringLiteral("oc");
+        for (QAbstractButton* button : tabs->currentWidget()->findChildren<QAbstractButton*>())
             taken += Letter(button->text());
-        const QList<QLabel*> labels = page.window->findChildren<QLabel*>();
-        for (QLabel* label : labels) {
-            if (!label->isVisible())
-                continue;
-            const QString where = QString::fromLatin1(page.title) + QStringLiteral(": ") + label->text();
+        for (QLabel* label : window->findChildren<QLabel*>()) {
             const QString letter = Letter(label->text());
-            if (!label->buddy()) {
-                if (!letter.isEmpty())
-                    problems << where + QStringLiteral(" has a letter but no field");
+            const QString which = QString::fromLatin1(title) + QStringLiteral(": ") + label->text();
+            if (!label->isVisible() || (letter.isEmpty() && !label->buddy()))
                 continue;
-            }
-            if (letter.isEmpty() || taken.contains(letter)) {
-                problems << where + QStringLiteral(" has no letter of its own");
+            if (letter.isEmpty() || taken.contains(letter) || !label->buddy()) {
+                problems << which + QStringLiteral(" has no letter of its own, or no field");
                 continue;
             }
             taken += letter;
-            QTest::keyClick(page.window, QKeySequence::mnemonic(label->text())[0].key(), Qt::AltModifier);
+            QTest::keyClick(window, QKeySequence::mnemonic(label->text())[0].key(), Qt::AltModifier);
             if (QApplication::focusWidget() != label->buddy())
-                problems << where + QStringLiteral(" does not reach its field");
+                problems << which + QStringLiteral(" does not reach its field");
         }
     }
     EXPECT_EQ(problems.join(QLatin1Char('\n')).toStdString(), "");
