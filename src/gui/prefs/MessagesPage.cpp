@@ -68,11 +68,11 @@ CMessagesPage::CMessagesPage(Prompter& prompter, QWidget* parent)
 
     // The call and day messages one above the other on the left, the month message top right.
     auto* grid = new QGridLayout(this);
-    grid->addWidget(new QLabel(QStringLiteral("Call Limit reached :"), this), 0, 0);
+    grid->addWidget(new QLabel(tr("Call Limit reached :"), this), 0, 0);
     grid->addWidget(call, 1, 0);
-    grid->addWidget(new QLabel(QStringLiteral("Day Limit reached :"), this), 2, 0);
+    grid->addWidget(new QLabel(tr("Day Limit reached :"), this), 2, 0);
     grid->addWidget(day, 3, 0);
-    grid->addWidget(new QLabel(QStringLiteral("Month Limit reached :"), this), 0, 1);
+    grid->addWidget(new QLabel(tr("Month Limit reached :"), this), 0, 1);
     grid->addWidget(month, 1, 1);
     grid->setRowStretch(4, 1);
 }
