@@ -22,7 +22,9 @@ check_tree() {
             "share/metainfo/$id.metainfo.xml" "share/icons/hicolor/scalable/apps/$id.svg" \
             share/man/man1/corvellan.1.gz share/man/man1/corvellanctl.1.gz share/doc/corvellan/CONTROL.md \
             share/doc/corvellan/copyright share/doc/corvellan/changelog.gz $extra
-        for topic in 101 103 105 106 108 109 110 111 112; do echo "share/doc/corvellan/help/$topic.html"; done
+        for topic in 101 103 105 106 108 109 110 111 112; do
+            for folder in "" de/ fr/; do echo "share/doc/corvellan/help/$folder$topic.html"; done
+        done
         printf '%s\n' share/doc/corvellan/examples/ppp-corvellan share/doc/corvellan/examples/nm-dispatcher-corvellan
         for size in $sizes; do echo "share/icons/hicolor/${size}x${size}/apps/$id.png"; done
     } | sort) <(cd "$usr" && find . -type f | sed 's|^\./||' | sort) || fail "installed files differ (< expected, > installed)"

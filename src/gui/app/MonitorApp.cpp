@@ -55,6 +55,7 @@ CMonitorApp::CMonitorApp(int& argc, char** argv)
     });
     if (QCoreApplication::instance() == nullptr && textOnly) {
         const QCoreApplication terminal(argc, argv);
+        const CTranslations translations; // the help in the user's language, Qt's options too
         m_earlyExit = ParseCommandLine(given, startHidden);
         return;
     }
@@ -79,19 +80,18 @@ CMonitorApp::~CMonitorApp() {
 
 std::optional<int> CMonitorApp::ParseCommandLine(const QStringList& arguments, bool& hidden) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Times your metered calls and shows what they cost."));
+    parser.setApplicationDescription(tr("Times your metered calls and shows what they cost."));
     const QCommandLineOption hiddenOption(QStringLiteral("hidden"),
-                                          QStringLiteral("Start hidden in the notification area (shown when "
-                                                         "the desktop has none)."));
+                                          tr("Start hidden in the notification area (shown when "
+                                             "the desktop has none)."));
     parser.addOption(hiddenOption);
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     if (!parser.parse(arguments) || !parser.positionalArguments().isEmpty()) {
-        const QString error =
-            parser.errorText().isEmpty()
-                ? QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().value(0))
-                : parser.errorText();
-        std::fprintf(stderr, "corvellan: %s (see corvellan --help)\n", qPrintable(error));
+        const QString error = parser.errorText().isEmpty()
+                                  ? tr("Unexpected argument '%1'.").arg(parser.positionalArguments().value(0))
+                                  : parser.errorText();
+        std::fputs(qPrintable(tr("corvellan: %1 (see corvellan --help)\n").arg(error)), stderr);
         return 2;
     }
     const bool helpAsked = parser.isSet(help) || parser.isSet(QStringLiteral("help-all"));
@@ -128,14 +128,17 @@ int CMonitorApp::InitInstance() {
         (instance.Refused() || instance.RaiseRunningInstance() || !instance.Acquire(3000))) {
         if (instance.Refused()) {
             std::fprintf(stderr, "corvellan: %s\n", instance.LockError().c_str());
-            m_prompter->ShowMessage("Corvellan Error", instance.LockError(), PromptIcon::Stop);
+            m_prompter->ShowMessage(tr("Corvellan Error").toStdString(), instance.LockError(),
+                                    PromptIcon::Stop);
             return 1;
         }
-        std::fprintf(stderr, "Corvellan is already running.\n");
+        std::fputs(qPrintable(tr("Corvellan is already running.\n")), stderr);
         return 0;
     }
     if (!instance.ControlError().empty()) // the window works all the same, only corvellanctl cannot reach it
-        std::fprintf(stderr, "corvellan: no control socket: %s\n", instance.ControlError().c_str());
+        std::fputs(qPrintable(tr("corvellan: no control socket: %1\n")
+                                  .arg(QString::fromStdString(instance.ControlError()))),
+                   stderr);
 
     // From here on a signal ends the program the orderly way, even from inside a message box.
     CSignalWatcher signalWatcher;
@@ -191,9 +194,15 @@ int CMonitorApp::InitInstance() {
         if (monitor.EndFailed()) {
             // Said where it can still be read, whatever ended the program.
             const std::string kept = monitor.EndFallback();
-            std::fprintf(stderr, "corvellan: %s could not be written; %s\n", m_paths.CallLogFile().c_str(),
-                         kept.empty() ? "the calls of this run are lost"
-                                      : ("its calls were kept in " + kept).c_str());
+            const QString log = QString::fromStdString(m_paths.CallLogFile());
+            const QString said = kept.empty()
+                                     ? tr("corvellan: %1 could not be written; the calls of this run "
+                                          "are lost\n")
+                                           .arg(log)
+                                     : tr("corvellan: %1 could not be written; its calls were kept "
+                                          "in %2\n")
+                                           .arg(log, QString::fromStdString(kept));
+            std::fputs(qPrintable(said), stderr);
             exitCode = 1;
         }
         if (m_ownPrompter)

@@ -4,6 +4,7 @@
 #include "core/platform/Paths.h"
 #include "gui/app/HelpViewer.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QStringList>
 #include <QTimer>
@@ -21,6 +22,8 @@ class CTranslations;
 // The application object: owns the QApplication (when none exists yet) and runs the start-up and
 // shut-down sequence around the monitor window.
 class CMonitorApp {
+    Q_DECLARE_TR_FUNCTIONS(CMonitorApp)
+
 public:
     // The program: real dialogs, the system clock, the user's directories, and its command line
     // (--hidden: start in the tray, as the autostart entry does).

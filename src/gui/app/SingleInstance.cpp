@@ -41,10 +41,12 @@ void CSingleInstance::Listen() {
 }
 
 std::string CSingleInstance::LockError() const {
-    return "ERROR : Corvellan cannot start: its lock file " + m_lock.LockFile() + " cannot be used (" +
-           m_lock.Error() +
-           "). Corvellan needs it to be sure that only one window records your calls, or two could write "
-           "over each other's calls. Remove or repair what is there, then start Corvellan again.";
+    return tr("ERROR : Corvellan cannot start: its lock file %1 cannot be used (%2). Corvellan needs it to "
+              "be "
+              "sure that only one window records your calls, or two could write over each other's calls. "
+              "Remove or repair what is there, then start Corvellan again.")
+        .arg(QString::fromStdString(m_lock.LockFile()), QString::fromStdString(m_lock.Error()))
+        .toStdString();
 }
 
 bool CSingleInstance::RaiseRunningInstance() {

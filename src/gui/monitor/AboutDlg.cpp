@@ -9,11 +9,11 @@
 #include <QPushButton>
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("About Corvellan"));
+    setWindowTitle(tr("About Corvellan"));
     setObjectName(QStringLiteral("aboutDlg"));
     auto* icon = new QLabel(this);
     icon->setPixmap(LoadIcon("corvellan").pixmap(32, 32));
-    auto* version = new QLabel(QStringLiteral("Corvellan Version 1.0"), this);
+    auto* version = new QLabel(tr("Corvellan Version %1").arg(QStringLiteral("1.0")), this);
     version->setObjectName(QStringLiteral("versionLabel"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     buttons->button(QDialogButtonBox::Ok)->setDefault(true);

@@ -24,10 +24,11 @@
 #include <malloc.h>
 
 namespace {
-const char* const kExitQuestion =
+const char* const kExitQuestion = QT_TRANSLATE_NOOP(
+    "CMonitorDlg",
     "WARNING: If you exit Corvellan now, your calls will not be logged until you start this program again. I "
     "suggest you press the \"Minimize\" button instead, to close the window and let Corvellan run in "
-    "background.\nAre you sure you want to stop Corvellan ?";
+    "background.\nAre you sure you want to stop Corvellan ?");
 
 QString Shown(double amount) {
     return QString::fromStdString(ShownAmount(amount));
@@ -136,7 +137,7 @@ void CMonitorDlg::Render(const MeterFigures& figures) {
     SetField(m_editTimeOnline, QString::fromStdString(ElapsedText(figures.callTime)));
     SetField(m_editSpentToday, Shown(figures.spentToday));
     SetField(m_editSpentMonth, Shown(figures.spentMonth));
-    SetField(m_editPrice, Shown(figures.rate) + QStringLiteral(" / min"));
+    SetField(m_editPrice, tr("%1 / min").arg(Shown(figures.rate)));
     SetBar(m_progressCall, figures.callBar);
     SetBar(m_progressToday, figures.todayBar);
     SetBar(m_progressMonth, figures.monthBar);
@@ -184,7 +185,7 @@ void CMonitorDlg::ShowRunning(bool running) {
     m_btnStartStop->setIcon(running ? m_iconRunning : m_iconStopped);
     m_btnCustomize->setEnabled(!running);
     m_tray->SetRunning(running);
-    m_editStartStopLabel->SetText(running ? QStringLiteral("STOP Timer") : QStringLiteral("START Timer"));
+    m_editStartStopLabel->SetText(running ? tr("STOP Timer") : tr("START Timer"));
     m_btnStartStop->setAccessibleName(m_editStartStopLabel->Text());
 }
 
@@ -252,7 +253,8 @@ void CMonitorDlg::OnHide() {
 }
 
 void CMonitorDlg::OnExit() {
-    if (!m_prompter.AskYesNo("Corvellan", kExitQuestion, PromptIcon::Exclamation) || m_bEnding)
+    if (!m_prompter.AskYesNo("Corvellan", tr(kExitQuestion).toStdString(), PromptIcon::Exclamation) ||
+        m_bEnding)
         return;
     // A call being timed is recorded rather than lost.
     m_monitor.Stop(CallCause::User);

@@ -13,6 +13,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 // The window's controls and their arrangement: three groups on the left, six icon buttons with
 // their labels on the right.
@@ -131,6 +132,12 @@ void CMonitorDlg::BuildLayout() {
     // by hand. Enter hides the window too (see keyPressEvent).
     m_btnHide->setShortcut(QKeySequence::mnemonic(tr("&Minimize")));
     m_btnStartStop->setToolTip(tr("Start or stop the call timer"));
+
+    // Room for the longer of the timer's two captions, whatever the language makes of them.
+    const QFontMetrics captions = m_editStartStopLabel->fontMetrics();
+    m_editStartStopLabel->setMinimumWidth(std::max(captions.horizontalAdvance(tr("START Timer")),
+                                                   captions.horizontalAdvance(tr("STOP Timer"))) +
+                                          4);
 
     auto* right = new QGridLayout;
     right->addWidget(m_btnStartStop, 0, 0, Qt::AlignCenter);

@@ -6,8 +6,10 @@
 #include <QTimer>
 
 namespace {
-const char* const kTipStopped = "Left-click: show/hide window.  Right-click: START timer";
-const char* const kTipRunning = "Left-click: show/hide window.  Right-click: STOP timer";
+const char* const kTipStopped =
+    QT_TRANSLATE_NOOP("CTrayIcon", "Left-click: show/hide window.  Right-click: START timer");
+const char* const kTipRunning =
+    QT_TRANSLATE_NOOP("CTrayIcon", "Left-click: show/hide window.  Right-click: STOP timer");
 } // namespace
 
 CTrayIcon::CTrayIcon(QObject* parent)
@@ -37,14 +39,14 @@ void CTrayIcon::SetRunning(bool running) {
     m_running = running;
     m_callLine.clear();
     m_tray.setIcon(running ? m_iconRunning : m_iconStopped);
-    m_tray.setToolTip(QString::fromLatin1(running ? kTipRunning : kTipStopped));
+    m_tray.setToolTip(tr(running ? kTipRunning : kTipStopped));
 }
 
 void CTrayIcon::SetCallLine(const QString& line) {
     if (!m_running || line == m_callLine)
         return;
     m_callLine = line;
-    m_tray.setToolTip(QString::fromLatin1(kTipRunning) + QLatin1Char('\n') + line);
+    m_tray.setToolTip(tr(kTipRunning) + QLatin1Char('\n') + line);
 }
 
 void CTrayIcon::Remove() {

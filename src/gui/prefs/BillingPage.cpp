@@ -45,7 +45,7 @@ CBillingPage::CBillingPage(Prompter& prompter, QWidget* parent)
     QLineEdit* dayMinutes = MakeNumberEdit("DayStartsMinutes", kTimeDigits, true);
     QLineEdit* nightHours = MakeNumberEdit("NightStartsHours", kTimeDigits, true);
     QLineEdit* nightMinutes = MakeNumberEdit("NightStartsMinutes", kTimeDigits, true);
-    m_checkBreakIntervals = new QCheckBox(QStringLiteral("Always round call duration to a "), this);
+    m_checkBreakIntervals = new QCheckBox(tr("Always round call duration to a "), this);
     m_checkBreakIntervals->setObjectName(QStringLiteral("BreakIntervals"));
     m_editIntervals = MakeNumberEdit("Intervals", kTimeDigits, true);
 
@@ -65,17 +65,17 @@ CBillingPage::CBillingPage(Prompter& prompter, QWidget* parent)
         return group;
     };
     const std::vector<NumberField> numbers = Numbers();
-    QGroupBox* weekdays = rateGroup(QStringLiteral("Weekdays"), LabelOf(numbers, "WeekdayDayRate"),
-                                    weekdayDay, LabelOf(numbers, "WeekdayNightRate"), weekdayNight);
-    QGroupBox* weekends = rateGroup(QStringLiteral("Weekends"), LabelOf(numbers, "WeekendDayRate"),
-                                    weekendDay, LabelOf(numbers, "WeekendNightRate"), weekendNight);
+    QGroupBox* weekdays = rateGroup(tr("Weekdays"), LabelOf(numbers, "WeekdayDayRate"), weekdayDay,
+                                    LabelOf(numbers, "WeekdayNightRate"), weekdayNight);
+    QGroupBox* weekends = rateGroup(tr("Weekends"), LabelOf(numbers, "WeekendDayRate"), weekendDay,
+                                    LabelOf(numbers, "WeekendNightRate"), weekendNight);
 
     // Each time reads "\"Daytime\" starts at [6] : [30] AM".
-    QGroupBox* time = MakeGroup(QStringLiteral("Time"), this);
+    QGroupBox* time = MakeGroup(tr("Time"), this);
     auto* timeGrid = new QGridLayout(time);
     const std::tuple<QString, QLineEdit*, QLineEdit*, QString> times[] = {
-        {QStringLiteral("\"&Daytime\" starts at"), dayHours, dayMinutes, QStringLiteral("AM")},
-        {QStringLiteral("\"Ni&ght\" starts at"), nightHours, nightMinutes, QStringLiteral("PM")}};
+        {tr("\"&Daytime\" starts at"), dayHours, dayMinutes, tr("AM")},
+        {tr("\"Ni&ght\" starts at"), nightHours, nightMinutes, tr("PM")}};
     int row = 0;
     for (const auto& [text, hours, minutes, half] : times) {
         timeGrid->addWidget(JoinLabel(new QLabel(text, time), hours), row, 0, Qt::AlignRight);
@@ -102,21 +102,20 @@ CBillingPage::CBillingPage(Prompter& prompter, QWidget* parent)
     auto* roundingRows = new QVBoxLayout(rounding);
     roundingRows->addWidget(m_checkBreakIntervals);
     auto* intervalRow = new QHBoxLayout;
-    intervalRow->addWidget(
-        JoinLabel(new QLabel(QStringLiteral("w&hole number of "), rounding), m_editIntervals));
+    intervalRow->addWidget(JoinLabel(new QLabel(tr("w&hole number of "), rounding), m_editIntervals));
     intervalRow->addWidget(m_editIntervals);
-    intervalRow->addWidget(new QLabel(QStringLiteral("- minute intervals"), rounding));
+    intervalRow->addWidget(new QLabel(tr("- minute intervals"), rounding));
     intervalRow->addStretch();
     roundingRows->addLayout(intervalRow);
 
     // "Billing period starts on day [1] of the month", and the period that makes of today.
     QLineEdit* startDay = MakeNumberEdit("PeriodStartDay", kTimeDigits, true);
-    QGroupBox* billingPeriod = MakeGroup(QStringLiteral("Billing period"), this);
+    QGroupBox* billingPeriod = MakeGroup(tr("Billing period"), this);
     auto* periodRows = new QVBoxLayout(billingPeriod);
     auto* startRow = new QHBoxLayout;
     startRow->addWidget(JoinLabel(new QLabel(LabelOf(numbers, "PeriodStartDay"), billingPeriod), startDay));
     startRow->addWidget(startDay);
-    startRow->addWidget(new QLabel(QStringLiteral("of the month"), billingPeriod));
+    startRow->addWidget(new QLabel(tr("of the month"), billingPeriod));
     startRow->addStretch();
     periodRows->addLayout(startRow);
     m_textBillingPeriod = new QLabel(billingPeriod);
@@ -181,7 +180,7 @@ void CBillingPage::BuildTariffOptions(QBoxLayout* rows) {
     QLineEdit* fee = MakeNumberEdit("CallFee", kRateDigits, false);
     QLineEdit* minimum = MakeNumberEdit("MinimumCharge", kRateDigits, false);
     // "Fee per call:  $ [0]"
-    QGroupBox* perCall = MakeGroup(QStringLiteral("Every call"), this);
+    QGroupBox* perCall = MakeGroup(tr("Every call"), this);
     auto* perCallGrid = new QGridLayout(perCall);
     int row = 0;
     const std::vector<NumberField> numbers = OptionNumbers();
@@ -198,13 +197,13 @@ void CBillingPage::BuildTariffOptions(QBoxLayout* rows) {
     m_editCurrencySymbol->setMaxLength(32);
     m_editCurrencySymbol->setPlaceholderText(QString::fromStdString(LocaleCurrencySymbol()));
     m_editCurrencySymbol->setMaximumWidth(fee->sizeHint().width());
-    perCallGrid->addWidget(
-        JoinLabel(new QLabel(QStringLiteral("Currency &symbol:"), perCall), m_editCurrencySymbol), row, 0);
+    perCallGrid->addWidget(JoinLabel(new QLabel(tr("Currency &symbol:"), perCall), m_editCurrencySymbol), row,
+                           0);
     perCallGrid->addWidget(m_editCurrencySymbol, row, 2);
     perCallGrid->setColumnStretch(0, 1);
 
     // Qt numbers the days from Monday (1) to Sunday (7), tm_wday from Sunday (0).
-    QGroupBox* weekend = MakeGroup(QStringLiteral("Weekend days"), this);
+    QGroupBox* weekend = MakeGroup(tr("Weekend days"), this);
     auto* days = new QHBoxLayout(weekend);
     const QLocale locale = QLocale::system();
     const int first = locale.firstDayOfWeek();
@@ -219,7 +218,7 @@ void CBillingPage::BuildTariffOptions(QBoxLayout* rows) {
     days->addStretch();
 
     // The list, and under it "[date] [ ] every year  [Add] [Remove]".
-    QGroupBox* holidays = MakeGroup(QStringLiteral("Holidays, priced as weekend days"), this);
+    QGroupBox* holidays = MakeGroup(tr("Holidays, priced as weekend days"), this);
     m_listHolidays = new QListWidget(holidays);
     m_listHolidays->setObjectName(QStringLiteral("Holidays"));
     m_listHolidays->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -230,11 +229,11 @@ void CBillingPage::BuildTariffOptions(QBoxLayout* rows) {
     m_dateHoliday->setCalendarPopup(true);
     m_dateHoliday->setAccessibleName(tr("Holiday to add"));
     m_dateHoliday->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-    m_checkEveryYear = new QCheckBox(QStringLiteral("every year"), holidays);
+    m_checkEveryYear = new QCheckBox(tr("every year"), holidays);
     m_checkEveryYear->setObjectName(QStringLiteral("HolidayEveryYear"));
-    auto* add = new QPushButton(QStringLiteral("Add"), holidays);
+    auto* add = new QPushButton(tr("Add"), holidays);
     add->setObjectName(QStringLiteral("AddHoliday"));
-    auto* remove = new QPushButton(QStringLiteral("Remove"), holidays);
+    auto* remove = new QPushButton(tr("Remove"), holidays);
     remove->setObjectName(QStringLiteral("RemoveHoliday"));
     auto* picker = new QHBoxLayout;
     picker->addWidget(m_dateHoliday);

@@ -15,18 +15,17 @@
 
 CConnectionPage::CConnectionPage(Prompter& prompter, QWidget* parent)
     : CPreferencesPage(prompter, kHelpId, parent), CConnectionFields(Settings),
-      m_checkFollow(new QCheckBox(
-          QStringLiteral("Start and stop the timer when this network link goes up and down"), this)),
+      m_checkFollow(
+          new QCheckBox(tr("Start and stop the timer when this network link goes up and down"), this)),
       m_comboInterface(new QComboBox(this)), m_watcher(new CLinkWatcher(nullptr, this)) {
     m_checkFollow->setObjectName(QStringLiteral("FollowLink"));
     m_comboInterface->setObjectName(QStringLiteral("Interface"));
     m_comboInterface->setEditable(true);
     m_comboInterface->setInsertPolicy(QComboBox::NoInsert);
     m_comboInterface->lineEdit()->setMaxLength(15); // the longest name the kernel gives a link
-    auto* note =
-        new QLabel(QStringLiteral("&Pick the link of your modem, or type its name if it is not there yet: "
-                                  "ppp0 exists only while you are connected."),
-                   this);
+    auto* note = new QLabel(tr("&Pick the link of your modem, or type its name if it is not there yet: "
+                               "ppp0 exists only while you are connected."),
+                            this);
     note->setWordWrap(true);
     // The note is the list's label; the list is named for what it holds.
     m_comboInterface->setAccessibleName(tr("Network link"));

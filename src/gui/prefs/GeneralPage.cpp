@@ -11,10 +11,10 @@ CGeneralPage::CGeneralPage(Prompter& prompter, const Paths& paths, QWidget* pare
     : CPreferencesPage(prompter, kHelpId, parent),
       m_autostart(paths, QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString()),
       m_bStartAtLogin(m_autostart.IsEnabled()),
-      m_checkStartAtLogin(new QCheckBox(QStringLiteral("Start Corvellan when I log in"), this)) {
+      m_checkStartAtLogin(new QCheckBox(tr("Start Corvellan when I log in"), this)) {
     m_checkStartAtLogin->setObjectName(QStringLiteral("StartAtLogin"));
-    auto* note = new QLabel(QStringLiteral("Corvellan then starts hidden in the notification area, or "
-                                           "shown when your desktop has none."),
+    auto* note = new QLabel(tr("Corvellan then starts hidden in the notification area, or "
+                               "shown when your desktop has none."),
                             this);
     note->setWordWrap(true);
     auto* rows = new QVBoxLayout(this);

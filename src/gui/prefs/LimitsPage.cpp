@@ -24,11 +24,15 @@ struct LimitRow {
 };
 
 const LimitRow kRows[] = {
-    {"Call Limit", "WarnCall", "Warn me when I reach call limit", "CallLimit", "on &each call.",
-     Qt::AlignRight},
-    {"Day limit", "WarnDay", "Warn me when I reach day limit", "DayLimit", "every &day.", Qt::AlignLeft},
-    {"Month Limit", "WarnMonth", "Warn me when I reach month limit", "MonthLimit", "every &month.",
-     Qt::AlignLeft},
+    {QT_TRANSLATE_NOOP("CLimitsPage", "Call Limit"), "WarnCall",
+     QT_TRANSLATE_NOOP("CLimitsPage", "Warn me when I reach call limit"), "CallLimit",
+     QT_TRANSLATE_NOOP("CLimitsPage", "on &each call."), Qt::AlignRight},
+    {QT_TRANSLATE_NOOP("CLimitsPage", "Day limit"), "WarnDay",
+     QT_TRANSLATE_NOOP("CLimitsPage", "Warn me when I reach day limit"), "DayLimit",
+     QT_TRANSLATE_NOOP("CLimitsPage", "every &day."), Qt::AlignLeft},
+    {QT_TRANSLATE_NOOP("CLimitsPage", "Month Limit"), "WarnMonth",
+     QT_TRANSLATE_NOOP("CLimitsPage", "Warn me when I reach month limit"), "MonthLimit",
+     QT_TRANSLATE_NOOP("CLimitsPage", "every &month."), Qt::AlignLeft},
 };
 
 QCheckBox* Check(const QWidget* page, const char* name) {
@@ -41,17 +45,17 @@ CLimitsPage::CLimitsPage(Prompter& prompter, QWidget* parent)
     auto* rows = new QVBoxLayout(this);
     for (const LimitRow& row : kRows) {
         // Made in the order the Tab key visits them: the warning first, then the amount.
-        auto* warn = new QCheckBox(QString::fromLatin1(row.warnText), this);
+        auto* warn = new QCheckBox(tr(row.warnText), this);
         warn->setObjectName(QString::fromLatin1(row.warnName));
         QLineEdit* amount = MakeNumberEdit(row.limitName, kAmountDigits, false);
 
         // "I can afford to spend [amount] $ on each call."
-        auto* group = new QGroupBox(QString::fromLatin1(row.title), this);
+        auto* group = new QGroupBox(tr(row.title), this);
         auto* sentence = new QHBoxLayout;
-        sentence->addWidget(new QLabel(QStringLiteral("I can afford to spend"), group));
+        sentence->addWidget(new QLabel(tr("I can afford to spend"), group));
         sentence->addWidget(amount);
         sentence->addWidget(MakeCurrencyLabel(row.currencyAlignment));
-        sentence->addWidget(JoinLabel(new QLabel(QString::fromLatin1(row.tail), group), amount));
+        sentence->addWidget(JoinLabel(new QLabel(tr(row.tail), group), amount));
         sentence->addStretch();
         auto* lines = new QVBoxLayout(group);
         lines->addLayout(sentence);
@@ -61,9 +65,9 @@ CLimitsPage::CLimitsPage(Prompter& prompter, QWidget* parent)
     // "Also warn at [80] % of each limit", before the limit is passed.
     auto* early = new QHBoxLayout;
     QLineEdit* percent = MakeNumberEdit("EarlyWarningPercent", 2, true);
-    early->addWidget(JoinLabel(new QLabel(QStringLiteral("&Also warn at"), this), percent));
+    early->addWidget(JoinLabel(new QLabel(tr("&Also warn at"), this), percent));
     early->addWidget(percent);
-    early->addWidget(new QLabel(QStringLiteral("% of each limit (0: no early warning)"), this));
+    early->addWidget(new QLabel(tr("% of each limit (0: no early warning)"), this));
     early->addStretch();
     rows->addLayout(early);
     rows->addStretch();

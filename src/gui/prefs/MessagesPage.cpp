@@ -69,11 +69,11 @@ CMessagesPage::CMessagesPage(Prompter& prompter, QWidget* parent)
 
     // The call and day messages one above the other on the left, the month message top right.
     auto* grid = new QGridLayout(this);
-    grid->addWidget(JoinLabel(new QLabel(QStringLiteral("Ca&ll Limit reached :"), this), call), 0, 0);
+    grid->addWidget(JoinLabel(new QLabel(tr("Ca&ll Limit reached :"), this), call), 0, 0);
     grid->addWidget(call, 1, 0);
-    grid->addWidget(JoinLabel(new QLabel(QStringLiteral("&Day Limit reached :"), this), day), 2, 0);
+    grid->addWidget(JoinLabel(new QLabel(tr("&Day Limit reached :"), this), day), 2, 0);
     grid->addWidget(day, 3, 0);
-    grid->addWidget(JoinLabel(new QLabel(QStringLiteral("&Month Limit reached :"), this), month), 0, 1);
+    grid->addWidget(JoinLabel(new QLabel(tr("&Month Limit reached :"), this), month), 0, 1);
     grid->addWidget(month, 1, 1);
     grid->setRowStretch(4, 1);
 }

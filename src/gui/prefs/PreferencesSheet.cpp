@@ -26,12 +26,12 @@ CPreferencesSheet::CPreferencesSheet(Prompter& prompter, const Paths& paths, QWi
       m_connection(new CConnectionPage(prompter)), m_pages{m_billing, m_limits, m_messages, m_general,
                                                            m_connection} {
     setObjectName(QStringLiteral("CPreferencesSheet"));
-    setWindowTitle(QStringLiteral("Preferences"));
-    m_tabs->addTab(m_billing, QStringLiteral("Billing System"));
-    m_tabs->addTab(m_limits, QStringLiteral("Time Limits"));
-    m_tabs->addTab(m_messages, QStringLiteral("Messages"));
-    m_tabs->addTab(m_general, QStringLiteral("General"));
-    m_tabs->addTab(m_connection, QStringLiteral("Connection"));
+    setWindowTitle(tr("Preferences"));
+    m_tabs->addTab(m_billing, tr("Billing System"));
+    m_tabs->addTab(m_limits, tr("Time Limits"));
+    m_tabs->addTab(m_messages, tr("Messages"));
+    m_tabs->addTab(m_general, tr("General"));
+    m_tabs->addTab(m_connection, tr("Connection"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs);
     layout->addWidget(m_buttons);

@@ -5,7 +5,9 @@
 
 namespace {
 constexpr int kColumns = 3;
-const char* const kHeadings[kColumns] = {"Call started at", "Call Duration", "Call Cost "};
+const char* const kHeadings[kColumns] = {QT_TRANSLATE_NOOP("CCallListModel", "Call started at"),
+                                         QT_TRANSLATE_NOOP("CCallListModel", "Call Duration"),
+                                         QT_TRANSLATE_NOOP("CCallListModel", "Call Cost ")};
 const Qt::Alignment kAlignments[kColumns] = {Qt::AlignLeft | Qt::AlignVCenter, Qt::AlignCenter,
                                              Qt::AlignCenter};
 } // namespace
@@ -39,7 +41,7 @@ QVariant CCallListModel::headerData(int section, Qt::Orientation orientation, in
     if (orientation != Qt::Horizontal || section < 0 || section >= kColumns)
         return {};
     if (role == Qt::DisplayRole)
-        return QString::fromLatin1(kHeadings[section]);
+        return tr(kHeadings[section]);
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(kAlignments[section]);
     return {};

@@ -22,10 +22,11 @@
 #include <algorithm>
 
 namespace {
-const char* const kClearQuestion =
+const char* const kClearQuestion = QT_TRANSLATE_NOOP(
+    "CLogPage",
     "WARNING: It is highly unrecommended to clear the call log for the current month, since you will then "
     "lose all information about the calls you have made and their total cost. Are you sure you want to do "
-    "this ?";
+    "this ?");
 
 QLineEdit* MakeTotal(QWidget* parent, const char* name, Qt::Alignment alignment) {
     auto* edit = new QLineEdit(parent);
@@ -173,7 +174,8 @@ void CLogPage::DoDataExchange(bool saveAndValidate) {
 }
 
 void CLogPage::OnClearLog() {
-    if (!m_prompter.AskYesNo("Clear Call Log ?", kClearQuestion, PromptIcon::Exclamation))
+    if (!m_prompter.AskYesNo(tr("Clear Call Log ?").toStdString(), tr(kClearQuestion).toStdString(),
+                             PromptIcon::Exclamation))
         return;
     m_model->Clear();
     ShowEmptyTotals();

@@ -41,9 +41,9 @@ CLogsAndReportsSheet::CLogsAndReportsSheet(const CCallArray& calls, Clock& clock
                                                     : tr("%1 (damaged)").arg(Text(month.period.Title())));
     m_tabs->setObjectName(QStringLiteral("m_tabs"));
     // The page captions are the tab texts, blanks and all.
-    m_tabs->addTab(m_logPage, QStringLiteral("          Call Log          "));
-    m_tabs->addTab(m_reportPage, QStringLiteral("            Report            "));
-    m_tabs->addTab(m_chartPage, QStringLiteral("Chart"));
+    m_tabs->addTab(m_logPage, tr("          Call Log          "));
+    m_tabs->addTab(m_reportPage, tr("            Report            "));
+    m_tabs->addTab(m_chartPage, tr("Chart"));
     m_tabs->addTab(m_yearPage, tr("Year"));
     auto* choice = new QHBoxLayout;
     auto* label = new QLabel(tr("&Month:"), this);

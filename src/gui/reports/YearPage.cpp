@@ -96,9 +96,8 @@ void CYearPage::Draw() {
         m_tableYear->setItem(i, 2, Cell(DurationText(month.time), Qt::AlignCenter));
         m_tableYear->setItem(i, 3, Cell(ShownAmount(month.cost), Qt::AlignRight));
     }
-    m_labelTotal->setText(tr("%1 in all: %2 calls made, %3 online, %4")
+    m_labelTotal->setText(tr("%1 in all: %n calls made, %2 online, %3", nullptr, figures.total.calls)
                               .arg(m_year)
-                              .arg(figures.total.calls)
                               .arg(QString::fromStdString(DurationText(figures.total.time)),
                                    QString::fromStdString(ShownAmount(figures.total.cost))));
     m_chart->SetBars(costs, names, current, Settings.MonthLimit, QString::number(m_year),

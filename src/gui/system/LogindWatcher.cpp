@@ -75,7 +75,7 @@ void CLogindWatcher::Hold() {
     QDBusMessage inhibit =
         QDBusMessage::createMethodCall(kService, kPath, kManager, QStringLiteral("Inhibit"));
     inhibit << QStringLiteral("sleep:shutdown") << QStringLiteral("Corvellan")
-            << QStringLiteral("A call is being timed; it is saved before the computer goes to sleep")
+            << tr("A call is being timed; it is saved before the computer goes to sleep")
             << QStringLiteral("delay");
     m_bAsking = true;
     const QDBusPendingCall call = m_bus.asyncCall(inhibit);
