@@ -23,48 +23,20 @@
         <translation>Werktage</translation>
     </message>
     <message>
-        <source>Weekday daytime rate:</source>
-        <translation>Tagpreis werktags:</translation>
-    </message>
-    <message>
-        <source>Weekday nighttime rate:</source>
-        <translation>Nachtpreis werktags:</translation>
-    </message>
-    <message>
         <source>Weekends</source>
         <translation>Wochenende</translation>
-    </message>
-    <message>
-        <source>Weekend daytime rate:</source>
-        <translation>Tagpreis am Wochenende:</translation>
-    </message>
-    <message>
-        <source>Weekend nighttime rate:</source>
-        <translation>Nachtpreis am Wochenende:</translation>
     </message>
     <message>
         <source>Time</source>
         <translation>Zeiten</translation>
     </message>
     <message>
-        <source>&quot;Daytime&quot; starts at</source>
-        <translation>„Tag“ beginnt um</translation>
-    </message>
-    <message>
         <source>AM</source>
         <translation>morgens</translation>
     </message>
     <message>
-        <source>&quot;Night&quot; starts at</source>
-        <translation>„Nacht“ beginnt um</translation>
-    </message>
-    <message>
         <source>PM</source>
         <translation>abends</translation>
-    </message>
-    <message>
-        <source>whole number of </source>
-        <translation>ganze Zahl von </translation>
     </message>
     <message>
         <source>- minute intervals</source>
@@ -75,28 +47,12 @@
         <translation>Abrechnungszeitraum</translation>
     </message>
     <message>
-        <source>Billing period starts on day</source>
-        <translation>Abrechnungszeitraum beginnt am Tag</translation>
-    </message>
-    <message>
         <source>of the month</source>
         <translation>des Monats</translation>
     </message>
     <message>
         <source>Every call</source>
         <translation>Jeder Anruf</translation>
-    </message>
-    <message>
-        <source>Fee per call:</source>
-        <translation>Gebühr pro Anruf:</translation>
-    </message>
-    <message>
-        <source>Minimum charge per call:</source>
-        <translation>Mindestpreis pro Anruf:</translation>
-    </message>
-    <message>
-        <source>Currency symbol:</source>
-        <translation>Währungssymbol:</translation>
     </message>
     <message>
         <source>Weekend days</source>
@@ -118,6 +74,30 @@
         <source>Remove</source>
         <translation>Entfernen</translation>
     </message>
+    <message>
+        <source>&quot;&amp;Daytime&quot; starts at</source>
+        <translation>„Ta&amp;g“ beginnt um</translation>
+    </message>
+    <message>
+        <source>&quot;Ni&amp;ght&quot; starts at</source>
+        <translation>„Na&amp;cht“ beginnt um</translation>
+    </message>
+    <message>
+        <source>w&amp;hole number of </source>
+        <translation>ganze &amp;Zahl von </translation>
+    </message>
+    <message>
+        <source>Currency &amp;symbol:</source>
+        <translation>Währungs&amp;symbol:</translation>
+    </message>
+    <message>
+        <source>Holidays</source>
+        <translation>Feiertage</translation>
+    </message>
+    <message>
+        <source>Holiday to add</source>
+        <translation>Hinzuzufügender Feiertag</translation>
+    </message>
 </context>
 <context>
     <name>CCallListModel</name>
@@ -135,14 +115,25 @@
     </message>
 </context>
 <context>
+    <name>CChartPage</name>
+    <message>
+        <source>Cost of each day of the month</source>
+        <translation>Kosten jedes Tages des Monats</translation>
+    </message>
+</context>
+<context>
     <name>CConnectionPage</name>
     <message>
         <source>Start and stop the timer when this network link goes up and down</source>
         <translation>Timer starten und stoppen, wenn diese Netzwerkverbindung auf- und abgebaut wird</translation>
     </message>
     <message>
-        <source>Pick the link of your modem, or type its name if it is not there yet: ppp0 exists only while you are connected.</source>
-        <translation>Wählen Sie die Verbindung Ihres Modems, oder geben Sie ihren Namen ein, wenn sie noch nicht in der Liste steht: ppp0 gibt es nur, solange Sie verbunden sind.</translation>
+        <source>&amp;Pick the link of your modem, or type its name if it is not there yet: ppp0 exists only while you are connected.</source>
+        <translation>&amp;Wählen Sie die Verbindung Ihres Modems, oder geben Sie ihren Namen ein, wenn sie noch nicht in der Liste steht: ppp0 gibt es nur, solange Sie verbunden sind.</translation>
+    </message>
+    <message>
+        <source>Network link</source>
+        <translation>Netzwerkverbindung</translation>
     </message>
 </context>
 <context>
@@ -190,20 +181,12 @@
         <translation>Warnen, wenn das Anruflimit erreicht ist</translation>
     </message>
     <message>
-        <source>on each call.</source>
-        <translation>pro Anruf ausgeben.</translation>
-    </message>
-    <message>
         <source>Day limit</source>
         <translation>Tageslimit</translation>
     </message>
     <message>
         <source>Warn me when I reach day limit</source>
         <translation>Warnen, wenn das Tageslimit erreicht ist</translation>
-    </message>
-    <message>
-        <source>every day.</source>
-        <translation>pro Tag ausgeben.</translation>
     </message>
     <message>
         <source>Month Limit</source>
@@ -214,20 +197,28 @@
         <translation>Warnen, wenn das Monatslimit erreicht ist</translation>
     </message>
     <message>
-        <source>every month.</source>
-        <translation>pro Monat ausgeben.</translation>
-    </message>
-    <message>
         <source>I can afford to spend</source>
         <translation>Ich kann</translation>
     </message>
     <message>
-        <source>Also warn at</source>
-        <translation>Auch warnen bei</translation>
-    </message>
-    <message>
         <source>% of each limit (0: no early warning)</source>
         <translation>% jedes Limits (0: keine frühe Warnung)</translation>
+    </message>
+    <message>
+        <source>on &amp;each call.</source>
+        <translation>pro Anr&amp;uf ausgeben.</translation>
+    </message>
+    <message>
+        <source>every &amp;day.</source>
+        <translation>pro &amp;Tag ausgeben.</translation>
+    </message>
+    <message>
+        <source>every &amp;month.</source>
+        <translation>pro &amp;Monat ausgeben.</translation>
+    </message>
+    <message>
+        <source>&amp;Also warn at</source>
+        <translation>Auch &amp;warnen bei</translation>
     </message>
 </context>
 <context>
@@ -237,24 +228,8 @@
         <translation>WARNUNG: Es wird dringend davon abgeraten, das Anrufprotokoll des laufenden Monats zu löschen, denn Sie verlieren dann alle Angaben über Ihre Anrufe und deren Gesamtkosten. Möchten Sie das wirklich tun?</translation>
     </message>
     <message>
-        <source>&amp;Clear Log ...</source>
-        <translation>Protokoll &amp;löschen ...</translation>
-    </message>
-    <message>
         <source>Export CSV...</source>
         <translation>CSV exportieren...</translation>
-    </message>
-    <message>
-        <source>Total calls made:</source>
-        <translation>Anrufe insgesamt:</translation>
-    </message>
-    <message>
-        <source>Time spent online:</source>
-        <translation>Online verbrachte Zeit:</translation>
-    </message>
-    <message>
-        <source>Total cost:</source>
-        <translation>Gesamtkosten:</translation>
     </message>
     <message>
         <source>List of calls made during this month (in chronological order) :</source>
@@ -263,6 +238,26 @@
     <message>
         <source>Clear Call Log ?</source>
         <translation>Anrufprotokoll löschen?</translation>
+    </message>
+    <message>
+        <source>Calls of the month</source>
+        <translation>Anrufe des Monats</translation>
+    </message>
+    <message>
+        <source>C&amp;lear Log ...</source>
+        <translation>Protokoll &amp;löschen ...</translation>
+    </message>
+    <message>
+        <source>&amp;Total calls made:</source>
+        <translation>A&amp;nrufe insgesamt:</translation>
+    </message>
+    <message>
+        <source>Time s&amp;pent online:</source>
+        <translation>Online &amp;verbrachte Zeit:</translation>
+    </message>
+    <message>
+        <source>Total co&amp;st:</source>
+        <translation>&amp;Gesamtkosten:</translation>
     </message>
 </context>
 <context>
@@ -324,16 +319,16 @@ Die Anrufe, die daraus gelesen werden konnten:</translation>
 <context>
     <name>CMessagesPage</name>
     <message>
-        <source>Call Limit reached :</source>
-        <translation>Anruflimit erreicht:</translation>
+        <source>Ca&amp;ll Limit reached :</source>
+        <translation>A&amp;nruflimit erreicht:</translation>
     </message>
     <message>
-        <source>Day Limit reached :</source>
-        <translation>Tageslimit erreicht:</translation>
+        <source>&amp;Day Limit reached :</source>
+        <translation>&amp;Tageslimit erreicht:</translation>
     </message>
     <message>
-        <source>Month Limit reached :</source>
-        <translation>Monatslimit erreicht:</translation>
+        <source>&amp;Month Limit reached :</source>
+        <translation>&amp;Monatslimit erreicht:</translation>
     </message>
 </context>
 <context>
@@ -542,6 +537,13 @@ Möchten Sie Corvellan wirklich beenden?</translation>
     </message>
 </context>
 <context>
+    <name>CReportPage</name>
+    <message>
+        <source>Report of the month</source>
+        <translation>Bericht des Monats</translation>
+    </message>
+</context>
+<context>
     <name>CSingleInstance</name>
     <message>
         <source>ERROR : Corvellan cannot start: its lock file %1 cannot be used (%2). Corvellan needs it to be sure that only one window records your calls, or two could write over each other&apos;s calls. Remove or repair what is there, then start Corvellan again.</source>
@@ -612,16 +614,91 @@ Möchten Sie Corvellan wirklich beenden?</translation>
         <source>Cost</source>
         <translation>Kosten</translation>
     </message>
-    <message>
-        <source>Year:</source>
-        <translation>Jahr:</translation>
-    </message>
     <message numerus="yes">
         <source>%1 in all: %n calls made, %2 online, %3</source>
         <translation>
             <numerusform>%1 insgesamt: %n Anruf, %2 online, %3</numerusform>
             <numerusform>%1 insgesamt: %n Anrufe, %2 online, %3</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Cost of each month of the year</source>
+        <translation>Kosten jedes Monats des Jahres</translation>
+    </message>
+    <message>
+        <source>Billing periods of the year</source>
+        <translation>Abrechnungszeiträume des Jahres</translation>
+    </message>
+    <message>
+        <source>&amp;Year:</source>
+        <translation>&amp;Jahr:</translation>
+    </message>
+</context>
+<context>
+    <name>Preferences</name>
+    <message>
+        <source>&quot;Daytime&quot; starts at (minutes)</source>
+        <translation>„Tag“ beginnt um (Minuten)</translation>
+    </message>
+    <message>
+        <source>&quot;Daytime&quot; starts at (hour)</source>
+        <translation>„Tag“ beginnt um (Stunde)</translation>
+    </message>
+    <message>
+        <source>&quot;Night&quot; starts at (hour, PM)</source>
+        <translation>„Nacht“ beginnt um (Stunde, abends)</translation>
+    </message>
+    <message>
+        <source>&quot;Night&quot; starts at (minutes)</source>
+        <translation>„Nacht“ beginnt um (Minuten)</translation>
+    </message>
+    <message>
+        <source>&amp;Weekday daytime rate:</source>
+        <translation>&amp;Tagpreis werktags:</translation>
+    </message>
+    <message>
+        <source>Weekday &amp;nighttime rate:</source>
+        <translation>&amp;Nachtpreis werktags:</translation>
+    </message>
+    <message>
+        <source>Weekend da&amp;ytime rate:</source>
+        <translation>Tagpreis am &amp;Wochenende:</translation>
+    </message>
+    <message>
+        <source>Weekend nigh&amp;ttime rate:</source>
+        <translation>Nachtpreis am Wochen&amp;ende:</translation>
+    </message>
+    <message>
+        <source>Rounding interval (minutes)</source>
+        <translation>Rundungsintervall (Minuten)</translation>
+    </message>
+    <message>
+        <source>&amp;Billing period starts on day</source>
+        <translation>Abrechnungszeitraum &amp;beginnt am Tag</translation>
+    </message>
+    <message>
+        <source>&amp;Fee per call:</source>
+        <translation>Gebü&amp;hr pro Anruf:</translation>
+    </message>
+    <message>
+        <source>&amp;Minimum charge per call:</source>
+        <translation>&amp;Mindestpreis pro Anruf:</translation>
+    </message>
+    <message>
+        <source>I can afford to spend on each call</source>
+        <translation>Ich kann pro Anruf ausgeben</translation>
+    </message>
+    <message>
+        <source>I can afford to spend every day</source>
+        <translation>Ich kann pro Tag ausgeben</translation>
+    </message>
+    <message>
+        <source>I can afford to spend every month</source>
+        <translation>Ich kann pro Monat ausgeben</translation>
+    </message>
+    <message>
+        <source>Also warn at (% of each limit)</source>
+        <translation>Auch warnen bei (% jedes Limits)</translation>
     </message>
 </context>
 </TS>

@@ -23,48 +23,20 @@
         <translation>En semaine</translation>
     </message>
     <message>
-        <source>Weekday daytime rate:</source>
-        <translation>Tarif de jour en semaine :</translation>
-    </message>
-    <message>
-        <source>Weekday nighttime rate:</source>
-        <translation>Tarif de nuit en semaine :</translation>
-    </message>
-    <message>
         <source>Weekends</source>
         <translation>Week-end</translation>
-    </message>
-    <message>
-        <source>Weekend daytime rate:</source>
-        <translation>Tarif de jour le week-end :</translation>
-    </message>
-    <message>
-        <source>Weekend nighttime rate:</source>
-        <translation>Tarif de nuit le week-end :</translation>
     </message>
     <message>
         <source>Time</source>
         <translation>Horaires</translation>
     </message>
     <message>
-        <source>&quot;Daytime&quot; starts at</source>
-        <translation>Le « jour » commence à</translation>
-    </message>
-    <message>
         <source>AM</source>
         <translation>du matin</translation>
     </message>
     <message>
-        <source>&quot;Night&quot; starts at</source>
-        <translation>La « nuit » commence à</translation>
-    </message>
-    <message>
         <source>PM</source>
         <translation>du soir</translation>
-    </message>
-    <message>
-        <source>whole number of </source>
-        <translation>nombre entier d’intervalles de </translation>
     </message>
     <message>
         <source>- minute intervals</source>
@@ -75,28 +47,12 @@
         <translation>Période de facturation</translation>
     </message>
     <message>
-        <source>Billing period starts on day</source>
-        <translation>La période de facturation commence le jour</translation>
-    </message>
-    <message>
         <source>of the month</source>
         <translation>du mois</translation>
     </message>
     <message>
         <source>Every call</source>
         <translation>Chaque appel</translation>
-    </message>
-    <message>
-        <source>Fee per call:</source>
-        <translation>Frais par appel :</translation>
-    </message>
-    <message>
-        <source>Minimum charge per call:</source>
-        <translation>Montant minimal par appel :</translation>
-    </message>
-    <message>
-        <source>Currency symbol:</source>
-        <translation>Symbole monétaire :</translation>
     </message>
     <message>
         <source>Weekend days</source>
@@ -118,6 +74,30 @@
         <source>Remove</source>
         <translation>Supprimer</translation>
     </message>
+    <message>
+        <source>&quot;&amp;Daytime&quot; starts at</source>
+        <translation>Le « &amp;jour » commence à</translation>
+    </message>
+    <message>
+        <source>&quot;Ni&amp;ght&quot; starts at</source>
+        <translation>La « n&amp;uit » commence à</translation>
+    </message>
+    <message>
+        <source>w&amp;hole number of </source>
+        <translation>nombre &amp;entier d’intervalles de </translation>
+    </message>
+    <message>
+        <source>Currency &amp;symbol:</source>
+        <translation>&amp;Symbole monétaire :</translation>
+    </message>
+    <message>
+        <source>Holidays</source>
+        <translation>Jours fériés</translation>
+    </message>
+    <message>
+        <source>Holiday to add</source>
+        <translation>Jour férié à ajouter</translation>
+    </message>
 </context>
 <context>
     <name>CCallListModel</name>
@@ -135,14 +115,25 @@
     </message>
 </context>
 <context>
+    <name>CChartPage</name>
+    <message>
+        <source>Cost of each day of the month</source>
+        <translation>Coût de chaque jour du mois</translation>
+    </message>
+</context>
+<context>
     <name>CConnectionPage</name>
     <message>
         <source>Start and stop the timer when this network link goes up and down</source>
         <translation>Démarrer et arrêter le chronomètre quand cette liaison réseau s’établit et se coupe</translation>
     </message>
     <message>
-        <source>Pick the link of your modem, or type its name if it is not there yet: ppp0 exists only while you are connected.</source>
-        <translation>Choisissez la liaison de votre modem, ou saisissez son nom si elle n’y figure pas encore : ppp0 n’existe que pendant que vous êtes connecté.</translation>
+        <source>&amp;Pick the link of your modem, or type its name if it is not there yet: ppp0 exists only while you are connected.</source>
+        <translation>&amp;Choisissez la liaison de votre modem, ou saisissez son nom si elle n’y figure pas encore : ppp0 n’existe que pendant que vous êtes connecté.</translation>
+    </message>
+    <message>
+        <source>Network link</source>
+        <translation>Liaison réseau</translation>
     </message>
 </context>
 <context>
@@ -190,20 +181,12 @@
         <translation>M’avertir quand la limite par appel est atteinte</translation>
     </message>
     <message>
-        <source>on each call.</source>
-        <translation>par appel.</translation>
-    </message>
-    <message>
         <source>Day limit</source>
         <translation>Limite journalière</translation>
     </message>
     <message>
         <source>Warn me when I reach day limit</source>
         <translation>M’avertir quand la limite journalière est atteinte</translation>
-    </message>
-    <message>
-        <source>every day.</source>
-        <translation>par jour.</translation>
     </message>
     <message>
         <source>Month Limit</source>
@@ -214,20 +197,28 @@
         <translation>M’avertir quand la limite mensuelle est atteinte</translation>
     </message>
     <message>
-        <source>every month.</source>
-        <translation>par mois.</translation>
-    </message>
-    <message>
         <source>I can afford to spend</source>
         <translation>Je peux dépenser</translation>
     </message>
     <message>
-        <source>Also warn at</source>
-        <translation>Avertir aussi à</translation>
-    </message>
-    <message>
         <source>% of each limit (0: no early warning)</source>
         <translation>% de chaque limite (0 : aucun avertissement anticipé)</translation>
+    </message>
+    <message>
+        <source>on &amp;each call.</source>
+        <translation>par app&amp;el.</translation>
+    </message>
+    <message>
+        <source>every &amp;day.</source>
+        <translation>par &amp;jour.</translation>
+    </message>
+    <message>
+        <source>every &amp;month.</source>
+        <translation>par &amp;mois.</translation>
+    </message>
+    <message>
+        <source>&amp;Also warn at</source>
+        <translation>A&amp;vertir aussi à</translation>
     </message>
 </context>
 <context>
@@ -237,24 +228,8 @@
         <translation>AVERTISSEMENT : il est vivement déconseillé d’effacer le journal des appels du mois en cours, car vous perdrez alors toutes les informations sur les appels que vous avez passés et leur coût total. Voulez-vous vraiment le faire ?</translation>
     </message>
     <message>
-        <source>&amp;Clear Log ...</source>
-        <translation>&amp;Effacer le journal ...</translation>
-    </message>
-    <message>
         <source>Export CSV...</source>
         <translation>Exporter en CSV...</translation>
-    </message>
-    <message>
-        <source>Total calls made:</source>
-        <translation>Nombre total d’appels :</translation>
-    </message>
-    <message>
-        <source>Time spent online:</source>
-        <translation>Temps passé en ligne :</translation>
-    </message>
-    <message>
-        <source>Total cost:</source>
-        <translation>Coût total :</translation>
     </message>
     <message>
         <source>List of calls made during this month (in chronological order) :</source>
@@ -263,6 +238,26 @@
     <message>
         <source>Clear Call Log ?</source>
         <translation>Effacer le journal des appels ?</translation>
+    </message>
+    <message>
+        <source>Calls of the month</source>
+        <translation>Appels du mois</translation>
+    </message>
+    <message>
+        <source>C&amp;lear Log ...</source>
+        <translation>&amp;Effacer le journal ...</translation>
+    </message>
+    <message>
+        <source>&amp;Total calls made:</source>
+        <translation>&amp;Nombre total d’appels :</translation>
+    </message>
+    <message>
+        <source>Time s&amp;pent online:</source>
+        <translation>&amp;Temps passé en ligne :</translation>
+    </message>
+    <message>
+        <source>Total co&amp;st:</source>
+        <translation>&amp;Coût total :</translation>
     </message>
 </context>
 <context>
@@ -324,16 +319,16 @@ Les appels qui ont pu en être lus :</translation>
 <context>
     <name>CMessagesPage</name>
     <message>
-        <source>Call Limit reached :</source>
-        <translation>Limite par appel atteinte :</translation>
+        <source>Ca&amp;ll Limit reached :</source>
+        <translation>Limite par a&amp;ppel atteinte :</translation>
     </message>
     <message>
-        <source>Day Limit reached :</source>
-        <translation>Limite journalière atteinte :</translation>
+        <source>&amp;Day Limit reached :</source>
+        <translation>Limite &amp;journalière atteinte :</translation>
     </message>
     <message>
-        <source>Month Limit reached :</source>
-        <translation>Limite mensuelle atteinte :</translation>
+        <source>&amp;Month Limit reached :</source>
+        <translation>Limite &amp;mensuelle atteinte :</translation>
     </message>
 </context>
 <context>
@@ -542,6 +537,13 @@ Voulez-vous vraiment arrêter Corvellan ?</translation>
     </message>
 </context>
 <context>
+    <name>CReportPage</name>
+    <message>
+        <source>Report of the month</source>
+        <translation>Rapport du mois</translation>
+    </message>
+</context>
+<context>
     <name>CSingleInstance</name>
     <message>
         <source>ERROR : Corvellan cannot start: its lock file %1 cannot be used (%2). Corvellan needs it to be sure that only one window records your calls, or two could write over each other&apos;s calls. Remove or repair what is there, then start Corvellan again.</source>
@@ -612,16 +614,91 @@ Voulez-vous vraiment arrêter Corvellan ?</translation>
         <source>Cost</source>
         <translation>Coût</translation>
     </message>
-    <message>
-        <source>Year:</source>
-        <translation>Année :</translation>
-    </message>
     <message numerus="yes">
         <source>%1 in all: %n calls made, %2 online, %3</source>
         <translation>
             <numerusform>%1 au total : %n appel passé, %2 en ligne, %3</numerusform>
             <numerusform>%1 au total : %n appels passés, %2 en ligne, %3</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Cost of each month of the year</source>
+        <translation>Coût de chaque mois de l’année</translation>
+    </message>
+    <message>
+        <source>Billing periods of the year</source>
+        <translation>Périodes de facturation de l’année</translation>
+    </message>
+    <message>
+        <source>&amp;Year:</source>
+        <translation>An&amp;née :</translation>
+    </message>
+</context>
+<context>
+    <name>Preferences</name>
+    <message>
+        <source>&quot;Daytime&quot; starts at (minutes)</source>
+        <translation>Le « jour » commence à (minutes)</translation>
+    </message>
+    <message>
+        <source>&quot;Daytime&quot; starts at (hour)</source>
+        <translation>Le « jour » commence à (heure)</translation>
+    </message>
+    <message>
+        <source>&quot;Night&quot; starts at (hour, PM)</source>
+        <translation>La « nuit » commence à (heure, du soir)</translation>
+    </message>
+    <message>
+        <source>&quot;Night&quot; starts at (minutes)</source>
+        <translation>La « nuit » commence à (minutes)</translation>
+    </message>
+    <message>
+        <source>&amp;Weekday daytime rate:</source>
+        <translation>&amp;Tarif de jour en semaine :</translation>
+    </message>
+    <message>
+        <source>Weekday &amp;nighttime rate:</source>
+        <translation>Tarif de &amp;nuit en semaine :</translation>
+    </message>
+    <message>
+        <source>Weekend da&amp;ytime rate:</source>
+        <translation>Tarif de jour le &amp;week-end :</translation>
+    </message>
+    <message>
+        <source>Weekend nigh&amp;ttime rate:</source>
+        <translation>Tarif de nuit le wee&amp;k-end :</translation>
+    </message>
+    <message>
+        <source>Rounding interval (minutes)</source>
+        <translation>Intervalle d’arrondi (minutes)</translation>
+    </message>
+    <message>
+        <source>&amp;Billing period starts on day</source>
+        <translation>La &amp;période de facturation commence le jour</translation>
+    </message>
+    <message>
+        <source>&amp;Fee per call:</source>
+        <translation>&amp;Frais par appel :</translation>
+    </message>
+    <message>
+        <source>&amp;Minimum charge per call:</source>
+        <translation>&amp;Montant minimal par appel :</translation>
+    </message>
+    <message>
+        <source>I can afford to spend on each call</source>
+        <translation>Je peux dépenser par appel</translation>
+    </message>
+    <message>
+        <source>I can afford to spend every day</source>
+        <translation>Je peux dépenser par jour</translation>
+    </message>
+    <message>
+        <source>I can afford to spend every month</source>
+        <translation>Je peux dépenser par mois</translation>
+    </message>
+    <message>
+        <source>Also warn at (% of each limit)</source>
+        <translation>Avertir aussi à (% de chaque limite)</translation>
     </message>
 </context>
 </TS>
