@@ -700,5 +700,9 @@ Möchten Sie Corvellan wirklich beenden?</translation>
         <source>Also warn at (% of each limit)</source>
         <translation>Auch warnen bei (% jedes Limits)</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 </TS>

@@ -700,5 +700,9 @@ Voulez-vous vraiment arrêter Corvellan ?</translation>
         <source>Also warn at (% of each limit)</source>
         <translation>Avertir aussi à (% de chaque limite)</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
 </context>
 </TS>

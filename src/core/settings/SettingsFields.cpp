@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/settings/SettingsFields.h"
 
+#include "core/platform/Translate.h"
 #include "core/settings/Settings.h"
 
 #include <charconv>
@@ -169,7 +170,16 @@ std::string LabelWords(std::string_view label) {
 }
 
 std::string NamedRefusal(std::string_view label, std::string_view message) {
-    return LabelWords(label) + ": " + std::string(message);
+    // The pattern is the translators': French writes a blank before the colon.
+    const std::string pattern = Tr("Preferences", "%1: %2");
+    std::string text;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        if (pattern.compare(i, 2, "%1") == 0 || pattern.compare(i, 2, "%2") == 0)
+            text += pattern[++i] == '1' ? LabelWords(label) : std::string(message);
+        else
+            text += pattern[i];
+    }
+    return text;
 }
 
 std::optional<double> ReadField(FieldRule rule, std::string_view text, std::string_view decimalPoint) {
