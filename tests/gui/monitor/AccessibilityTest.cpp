@@ -37,8 +37,9 @@ QString Letter(const QString& text) {
 }
 
 // On each page of the window and of both sheets (with the sheet's own controls around it), in each
-// language, every control has a name of its own. Alt and the letter of a field's label move the focus to the
-// field; no two labels or buttons of a page share a letter, and no label's letter leads nowhere.
+// language, every control has a name of its own, and a value shown tells it. Alt and the letter of a field's
+// label move the focus to the field; no two labels or buttons of a page share a letter, and no label's letter
+// leads nowhere.
 TEST_F(MonitorTest, EveryPageCanBeWorkedByKeyboardAndScreenReader) {
     const QLocale before;
     for (const char* locale : {"en_US", "de_DE", "fr_FR"}) {
@@ -76,6 +77,9 @@ TEST_F(MonitorTest, EveryPageCanBeWorkedByKeyboardAndScreenReader) {
                 if (name.trimmed().isEmpty() || named.contains(name))
                     problems << which + QStringLiteral(" has no name of its own: ") + named.value(name);
                 named[name] = which;
+                if (const auto* field = qobject_cast<const CValueField*>(object);
+                    field && control->text(QAccessible::Value) != field->Text())
+                    problems << which + QStringLiteral(" does not tell its value");
             }
             if (!tabs)
                 continue; // the window's letters click its buttons
