@@ -226,12 +226,19 @@ int CCtlCommands::Calls(const QStringList&) {
 }
 
 int CCtlCommands::Months(const QStringList&) {
-    CCallArray calls;
     StderrPrompter prompter(m_err);
-    CCallLog log(m_paths, prompter);
-    log.Load(calls, m_now);
-    const std::vector<MonthRow> rows = BuildMonthRows(PeriodOf(m_now), calls, log.PastMonths(m_now));
-    m_out << (m_csv ? MonthsCsv(rows) : m_json ? MonthsJson(rows) : MonthsText(rows));
+    const std::vector<MonthRow> rows = LoadMonthRows(prompter);
+    if (m_csv || m_json) {
+        // A damaged month's problem is a field of the CSV and JSON, which stay English whatever the
+        // user's language; the error stream below tells it in the user's.
+        const CUntranslated english;
+        std::ostringstream unsaid;
+        StderrPrompter quiet(unsaid);
+        const std::vector<MonthRow> machine = LoadMonthRows(quiet);
+        m_out << (m_csv ? MonthsCsv(machine) : MonthsJson(machine));
+    } else {
+        m_out << MonthsText(rows);
+    }
     bool clean = prompter.MessagesShown() == 0;
     for (const MonthRow& row : rows)
         if (!row.problem.empty()) {
@@ -252,6 +259,13 @@ int CCtlCommands::Chart(const QStringList&) {
               : m_json ? ChartJson(period, perDay, Settings.DayLimit)
                        : ChartText(period, perDay));
     return clean ? kExitOk : kExitFailed;
+}
+
+std::vector<MonthRow> CCtlCommands::LoadMonthRows(StderrPrompter& prompter) {
+    CCallArray calls;
+    CCallLog log(m_paths, prompter);
+    log.Load(calls, m_now);
+    return BuildMonthRows(PeriodOf(m_now), calls, log.PastMonths(m_now));
 }
 
 std::optional<int> CCtlCommands::LoadMonth(CCallArray& calls, CBillingPeriod& period, bool& clean) {
