@@ -70,7 +70,14 @@ TEST(TranslationFiles, KeepEveryValueAndMnemonic) {
                         .toStdString();
                 if (translation.isEmpty())
                     continue; // unfinished; the translations_<language> test names these
-                EXPECT_EQ(Placeholders(translation), Placeholders(message.source)) << where;
+                QStringList expected = Placeholders(message.source);
+                // A counted text's form for one may say "one" in words; the last form, for many, may not.
+                if (message.counted && &translation != &message.translations.back())
+                    expected.removeOne(QStringLiteral("%n"));
+                QStringList found = Placeholders(translation);
+                if (message.counted && &translation != &message.translations.back())
+                    found.removeOne(QStringLiteral("%n"));
+                EXPECT_EQ(found, expected) << where;
                 EXPECT_EQ(Mnemonics(translation), Mnemonics(message.source)) << where;
             }
         }
