@@ -11,6 +11,7 @@
 #include "core/platform/AtomicFile.h"
 #include "core/platform/FakeClock.h"
 #include "core/platform/SystemClock.h"
+#include "core/platform/Translate.h"
 #include "core/reports/CallListText.h"
 #include "core/reports/CallsCsv.h"
 #include "core/reports/MonthFigures.h"
@@ -31,7 +32,7 @@ struct CCtlCommands::Command {
     const char* name;
     int minArgs;
     int maxArgs;
-    const char* arguments; // named in the complaint about missing ones
+    const char* arguments; // named in the complaint about missing ones; translated
     bool takesRaw;
     bool takesNow;
     const char* formats; // the output options it takes: "c" --csv, "j" --json, "m" --month
@@ -40,11 +41,13 @@ struct CCtlCommands::Command {
 };
 
 const CCtlCommands::Command CCtlCommands::kCommands[] = {
-    {"price", 2, 2, "START and END", true, false, "", true, &CCtlCommands::Price},
+    {"price", 2, 2, QT_TRANSLATE_NOOP("CtlCommands", "START and END"), true, false, "", true,
+     &CCtlCommands::Price},
     {"rate", 0, 1, "", false, true, "", true, &CCtlCommands::Rate},
     {"report", 0, 0, "", false, true, "jm", true, &CCtlCommands::Report},
     {"calls", 0, 0, "", false, true, "cjm", true, &CCtlCommands::Calls},
-    {"add", 2, 2, "START and END", false, true, "", true, &CCtlCommands::Add},
+    {"add", 2, 2, QT_TRANSLATE_NOOP("CtlCommands", "START and END"), false, true, "", true,
+     &CCtlCommands::Add},
     {"start", 0, 0, "", false, false, "", false, &CCtlCommands::Start},
     {"stop", 0, 0, "", false, false, "", false, &CCtlCommands::Stop},
     {"toggle", 0, 0, "", false, false, "", false, &CCtlCommands::Toggle},
@@ -56,7 +59,6 @@ const CCtlCommands::Command CCtlCommands::kCommands[] = {
 namespace {
 constexpr const char* kPrefix = "corvellanctl: ";
 constexpr const char* kVersion = "corvellanctl 1.0";
-constexpr const char* kNothingAdded = "; nothing was added";
 // Another corvellanctl holds Calls.log for moments only; twenty started at once are done well within this.
 constexpr auto kWaitForCommand = std::chrono::seconds(10);
 
@@ -73,6 +75,10 @@ std::string RawAmount(double amount) {
     char buffer[64];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, amount, std::chars_format::general, 15);
     return std::string(buffer, result.ptr);
+}
+
+std::string NothingAdded() {
+    return Tr("CtlCommands", "; nothing was added");
 }
 
 std::string PlainNewlines(const std::string& text) {
@@ -105,7 +111,7 @@ int CCtlCommands::Run(const QStringList& arguments) {
         return kExitOk;
     }
     if (parser.positionalArguments().isEmpty())
-        return Usage("no command given");
+        return Usage(Tr("CtlCommands", "no command given"));
     return Dispatch(parser);
 }
 
@@ -117,41 +123,45 @@ int CCtlCommands::Dispatch(const QCommandLineParser& parser) {
         if (const int code = PrepareCommand(command, parser); code != kExitOk)
             return code;
         if (command.readsSettings && !LoadSettingsQuietly())
-            return Refuse(kPrefix + std::string("the settings in ") + m_paths.SettingsFile() +
-                          " cannot be used (" + LastSettingsProblem() +
-                          "); no figures are given, they would follow a tariff you never set" +
-                          (command.run == &CCtlCommands::Add ? kNothingAdded : ""));
+            return Refuse(
+                kPrefix +
+                Arg(Tr("CtlCommands", "the settings in %1 cannot be used (%2); no figures are given, "
+                                      "they would follow a tariff you never set"),
+                    {m_paths.SettingsFile(), LastSettingsProblem()}) +
+                (command.run == &CCtlCommands::Add ? NothingAdded() : ""));
         return (this->*command.run)(parser.positionalArguments().mid(1));
     }
-    return Usage("unknown command '" + name + "'");
+    return Usage(Arg(Tr("CtlCommands", "unknown command '%1'"), {name}));
 }
 
 int CCtlCommands::PrepareCommand(const Command& command, const QCommandLineParser& parser) {
     const std::string name = command.name;
     const int count = static_cast<int>(parser.positionalArguments().size()) - 1;
     if (count < command.minArgs)
-        return Usage(name + " needs " + command.arguments);
+        return Usage(Arg(Tr("CtlCommands", "%1 needs %2"), {name, Tr("CtlCommands", command.arguments)}));
     if (count > command.maxArgs)
-        return Usage("too many arguments for " + name + " (a time goes in quotes: \"2024-03-05 10:00:00\")");
+        return Usage(Arg(
+            Tr("CtlCommands", "too many arguments for %1 (a time goes in quotes: \"2024-03-05 10:00:00\")"),
+            {name}));
     if (parser.isSet(kRawOption) && !command.takesRaw)
-        return Usage("--raw goes with price only");
+        return Usage(Tr("CtlCommands", "--raw goes with price only"));
     if (parser.isSet(kNowOption) && !command.takesNow)
-        return Usage("--now does not go with " + name);
+        return Usage(Arg(Tr("CtlCommands", "--now does not go with %1"), {name}));
     const std::string formats = command.formats;
     if (parser.isSet(kCsvOption) && formats.find('c') == std::string::npos)
-        return Usage("--csv goes with calls, months and chart only");
+        return Usage(Tr("CtlCommands", "--csv goes with calls, months and chart only"));
     if (parser.isSet(kJsonOption) && formats.find('j') == std::string::npos)
-        return Usage("--json goes with report, calls, months, chart and status only");
+        return Usage(Tr("CtlCommands", "--json goes with report, calls, months, chart and status only"));
     if (parser.isSet(kMonthOption) && formats.find('m') == std::string::npos)
-        return Usage("--month goes with report, calls and chart only");
+        return Usage(Tr("CtlCommands", "--month goes with report, calls and chart only"));
     if (parser.isSet(kCsvOption) && parser.isSet(kJsonOption))
-        return Usage("--csv and --json do not go together");
+        return Usage(Tr("CtlCommands", "--csv and --json do not go together"));
     m_csv = parser.isSet(kCsvOption);
     m_json = parser.isSet(kJsonOption);
     m_raw = parser.isSet(kRawOption);
     m_month = parser.value(kMonthOption).toStdString();
     if (parser.isSet(kMonthOption) && !ParseMonthArgument(m_month))
-        return BadInput("not a month: '" + m_month + "' (expected YYYY-MM)");
+        return BadInput(Arg(Tr("CtlCommands", "not a month: '%1' (expected YYYY-MM)"), {m_month}));
     m_now = SystemClock().Now();
     if (parser.isSet(kNowOption) && !ReadTime(parser.value(kNowOption), m_now))
         return kExitUsage;
@@ -209,19 +219,26 @@ int CCtlCommands::Calls(const QStringList&) {
         m_out << row.start << '\t' << row.duration << '\t' << row.cost << '\n';
     }
     const CallListTotals totals = BuildCallListTotals(calls);
-    m_out << "Total calls made:\t" << totals.callCount << '\n'
-          << "Time spent online:\t" << totals.totalTime << '\n'
-          << "Total cost:\t" << totals.totalCost << '\n';
+    m_out << Tr("CtlCommands", "Total calls made:") << '\t' << totals.callCount << '\n'
+          << Tr("CtlCommands", "Time spent online:") << '\t' << totals.totalTime << '\n'
+          << Tr("CtlCommands", "Total cost:") << '\t' << totals.totalCost << '\n';
     return clean ? kExitOk : kExitFailed;
 }
 
 int CCtlCommands::Months(const QStringList&) {
-    CCallArray calls;
     StderrPrompter prompter(m_err);
-    CCallLog log(m_paths, prompter);
-    log.Load(calls, m_now);
-    const std::vector<MonthRow> rows = BuildMonthRows(PeriodOf(m_now), calls, log.PastMonths(m_now));
-    m_out << (m_csv ? MonthsCsv(rows) : m_json ? MonthsJson(rows) : MonthsText(rows));
+    const std::vector<MonthRow> rows = LoadMonthRows(prompter);
+    if (m_csv || m_json) {
+        // A damaged month's problem is a field of the CSV and JSON, which stay English whatever the
+        // user's language; the error stream below tells it in the user's.
+        const CUntranslated english;
+        std::ostringstream unsaid;
+        StderrPrompter quiet(unsaid);
+        const std::vector<MonthRow> machine = LoadMonthRows(quiet);
+        m_out << (m_csv ? MonthsCsv(machine) : MonthsJson(machine));
+    } else {
+        m_out << MonthsText(rows);
+    }
     bool clean = prompter.MessagesShown() == 0;
     for (const MonthRow& row : rows)
         if (!row.problem.empty()) {
@@ -244,6 +261,13 @@ int CCtlCommands::Chart(const QStringList&) {
     return clean ? kExitOk : kExitFailed;
 }
 
+std::vector<MonthRow> CCtlCommands::LoadMonthRows(StderrPrompter& prompter) {
+    CCallArray calls;
+    CCallLog log(m_paths, prompter);
+    log.Load(calls, m_now);
+    return BuildMonthRows(PeriodOf(m_now), calls, log.PastMonths(m_now));
+}
+
 std::optional<int> CCtlCommands::LoadMonth(CCallArray& calls, CBillingPeriod& period, bool& clean) {
     StderrPrompter prompter(m_err);
     CCallLog log(m_paths, prompter);
@@ -261,8 +285,10 @@ std::optional<int> CCtlCommands::LoadMonth(CCallArray& calls, CBillingPeriod& pe
         calls = CallArrayOf(month.calls);
         return std::nullopt;
     }
-    return Refuse(kPrefix + std::string("no calls are kept for ") + m_month +
-                  " (corvellanctl months lists the months there are)");
+    return Refuse(kPrefix +
+                  Arg(Tr("CtlCommands", "no calls are kept for %1 (corvellanctl months lists the months "
+                                        "there are)"),
+                      {m_month}));
 }
 
 int CCtlCommands::Add(const QStringList& args) {
@@ -271,7 +297,7 @@ int CCtlCommands::Add(const QStringList& args) {
         return kExitUsage;
     // Refused before Calls.log is even read.
     if (const std::optional<std::string> why = CMonitor::CheckNewCall(start, end, m_now))
-        return Refuse(kPrefix + *why + kNothingAdded);
+        return Refuse(kPrefix + *why + NothingAdded());
     return InsertCall(start, end);
 }
 
@@ -285,27 +311,31 @@ int CCtlCommands::InsertCall(CTime start, CTime end) {
         // The window has the month's list in hand: it inserts the call and saves.
         return CWindowCommands(m_paths, m_out, m_err).Add(start, end);
     case CDataLock::Result::HeldByCommand:
-        return Refuse(kPrefix + std::string("another corvellanctl is still changing Calls.log") +
-                      kNothingAdded);
+        return Refuse(kPrefix + Tr("CtlCommands", "another corvellanctl is still changing Calls.log") +
+                      NothingAdded());
     case CDataLock::Result::Failed:
-        return Refuse(kPrefix + std::string("cannot create the lock file ") + lock.LockFile() + " (" +
-                      lock.Error() + ")" + kNothingAdded);
+        return Refuse(
+            kPrefix +
+            Arg(Tr("CtlCommands", "cannot create the lock file %1 (%2)"), {lock.LockFile(), lock.Error()}) +
+            NothingAdded());
     }
     StderrPrompter prompter(m_err);
     FakeClock clock(m_now);
     CMonitor monitor(m_paths, prompter, clock);
     monitor.Load(false); // unsaved calls and an unwritable folder are the window's to deal with
     if (!monitor.Log().CanReplace())
-        return Refuse(kPrefix + std::string("Calls.log cannot be replaced (") + monitor.Log().BesideReason() +
-                      ")" + kNothingAdded);
+        return Refuse(
+            kPrefix +
+            Arg(Tr("CtlCommands", "Calls.log cannot be replaced (%1)"), {monitor.Log().BesideReason()}) +
+            NothingAdded());
     // A broken or old month's log is the window's to deal with; rewriting it here could lose calls.
     if (prompter.MessagesShown() > 0 || prompter.QuestionsAsked() > 0)
         return Refuse(kPrefix +
-                      std::string("Calls.log was left as it is: start Corvellan to deal with it, then "
-                                  "add the call") +
-                      kNothingAdded);
+                      Tr("CtlCommands",
+                         "Calls.log was left as it is: start Corvellan to deal with it, then add the call") +
+                      NothingAdded());
     if (const std::optional<std::string> why = monitor.AddCall(start, end))
-        return Refuse(kPrefix + *why + kNothingAdded);
+        return Refuse(kPrefix + *why + NothingAdded());
     return kExitOk;
 }
 
@@ -329,7 +359,7 @@ bool CCtlCommands::ReadStartEnd(const QStringList& args, CTime& start, CTime& en
     if (!ReadTime(args.at(0), start) || !ReadTime(args.at(1), end))
         return false;
     if (end < start) {
-        BadInput("END is before START");
+        BadInput(Tr("CtlCommands", "END is before START"));
         return false;
     }
     return true;
@@ -339,7 +369,8 @@ bool CCtlCommands::ReadTime(const QString& text, CTime& time) {
     const std::string bytes = text.toStdString();
     const std::optional<CTime> parsed = ParseTimeArgument(bytes);
     if (!parsed) {
-        BadInput("not a local time: '" + bytes + "' (expected \"YYYY-MM-DD HH:MM:SS\")");
+        BadInput(
+            Arg(Tr("CtlCommands", "not a local time: '%1' (expected \"YYYY-MM-DD HH:MM:SS\")"), {bytes}));
         return false;
     }
     time = *parsed;
@@ -364,7 +395,7 @@ bool CCtlCommands::LoadCalls(CCallArray& calls, StderrPrompter& prompter) {
 }
 
 int CCtlCommands::Usage(const std::string& line) {
-    m_err << kPrefix << line << " (see corvellanctl --help)\n";
+    m_err << kPrefix << Arg(Tr("CtlCommands", "%1 (see corvellanctl --help)"), {line}) << '\n';
     return kExitUsage;
 }
 
@@ -379,46 +410,52 @@ int CCtlCommands::Refuse(const std::string& line) {
 }
 
 std::string CCtlCommands::UsageText() const {
-    return "Usage: corvellanctl COMMAND [ARGUMENTS] [--now TIME]\n"
-           "\n"
-           "Corvellan's command-line companion. It reads the same Corvellan.ini and Calls.log as the\n"
-           "window. Times are local, written \"YYYY-MM-DD HH:MM:SS\" (in quotes).\n"
-           "\n"
-           "Commands:\n"
-           "  price START END [--raw]  the cost of a call from START to END under the current tariff;\n"
-           "                           --raw: unrounded, up to 15 significant digits\n"
-           "  rate [AT]                the rate in force at AT (default now), day or night, weekday or\n"
-           "                           weekend, and the holiday (MM-DD or YYYY-MM-DD) on a holiday\n"
-           "  report [--json]          the report of the month, with the daily allowance when a month\n"
-           "                           limit is set; --json: its figures for scripts\n"
-           "  calls [--csv|--json]     the month's calls (start, duration, cost), then the number of\n"
-           "                           calls, the total online time and the total cost; --csv: one\n"
-           "                           call a record (ISO 8601 times, seconds, cost); --json: the same\n"
-           "                           for scripts\n"
-           "  add START END            record a call that was not timed; only calls of the current\n"
-           "                           month that have ended and overlap no logged call; a running\n"
-           "                           Corvellan window is handed the call and adds it itself\n"
-           "  months [--csv|--json]    this month and those of the history, newest first: the billing\n"
-           "                           period, the number of calls, the online time and the cost\n"
-           "  chart [--csv|--json]     what each day of the month cost, as the chart shows it\n"
-           "\n"
-           "Commands for the running Corvellan window (each waits at most 2 seconds):\n"
-           "  start                    start timing a call, as the window's button does\n"
-           "  stop                     stop the call and record it\n"
-           "  toggle                   start or stop, whichever the button would do\n"
-           "  status [--json]          \"running since HH:MM:SS, COST so far\" or \"stopped\";\n"
-           "                           --json: {\"running\":true,\"start\":...,\"cost\":...,\"rate\":...}\n"
-           "\n"
-           "Options:\n"
-           "  --now TIME               take TIME as the current time (rate, report, calls, add,\n"
-           "                           months, chart)\n"
-           "  --month YYYY-MM          report, calls and chart of the month that starts in YYYY-MM\n"
-           "  -h, --help               show this help\n"
-           "  -v, --version            show the version\n"
-           "\n"
-           "Exit status: 0 done, 1 refused or failed (or no window for start, stop and toggle),\n"
-           "2 bad command line, 3 status found no window running (it prints \"not running\").\n"
-           "Files: $XDG_CONFIG_HOME/Corvellan.ini (default ~/.config/Corvellan.ini),\n"
-           "       $XDG_DATA_HOME/corvellan/Calls.log (default ~/.local/share/corvellan/Calls.log),\n"
-           "       the window's socket in $XDG_RUNTIME_DIR/corvellan/ (default /tmp/corvellan-UID/).\n";
+    // In blocks, so that a translator handles one at a time; each ends in its line break.
+    return Tr("CtlCommands", "Usage: corvellanctl COMMAND [ARGUMENTS] [--now TIME]\n") + "\n" +
+           Tr("CtlCommands",
+              "Corvellan's command-line companion. It reads the same Corvellan.ini and Calls.log as the\n"
+              "window. Times are local, written \"YYYY-MM-DD HH:MM:SS\" (in quotes).\n") +
+           "\n" +
+           Tr("CtlCommands",
+              "Commands:\n"
+              "  price START END [--raw]  the cost of a call from START to END under the current tariff;\n"
+              "                           --raw: unrounded, up to 15 significant digits\n"
+              "  rate [AT]                the rate in force at AT (default now), day or night, weekday or\n"
+              "                           weekend, and the holiday (MM-DD or YYYY-MM-DD) on a holiday\n"
+              "  report [--json]          the report of the month, with the daily allowance when a month\n"
+              "                           limit is set; --json: its figures for scripts\n"
+              "  calls [--csv|--json]     the month's calls (start, duration, cost), then the number of\n"
+              "                           calls, the total online time and the total cost; --csv: one\n"
+              "                           call a record (ISO 8601 times, seconds, cost); --json: the same\n"
+              "                           for scripts\n"
+              "  add START END            record a call that was not timed; only calls of the current\n"
+              "                           month that have ended and overlap no logged call; a running\n"
+              "                           Corvellan window is handed the call and adds it itself\n"
+              "  months [--csv|--json]    this month and those of the history, newest first: the billing\n"
+              "                           period, the number of calls, the online time and the cost\n"
+              "  chart [--csv|--json]     what each day of the month cost, as the chart shows it\n") +
+           "\n" +
+           Tr("CtlCommands",
+              "Commands for the running Corvellan window (each waits at most 2 seconds):\n"
+              "  start                    start timing a call, as the window's button does\n"
+              "  stop                     stop the call and record it\n"
+              "  toggle                   start or stop, whichever the button would do\n"
+              "  status [--json]          \"running since HH:MM:SS, COST so far\" or \"stopped\";\n"
+              "                           --json: "
+              "{\"running\":true,\"start\":...,\"cost\":...,\"rate\":...}\n") +
+           "\n" +
+           Tr("CtlCommands",
+              "Options:\n"
+              "  --now TIME               take TIME as the current time (rate, report, calls, add,\n"
+              "                           months, chart)\n"
+              "  --month YYYY-MM          report, calls and chart of the month that starts in YYYY-MM\n"
+              "  -h, --help               show this help\n"
+              "  -v, --version            show the version\n") +
+           "\n" +
+           Tr("CtlCommands",
+              "Exit status: 0 done, 1 refused or failed (or no window for start, stop and toggle),\n"
+              "2 bad command line, 3 status found no window running (it prints \"not running\").\n"
+              "Files: $XDG_CONFIG_HOME/Corvellan.ini (default ~/.config/Corvellan.ini),\n"
+              "       $XDG_DATA_HOME/corvellan/Calls.log (default ~/.local/share/corvellan/Calls.log),\n"
+              "       the window's socket in $XDG_RUNTIME_DIR/corvellan/ (default /tmp/corvellan-UID/).\n");
 }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ctl/StderrPrompter.h"
+#include "core/platform/Translate.h"
 
 void StderrPrompter::ShowMessage(const std::string&, const std::string& text, PromptIcon) {
     ++m_messages;
@@ -8,7 +9,7 @@ void StderrPrompter::ShowMessage(const std::string&, const std::string& text, Pr
 
 bool StderrPrompter::AskYesNo(const std::string&, const std::string& text, PromptIcon) {
     ++m_questions;
-    m_err << text << " [answered No]\n";
+    m_err << text << Tr("StderrPrompter", " [answered No]") << '\n';
     return false;
 }
 

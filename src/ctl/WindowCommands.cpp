@@ -2,13 +2,24 @@
 #include "ctl/WindowCommands.h"
 
 #include "core/automation/ReplyText.h"
+#include "core/platform/Translate.h"
 #include "ctl/CtlCommands.h"
 
 namespace {
 using Outcome = CControlClient::Outcome;
 constexpr const char* kPrefix = "corvellanctl: ";
-constexpr const char* kNotRunning = "Corvellan is not running";
-constexpr const char* kNothingAdded = "; nothing was added";
+
+std::string NotRunning() {
+    return Tr("WindowCommands", "Corvellan is not running");
+}
+
+std::string NothingAdded() {
+    return Tr("WindowCommands", "; nothing was added");
+}
+
+std::string NotUnderstood(const std::string& answer) {
+    return Arg(Tr("WindowCommands", "an answer it does not understand: %1"), {answer});
+}
 } // namespace
 
 CWindowCommands::CWindowCommands(const Paths& paths, std::ostream& out, std::ostream& err)
@@ -30,7 +41,7 @@ int CWindowCommands::Fail(const std::string& reason) {
 int CWindowCommands::Call(ControlVerb verb) {
     const CControlClient::Result result = Ask(verb);
     if (result.outcome == Outcome::NotRunning)
-        return Fail(kNotRunning);
+        return Fail(NotRunning());
     if (result.outcome != Outcome::Answered)
         return Fail(result.text);
     const ControlReply reply = ParseControlReply(result.text);
@@ -38,7 +49,7 @@ int CWindowCommands::Call(ControlVerb verb) {
         return Fail(reply.error);
     const std::optional<std::string> text = CallReplyText(reply);
     if (!text)
-        return Fail("an answer it does not understand: " + result.text);
+        return Fail(NotUnderstood(result.text));
     m_out << *text << '\n';
     return CCtlCommands::kExitOk;
 }
@@ -49,9 +60,9 @@ int CWindowCommands::Status(bool json) {
         // Scripts tell this from a window without a call by the exit status; JSON output stays
         // JSON or nothing.
         if (json)
-            m_err << kPrefix << kNotRunning << '\n';
+            m_err << kPrefix << NotRunning() << '\n';
         else
-            m_out << "not running\n";
+            m_out << Tr("WindowCommands", "not running") << '\n';
         return CCtlCommands::kExitNotRunning;
     }
     if (result.outcome != Outcome::Answered)
@@ -61,7 +72,7 @@ int CWindowCommands::Status(bool json) {
         return Fail(reply.error);
     const std::optional<CallStatus> status = ReadStatusReply(reply);
     if (!status)
-        return Fail("an answer it does not understand: " + result.text);
+        return Fail(NotUnderstood(result.text));
     m_out << (json ? StatusJson(*status) : StatusText(*status) + "\n");
     return CCtlCommands::kExitOk;
 }
@@ -69,12 +80,13 @@ int CWindowCommands::Status(bool json) {
 int CWindowCommands::Add(CTime start, CTime end) {
     const CControlClient::Result result = Ask(ControlVerb::Add, start, end);
     if (result.outcome == Outcome::NotRunning)
-        return Fail(std::string("Corvellan holds Calls.log but does not answer on its control socket") +
-                    kNothingAdded);
+        return Fail(
+            Tr("WindowCommands", "Corvellan holds Calls.log but does not answer on its control socket") +
+            NothingAdded());
     if (result.outcome != Outcome::Answered)
-        return Fail(result.text + kNothingAdded);
+        return Fail(result.text + NothingAdded());
     const ControlReply reply = ParseControlReply(result.text);
     if (!reply.ok)
-        return Fail(reply.error + kNothingAdded);
+        return Fail(reply.error + NothingAdded());
     return CCtlCommands::kExitOk;
 }

@@ -18,10 +18,12 @@ int main(int argc, char** argv) {
     QTranslator translator;
     if (translator.load(QLocale(), QStringLiteral("corvellan"), QStringLiteral("_"),
                         QStringLiteral(":/i18n")))
-        SetTranslation([&translator](const char* context, const char* text) {
-            const QString translated = translator.translate(context, text);
-            return translated.isEmpty() ? std::string(text) : translated.toStdString();
-        });
+        // QTranslator leaves %n in the text; Tr replaces it.
+        SetTranslation(
+            [&translator](const char* context, const char* text, const char* disambiguation, int n) {
+                const QString translated = translator.translate(context, text, disambiguation, n);
+                return translated.isEmpty() ? std::string(text) : translated.toStdString();
+            });
     const Paths paths = Paths::FromEnvironment();
     ProgramDirectory = paths.DataDir();
 

@@ -222,4 +222,62 @@ TEST(CtlTest, MonthsListsThePeriodsAndMonthPicksOne) {
     EXPECT_EQ(ctl.CallLog(), before);
     EXPECT_FALSE(fs::exists(ctl.DataDir() + "history/2024-02-01.log"));
 }
+// corvellanctl speaks the user's language (LC_ALL, LANGUAGE, ...) in what a person reads, with the
+// counts in the right form, and nothing else: what scripts read stays byte for byte English, the
+// problem of a damaged month too, though the error stream tells it in the user's language.
+TEST(CtlTest, SpeaksTheUsersLanguageExceptToScripts) {
+    CtlProcess ctl;
+    ctl.WriteCallLog(Log({{CTime(2024, 3, 6, 20, 0, 0), CTime(2024, 3, 6, 20, 10, 30)}}));
+    TempDir::Write(ctl.DataDir() + "history/2023-12-01.log", "my notes");
+    const struct {
+        std::vector<std::string> args;
+        const char* locale;
+        std::string out; // its start
+        std::string err; // a part of it
+    } rows[] = {
+        {{"frobnicate"},
+         "de_DE.UTF-8",
+         "",
+         "corvellanctl: unbekannter Befehl „frobnicate“ (siehe corvellanctl --help)\n"},
+        {{"frobnicate"},
+         "fr_FR.UTF-8",
+         "",
+         "corvellanctl: commande inconnue «\u00a0frobnicate\u00a0» (voir corvellanctl --help)\n"},
+        {{"frobnicate"},
+         "C.UTF-8",
+         "",
+         "corvellanctl: unknown command 'frobnicate' (see corvellanctl --help)\n"},
+        {{"report"},
+         "de_DE.UTF-8",
+         "- Kurzbericht für März:\nSie haben in den ersten 10 Tagen dieses Monats 1 Anruf getätigt.\n",
+         ""},
+        {{"months"},
+         "de_DE.UTF-8",
+         "2024-03\t1. März bis 31. März\t",
+         "enthält, was Corvellan nicht schreibt"},
+    };
+    for (const auto& row : rows) {
+        if (!LocaleInstalled(row.locale))
+            continue;
+        ctl.locale = row.locale;
+        std::vector<std::string> args = row.args;
+        args.insert(args.end(), {"--now", kNow});
+        const CtlResult result = ctl.Run(args);
+        EXPECT_EQ(result.out.rfind(row.out, 0), 0u) << result.out;
+        EXPECT_NE(result.err.find(row.err), std::string::npos) << result.err;
+    }
+    if (!LocaleInstalled("de_DE.UTF-8"))
+        GTEST_SKIP() << "locale de_DE.UTF-8 is not installed";
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"calls", "--csv"},
+                                                 {"months", "--csv"},
+                                                 {"months", "--json"},
+                                                 {"chart", "--json"}}) {
+        std::vector<std::string> withNow = args;
+        withNow.insert(withNow.end(), {"--now", kNow});
+        ctl.locale = "C.UTF-8";
+        const std::string english = ctl.Run(withNow).out;
+        ctl.locale = "de_DE.UTF-8";
+        EXPECT_EQ(ctl.Run(withNow).out, english) << args[0] << " " << args[1];
+    }
+}
 } // namespace

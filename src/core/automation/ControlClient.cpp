@@ -4,6 +4,7 @@
 #include "core/automation/ControlProtocol.h"
 #include "core/platform/Paths.h"
 #include "core/platform/RuntimeDir.h"
+#include "core/platform/Translate.h"
 #include "core/platform/UnixSocket.h"
 
 #include <cerrno>
@@ -18,8 +19,9 @@ using Outcome = CControlClient::Outcome;
 using Result = CControlClient::Result;
 
 Result Silence() {
+    const int seconds = static_cast<int>(kControlTimeout.count() / 1000);
     return {Outcome::NoAnswer,
-            "Corvellan did not answer within " + std::to_string(kControlTimeout.count() / 1000) + " seconds"};
+            Tr("ControlClient", "Corvellan did not answer within %n seconds", nullptr, seconds)};
 }
 } // namespace
 
@@ -30,14 +32,16 @@ CControlClient::Result CControlClient::Ask(const std::string& line) const {
     const auto deadline = std::chrono::steady_clock::now() + kControlTimeout;
     struct stat st {};
     if (::lstat(m_runtimeDir.c_str(), &st) != 0)
-        return errno == ENOENT
-                   ? Result{Outcome::NotRunning, ""}
-                   : Result{Outcome::Failed, "cannot use " + m_runtimeDir + ": " + std::strerror(errno)};
+        return errno == ENOENT ? Result{Outcome::NotRunning, ""}
+                               : Result{Outcome::Failed, Arg(Tr("ControlClient", "cannot use %1: %2"),
+                                                             {m_runtimeDir, std::strerror(errno)})};
     // A window fixes the mode of its folder; one that others may enter is not a window's.
     const PrivateDirVerdict verdict = JudgePrivateDir(st.st_mode, st.st_uid, ::getuid());
     if (verdict.action != PrivateDirVerdict::Action::Use)
-        return {Outcome::Failed, "cannot use " + m_runtimeDir + ": " +
-                                     (verdict.reason.empty() ? "others may enter it" : verdict.reason)};
+        return {Outcome::Failed,
+                Arg(Tr("ControlClient", "cannot use %1: %2"),
+                    {m_runtimeDir,
+                     verdict.reason.empty() ? Tr("ControlClient", "others may enter it") : verdict.reason})};
     std::string reason;
     const std::string path = ControlSocketPath(m_runtimeDir, m_dataDir, &reason);
     if (path.empty())
@@ -60,8 +64,9 @@ CControlClient::Result CControlClient::Ask(const std::string& line) const {
     }
     const std::optional<uid_t> peer = socket.PeerUid();
     if (!peer || !IsPeerAllowed(*peer, ::getuid()))
-        return {Outcome::Failed, path + " is served by another user" +
-                                     (peer ? " (uid " + std::to_string(*peer) + ")" : std::string())};
+        return {Outcome::Failed, peer ? Arg(Tr("ControlClient", "%1 is served by another user (uid %2)"),
+                                            {path, std::to_string(*peer)})
+                                      : Arg(Tr("ControlClient", "%1 is served by another user"), {path})};
 
     std::string_view rest = line;
     while (!rest.empty()) {
@@ -76,11 +81,12 @@ CControlClient::Result CControlClient::Ask(const std::string& line) const {
         if (const std::size_t end = received.find('\n'); end != std::string::npos)
             return {Outcome::Answered, received.substr(0, end)};
         if (received.size() > kControlLineLimit)
-            return {Outcome::NoAnswer, "Corvellan's answer is too long"};
+            return {Outcome::NoAnswer, Tr("ControlClient", "Corvellan's answer is too long")};
         const CUnixSocket::Io io = socket.Read(received, kControlLineLimit);
         if (io == CUnixSocket::Io::WouldBlock && !socket.WaitReadable(deadline))
             return Silence();
         if (io == CUnixSocket::Io::Closed || io == CUnixSocket::Io::Failed)
-            return {Outcome::NoAnswer, "Corvellan closed the connection without an answer"};
+            return {Outcome::NoAnswer,
+                    Tr("ControlClient", "Corvellan closed the connection without an answer")};
     }
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/automation/ControlProtocol.h"
 
+#include "core/platform/Translate.h"
 #include "core/reports/ReportJson.h"
 
 #include <array>
@@ -103,9 +104,11 @@ ControlReply ParseControlReply(std::string_view line) {
         reply.words.assign(words.begin() + 1, words.end());
     } else if (!words.empty() && words[0] == "error") {
         const std::size_t reason = line.find_first_not_of(" \t", line.find("error") + 5);
-        reply.error = reason == std::string_view::npos ? "no reason given" : std::string(line.substr(reason));
+        reply.error = reason == std::string_view::npos ? Tr("ControlProtocol", "no reason given")
+                                                       : std::string(line.substr(reason));
     } else {
-        reply.error = "an answer that is neither ok nor error: " + Quoted(line);
+        reply.error =
+            Arg(Tr("ControlProtocol", "an answer that is neither ok nor error: %1"), {Quoted(line)});
     }
     return reply;
 }

@@ -5,6 +5,7 @@
 #include "core/billing/Tariff.h"
 #include "core/meter/Monitor.h"
 #include "core/platform/Clock.h"
+#include "core/platform/Translate.h"
 
 void CControlResponder::Serve(CMonitor& monitor, Clock& clock) {
     m_phase = Phase::Serving;
@@ -40,11 +41,14 @@ CControlResponder::Answer CControlResponder::Respond(std::string_view line) {
         return {Stop()};
     case ControlVerb::Toggle:
         return {m_monitor->IsRunning() ? Stop() : Start()};
-    case ControlVerb::Add:
+    case ControlVerb::Add: {
+        // The refusal goes into the reply, which is English like the rest of the protocol.
+        const CUntranslated english;
         if (const std::optional<std::string> why = m_monitor->AddCall(request.start, request.end))
             return {ErrorReply(*why)};
         return {OkReply({"added", TimeWord(request.start), TimeWord(request.end),
                          NumberWord(CCallRecord(request.start, request.end).GetCost())})};
+    }
     default:
         break;
     }

@@ -2,6 +2,7 @@
 #include "core/automation/LinkFollower.h"
 
 #include "core/meter/Monitor.h"
+#include "core/platform/Translate.h"
 #include "core/settings/PreferencesFields.h"
 
 #include <linux/if.h>
@@ -24,9 +25,9 @@ bool CLinkFollower::Configure(bool follow, const std::string& name) {
         return false;
     if (CheckLinkName(name)) {
         m_bFollow = false;
-        m_tell("\"" + name +
-               "\" in the Preferences is not the name of a network link, so the timer does not "
-               "follow it.");
+        m_tell(Arg(Tr("LinkFollower", "\"%1\" in the Preferences is not the name of a network link, so the "
+                                      "timer does not follow it."),
+                   {name}));
         return false;
     }
     m_bFollow = true;
@@ -67,7 +68,7 @@ void CLinkFollower::LookDone() {
     const bool first = m_look == Look::First;
     m_look = Look::None;
     if (first && m_bUp && m_monitor.Start(CallCause::Link))
-        m_tell("The link " + m_name + " was already up: timing from now");
+        m_tell(Arg(Tr("LinkFollower", "The link %1 was already up: timing from now"), {m_name}));
 }
 
 void CLinkFollower::CannotWatch(const std::string& reason) {
@@ -75,8 +76,9 @@ void CLinkFollower::CannotWatch(const std::string& reason) {
         return;
     m_bFollow = false;
     m_look = Look::None;
-    m_tell("Corvellan cannot watch the network links (" + reason + "), so the timer does not follow " +
-           m_name + ".");
+    m_tell(Arg(
+        Tr("LinkFollower", "Corvellan cannot watch the network links (%1), so the timer does not follow %2."),
+        {reason, m_name}));
 }
 
 void CLinkFollower::SetUp(bool up) {

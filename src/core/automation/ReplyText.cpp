@@ -2,6 +2,7 @@
 #include "core/automation/ReplyText.h"
 
 #include "core/billing/Money.h"
+#include "core/platform/Translate.h"
 
 #include <nlohmann/json.hpp>
 
@@ -18,25 +19,26 @@ std::optional<std::string> CallReplyText(const ControlReply& reply) {
         return std::nullopt;
     if (w.size() == 2 && w[0] == "started")
         if (const auto at = ClockTime(w[1]))
-            return "started at " + *at;
+            return Arg(Tr("ReplyText", "started at %1"), {*at});
     if (w.size() == 4 && w[0] == "already" && w[1] == "running" && w[2] == "since")
         if (const auto at = ClockTime(w[3]))
-            return "already running since " + *at;
+            return Arg(Tr("ReplyText", "already running since %1"), {*at});
     if (w.size() == 4 && w[0] == "stopped") {
         const std::optional<std::string> at = ClockTime(w[2]);
         const std::optional<double> cost = ReadNumberWord(w[3]);
         if (at && cost)
-            return "stopped at " + *at + ": " + ShownAmount(*cost);
+            return Arg(Tr("ReplyText", "stopped at %1: %2"), {*at, ShownAmount(*cost)});
     }
     if (w.size() == 2 && w[0] == "already" && w[1] == "stopped")
-        return std::string("no call was being timed");
+        return Tr("ReplyText", "no call was being timed");
     return std::nullopt;
 }
 
 std::string StatusText(const CallStatus& status) {
     if (!status.running)
-        return "stopped";
-    return "running since " + status.start.Format("%H:%M:%S") + ", " + ShownAmount(status.cost) + " so far";
+        return Tr("ReplyText", "stopped");
+    return Arg(Tr("ReplyText", "running since %1, %2 so far"),
+               {status.start.Format("%H:%M:%S"), ShownAmount(status.cost)});
 }
 
 std::string StatusJson(const CallStatus& status) {

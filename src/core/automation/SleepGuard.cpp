@@ -3,6 +3,7 @@
 
 #include "core/automation/SleepDelay.h"
 #include "core/platform/Clock.h"
+#include "core/platform/Translate.h"
 
 CSleepGuard::CSleepGuard(CMonitor& monitor, Clock& clock)
     : m_monitor(monitor), m_clock(clock), m_lastTick(clock.Now()), m_sleptAtTick(clock.SleptSeconds()) {
@@ -33,11 +34,13 @@ void CSleepGuard::BackUp() {
     m_stopped.reset();
     if (m_startOnWake && m_startOnWake() && m_monitor.Start(CallCause::Sleep))
         return;
-    if (m_notice)
-        m_notice(
-            stopped.at.Format(stopped.why == Down::Sleep
-                                  ? "The call was stopped at %H:%M when the computer went to sleep"
-                                  : "The call was stopped at %H:%M when the computer began to shut down"));
+    if (!m_notice)
+        return;
+    const std::string format =
+        stopped.why == Down::Sleep
+            ? Tr("SleepGuard", "The call was stopped at %H:%M when the computer went to sleep")
+            : Tr("SleepGuard", "The call was stopped at %H:%M when the computer began to shut down");
+    m_notice(stopped.at.Format(format.c_str()));
 }
 
 void CSleepGuard::BeforeTick(CTime now) {

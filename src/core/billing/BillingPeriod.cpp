@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/billing/BillingPeriod.h"
+#include "core/platform/Translate.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -33,7 +34,9 @@ CTime Noon(sys_days days) {
 }
 
 std::string DayAndMonth(sys_days days) {
-    return std::to_string(static_cast<unsigned>(Date(days).day())) + " " + Noon(days).Format("%B");
+    //: the day of the month, then the month's name: "5 March"
+    return Arg(Tr("BillingPeriod", "%1 %2"),
+               {std::to_string(static_cast<unsigned>(Date(days).day())), Noon(days).Format("%B")});
 }
 } // namespace
 
@@ -123,7 +126,7 @@ std::string CBillingPeriod::MonthName() const {
 }
 
 std::string CBillingPeriod::RangeText() const {
-    return DayAndMonth(m_first) + " to " + DayAndMonth(m_next - days(1));
+    return Arg(Tr("BillingPeriod", "%1 to %2"), {DayAndMonth(m_first), DayAndMonth(m_next - days(1))});
 }
 
 std::string CBillingPeriod::Title() const {

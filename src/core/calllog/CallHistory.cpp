@@ -5,6 +5,7 @@
 #include "core/platform/AtomicFile.h"
 #include "core/platform/Paths.h"
 #include "core/platform/ProgramState.h"
+#include "core/platform/Translate.h"
 #include "core/settings/Settings.h"
 
 #include <algorithm>
@@ -58,10 +59,10 @@ FileContents ReadContents(const std::string& path) {
         file.missing = true;
         return file;
     case ReadStatus::TooLarge:
-        file.problem = path + " is far too large to be a call log";
+        file.problem = Arg(Tr("CallHistory", "%1 is far too large to be a call log"), {path});
         return file;
     case ReadStatus::Failed:
-        file.problem = path + " could not be read (" + reason + ")";
+        file.problem = Arg(Tr("CallHistory", "%1 could not be read (%2)"), {path, reason});
         return file;
     case ReadStatus::Ok:
         break;
@@ -69,7 +70,8 @@ FileContents ReadContents(const std::string& path) {
     ParsedLog log = ParseCallLog(text);
     file.calls = std::move(log.calls);
     if (!log.whole) // a corrupt log is never whole
-        file.problem = path + " holds what Corvellan does not write, so it is left as it is";
+        file.problem =
+            Arg(Tr("CallHistory", "%1 holds what Corvellan does not write, so it is left as it is"), {path});
     return file;
 }
 
@@ -79,7 +81,8 @@ std::string Written(const std::string& path, const std::vector<LoggedCall>& call
     if (PathExists(path)) {
         const std::string backup = UnusedName(path + ".bak-" + now.Format("%Y%m%d-%H%M%S"));
         if (backup.empty() || !CopyToNewFile(path, backup, &reason))
-            return path + " could not be kept as it was before calls were added (" + reason + ")";
+            return Arg(Tr("CallHistory", "%1 could not be kept as it was before calls were added (%2)"),
+                       {path, reason});
     }
     CCallArray array;
     array.Reserve(static_cast<int>(calls.size()));
@@ -87,7 +90,7 @@ std::string Written(const std::string& path, const std::vector<LoggedCall>& call
         array.Add(CCallRecord(call.start, call.end));
     if (!WriteFileAtomically(
             path, FormatCallLog(array, period.MonthName(), Settings.MonthLimit, CurrencySymbol), &reason))
-        return path + " could not be written (" + reason + ")";
+        return Arg(Tr("CallHistory", "%1 could not be written (%2)"), {path, reason});
     return {};
 }
 } // namespace
@@ -125,7 +128,8 @@ std::vector<LoggedCall> CCallHistory::Archive(const std::vector<LoggedCall>& cal
         const std::string path = FileFor(period);
         FileContents file;
         if (noFolder)
-            file.problem = fs::path(m_dir).parent_path().string() + " is not a folder";
+            file.problem =
+                Arg(Tr("CallHistory", "%1 is not a folder"), {fs::path(m_dir).parent_path().string()});
         else
             file = ReadContents(path);
         std::vector<LoggedCall> merged = file.calls;

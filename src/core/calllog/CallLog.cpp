@@ -9,6 +9,7 @@
 #include "core/platform/Paths.h"
 #include "core/platform/ProgramState.h"
 #include "core/platform/Prompter.h"
+#include "core/platform/Translate.h"
 #include "core/settings/Settings.h"
 
 #include <algorithm>
@@ -21,27 +22,33 @@ namespace {
 constexpr std::size_t kMaxLogBytes = std::size_t{64} << 20;
 
 constexpr const char* kCaption = "Corvellan";
-constexpr const char* kErrorCaption = "Corvellan Error";
-constexpr const char* kCreateError = "ERROR : Log file could not be created";
-constexpr const char* kCorruptError =
-    "ERROR: For some reason the call log file is corrupt. Information about the "
-    "calls you have made this month will not be available.";
-constexpr const char* kKeptText =
-    " The original file will be kept beside the new log when the log is next saved.";
-constexpr const char* kCopyFilter = "Text Files(*.txt)|*.txt | All Files(*.*)|*.*|";
+
+std::string ErrorCaption() {
+    return Tr("CallLog", "Corvellan Error");
+}
+
+std::string CreateError() {
+    return Tr("CallLog", "ERROR : Log file could not be created");
+}
+
+std::string KeptText() {
+    return Tr("CallLog", " The original file will be kept beside the new log when the log is next saved.");
+}
 
 std::string RollOverQuestion(const std::string& month) {
-    return "Since a new month has started, Corvellan will clear the call log for " + month +
-           ". Corvellan can save this old log under a different filename, so that you can access it later. "
-           "Do you wish to save the log for " +
-           month + "?";
+    return Arg(Tr("CallLog",
+                  "Since a new month has started, Corvellan will clear the call log for %1. Corvellan "
+                  "can save this old log under a different filename, so that you can access it later. "
+                  "Do you wish to save the log for %1?"),
+               {month});
 }
 
 std::string UnreadableText(int count) {
     const std::string entries =
-        count == 1 ? "1 entry of the call log could not be read and was left out."
-                   : std::to_string(count) + " entries of the call log could not be read and were left out.";
-    return entries + kKeptText;
+        count == 1 ? Tr("CallLog", "1 entry of the call log could not be read and was left out.")
+                   : Tr("CallLog", "%n entries of the call log could not be read and were left out.", nullptr,
+                        count);
+    return entries + KeptText();
 }
 
 std::string Stamp(CTime now) {
@@ -67,7 +74,7 @@ void CCallLog::Load(CCallArray& calls, CTime now, bool askRollOver) {
         AddCalls(calls, m_history.CallsIn(PeriodOf(now)));
         return;
     case ReadStatus::TooLarge: // not a log of ours; not read at all, and kept as it is
-        LeaveInPlace(now, "it is far too large to be a call log");
+        LeaveInPlace(now, Tr("CallLog", "it is far too large to be a call log"));
         ReportCorrupt();
         return;
     case ReadStatus::Failed:
@@ -128,9 +135,11 @@ bool CCallLog::Archive(CTime now) {
     m_others.insert(m_others.end(), waiting.begin(), waiting.end());
     if (!problems.empty() && !m_historyTold) {
         m_historyTold = true;
-        std::string text = "The calls of ended months could not all be put into the history folder " +
-                           m_history.Dir() +
-                           ", so Corvellan keeps them in Calls.log until they can be; nothing is lost.";
+        std::string text =
+            Arg(Tr("CallLog", "The calls of ended months could not all be put into the history "
+                              "folder %1, so Corvellan keeps them in Calls.log until they can be; "
+                              "nothing is lost."),
+                {m_history.Dir()});
         for (const std::string& problem : problems)
             text += "\n" + problem;
         m_prompter.ShowMessage(kCaption, text, PromptIcon::Exclamation);
@@ -219,12 +228,14 @@ bool CCallLog::MergeUnsaved(CCallArray& calls, CTime now, const std::vector<std:
     calls.Reserve(static_cast<int>(times.size()));
     for (const auto& [start, end] : times)
         calls.Add(CCallRecord(start, end));
-    std::string text = "Calls that could not be written to the call log before were kept in:" + merged +
-                       kept + "\nThis month's calls among them are back in the list";
-    text +=
-        merged.empty() ? "." : "; once the log has been saved, the files that held only those are removed.";
+    std::string text = Tr("CallLog", "Calls that could not be written to the call log before were kept in:") +
+                       merged + kept + "\n";
+    text += merged.empty()
+                ? Tr("CallLog", "This month's calls among them are back in the list.")
+                : Tr("CallLog", "This month's calls among them are back in the list; once the log has "
+                                "been saved, the files that held only those are removed.");
     if (!kept.empty())
-        text += "\nFiles that also hold calls of other months are kept:" + kept;
+        text += "\n" + Tr("CallLog", "Files that also hold calls of other months are kept:") + kept;
     m_prompter.ShowMessage(kCaption, text, PromptIcon::Information);
     return times.size() != before || !m_mergedFiles.empty();
 }
@@ -247,10 +258,11 @@ bool CCallLog::CheckWritable() {
     const std::string dir = std::filesystem::path(m_path).parent_path().string();
     std::string reason;
     if (!MakePrivateDirectories(dir, &reason) || !CanWriteIn(dir, &reason)) {
-        m_prompter.ShowMessage(kErrorCaption,
-                               std::string(kCreateError) + "\n" + dir + " (" + reason +
-                                   ")\nCorvellan times your calls all the same, but cannot save them "
-                                   "until files can be written there.",
+        m_prompter.ShowMessage(ErrorCaption(),
+                               CreateError() + "\n" + dir + " (" + reason + ")\n" +
+                                   Tr("CallLog",
+                                      "Corvellan times your calls all the same, but cannot save them "
+                                      "until files can be written there."),
                                PromptIcon::Stop);
         return false;
     }
@@ -258,8 +270,7 @@ bool CCallLog::CheckWritable() {
 }
 
 void CCallLog::Failed() {
-    m_prompter.ShowMessage(kErrorCaption,
-                           std::string(kCreateError) + "\n" + m_path + " (" + m_lastError + ")",
+    m_prompter.ShowMessage(ErrorCaption(), CreateError() + "\n" + m_path + " (" + m_lastError + ")",
                            PromptIcon::Stop);
 }
 
@@ -270,11 +281,12 @@ bool CCallLog::SaveBeside(const std::string& text) {
     }
     if (!m_besideTold) {
         m_besideTold = true;
-        m_prompter.ShowMessage(kCaption,
-                               "The call log " + m_path + " cannot be replaced (" + m_besideReason +
-                                   "), so Corvellan leaves it as it is and keeps this month's calls in " +
-                                   m_besidePath + ".",
-                               PromptIcon::Exclamation);
+        m_prompter.ShowMessage(
+            kCaption,
+            Arg(Tr("CallLog", "The call log %1 cannot be replaced (%2), so Corvellan leaves it "
+                              "as it is and keeps this month's calls in %3."),
+                {m_path, m_besideReason, m_besidePath}),
+            PromptIcon::Exclamation);
     }
     return true;
 }
@@ -290,7 +302,11 @@ void CCallLog::KeepOriginalBeforeNextSave() {
 
 void CCallLog::ReportCorrupt() {
     m_keepOriginal = true;
-    m_prompter.ShowMessage(kErrorCaption, kCorruptError, PromptIcon::Stop);
+    m_prompter.ShowMessage(ErrorCaption(),
+                           Tr("CallLog",
+                              "ERROR: For some reason the call log file is corrupt. Information about "
+                              "the calls you have made this month will not be available."),
+                           PromptIcon::Stop);
 }
 
 void CCallLog::ReportUnreadable(int count) {
@@ -302,17 +318,17 @@ void CCallLog::ReportNotWhole() {
     m_keepOriginal = true;
     m_prompter.ShowMessage(
         kCaption,
-        std::string("Part of the call log is not in the form Corvellan writes and could not be read.") +
-            kKeptText,
+        Tr("CallLog", "Part of the call log is not in the form Corvellan writes and could not be read.") +
+            KeptText(),
         PromptIcon::Exclamation);
 }
 
 void CCallLog::ReportUnreadableFile(const std::string& reason) {
     m_prompter.ShowMessage(
-        kErrorCaption,
-        "ERROR : The call log " + m_path + " could not be read (" + reason +
-            "). Corvellan leaves it as it is. Information about the calls you have made this month will not "
-            "be available.",
+        ErrorCaption(),
+        Arg(Tr("CallLog", "ERROR : The call log %1 could not be read (%2). Corvellan leaves it as it is. "
+                          "Information about the calls you have made this month will not be available."),
+            {m_path, reason}),
         PromptIcon::Stop);
 }
 
@@ -320,13 +336,15 @@ void CCallLog::ReportUnreadableFile(const std::string& reason) {
 void CCallLog::OfferCopy(const std::string& month, const std::string& text) {
     if (!m_prompter.AskYesNo(kCaption, RollOverQuestion(month), PromptIcon::Question))
         return;
-    const std::optional<std::string> name = m_prompter.AskSaveFileName(month, "txt", kCopyFilter);
+    const std::optional<std::string> name = m_prompter.AskSaveFileName(
+        month, "txt", Tr("CallLog", "Text Files(*.txt)|*.txt | All Files(*.*)|*.*|"));
     if (!name)
         return;
     std::string reason;
     if (!WriteFileAtomically(*name, text, &reason))
         m_prompter.ShowMessage(
-            kErrorCaption, "ERROR : The old call log could not be saved as " + *name + " (" + reason + ").",
+            ErrorCaption(),
+            Arg(Tr("CallLog", "ERROR : The old call log could not be saved as %1 (%2)."), {*name, reason}),
             PromptIcon::Stop);
 }
 

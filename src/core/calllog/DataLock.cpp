@@ -3,6 +3,7 @@
 
 #include "core/platform/AtomicFile.h"
 #include "core/platform/Paths.h"
+#include "core/platform/Translate.h"
 
 #include <cerrno>
 #include <cstring>
@@ -27,7 +28,8 @@ CDataLock::Result CDataLock::Acquire(std::chrono::milliseconds wait) {
     if (window) {
         const CFileLock::Attempt attempt = m_file.TryLock(kWindowSlot);
         if (attempt != CFileLock::Attempt::Locked) {
-            m_error = std::string("it cannot be locked: ") + std::strerror(errno);
+            const std::string why = std::strerror(errno);
+            m_error = Arg(Tr("DataLock", "it cannot be locked: %1"), {why});
             return attempt == CFileLock::Attempt::Busy ? Result::HeldByWindow : Result::Failed;
         }
     }
@@ -37,7 +39,8 @@ CDataLock::Result CDataLock::Acquire(std::chrono::milliseconds wait) {
         if (attempt == CFileLock::Attempt::Locked)
             return Result::Acquired;
         if (attempt == CFileLock::Attempt::Error) {
-            m_error = std::string("it cannot be locked: ") + std::strerror(errno);
+            const std::string why = std::strerror(errno);
+            m_error = Arg(Tr("DataLock", "it cannot be locked: %1"), {why});
             break;
         }
         if (!window && m_file.IsHeldByOther(kWindowSlot))

@@ -8,6 +8,7 @@
 #include "core/billing/Tariff.h"
 #include "core/platform/Clock.h"
 #include "core/platform/ProgramState.h"
+#include "core/platform/Translate.h"
 #include "core/settings/Settings.h"
 
 #include <algorithm>
@@ -136,8 +137,8 @@ MeterFigures CCallMeter::Figures() const {
 std::string CCallMeter::RunningCallLine() const {
     if (!m_bRunning)
         return {};
-    return "Call since " + m_startTime.Format("%H:%M:%S") + ": " + ElapsedText(m_shownCallTime) + ", " +
-           ShownAmount(m_shownCallCost);
+    return Arg(Tr("CallMeter", "Call since %1: %2, %3"),
+               {m_startTime.Format("%H:%M:%S"), ElapsedText(m_shownCallTime), ShownAmount(m_shownCallCost)});
 }
 
 const std::string& CCallMeter::WarningText(LimitWarning warning) {
@@ -153,14 +154,15 @@ const std::string& CCallMeter::WarningText(LimitWarning warning) {
 }
 
 std::string CCallMeter::EarlyWarningText(const EarlyWarning& warning) {
-    const char* const names[] = {"call", "day", "month"};
     // The share actually used, which a jump (a call's fee, a call added by hand) may take beyond
     // the one set; the small allowance keeps 4.00 of 5.00 at 80 whatever the last bit says.
     const double used = std::floor(warning.spent / warning.amount * 100 + 1e-9);
     const auto percent = std::max<unsigned>(Settings.EarlyWarningPercent, static_cast<unsigned>(used));
-    return "You have used " + std::to_string(percent) + " % of your " +
-           names[static_cast<int>(warning.limit)] + " limit: " + ShownAmount(warning.spent) + " of " +
-           ShownAmount(warning.amount) + ".";
+    const std::string texts[] = {Tr("CallMeter", "You have used %1 % of your call limit: %2 of %3."),
+                                 Tr("CallMeter", "You have used %1 % of your day limit: %2 of %3."),
+                                 Tr("CallMeter", "You have used %1 % of your month limit: %2 of %3.")};
+    return Arg(texts[static_cast<int>(warning.limit)],
+               {std::to_string(percent), ShownAmount(warning.spent), ShownAmount(warning.amount)});
 }
 
 // Strictly above the limit; a limit of 0 never warns, whatever its switch says. The early warning

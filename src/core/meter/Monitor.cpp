@@ -6,6 +6,7 @@
 #include "core/platform/Clock.h"
 #include "core/platform/Paths.h"
 #include "core/platform/ProgramState.h"
+#include "core/platform/Translate.h"
 
 #include <algorithm>
 
@@ -127,31 +128,32 @@ bool CMonitor::FollowPeriod(CTime now, bool sweep) {
 
 std::optional<std::string> CMonitor::CheckNewCall(CTime start, CTime end, CTime now) {
     if (end < start)
-        return "the call ends before it starts";
+        return Tr("Monitor", "the call ends before it starts");
     const CBillingPeriod period = PeriodOf(now);
     if (!period.Contains(start) || !period.Contains(end))
-        return "only calls of the current month (" + period.Title() + ") can be added";
+        return Arg(Tr("Monitor", "only calls of the current month (%1) can be added"), {period.Title()});
     if (end > now)
-        return std::string("the call cannot end later than now");
+        return Tr("Monitor", "the call cannot end later than now");
     return std::nullopt;
 }
 
 std::optional<std::string> CMonitor::AddCall(CTime start, CTime end) {
     if (!IsLoaded())
-        return std::string("the call log has not been read yet");
+        return Tr("Monitor", "the call log has not been read yet");
     if (std::optional<std::string> why = CheckNewCall(start, end, m_clock.Now()))
         return why;
     FollowPeriod(m_clock.Now());
     if (IsRunning() && start < m_clock.Now() && StartTime() < end)
-        return "the call overlaps the call being timed since " + CommandTime(StartTime());
+        return Arg(Tr("Monitor", "the call overlaps the call being timed since %1"),
+                   {CommandTime(StartTime())});
     if (const std::optional<CCallRecord> logged = FindOverlappingCall(m_calls, start, end))
-        return "the call overlaps the logged call from " + CommandTime(logged->GetStart()) + " to " +
-               CommandTime(logged->GetEnd());
+        return Arg(Tr("Monitor", "the call overlaps the logged call from %1 to %2"),
+                   {CommandTime(logged->GetStart()), CommandTime(logged->GetEnd())});
     InsertByEnd(m_calls, start, end);
     if (!Save()) {
         // Told as not added, so it must not be kept for a later save either.
         RemoveCall(m_calls, start, end);
-        return "Calls.log could not be written (" + m_callLog.LastError() + ")";
+        return Arg(Tr("Monitor", "Calls.log could not be written (%1)"), {m_callLog.LastError()});
     }
     m_joinedSinceMark.emplace_back(start, end);
     m_meter.ListChanged();

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/platform/AtomicFile.h"
+#include "core/platform/Translate.h"
 
 #include <cctype>
 #include <cerrno>
@@ -23,9 +24,16 @@ bool FailErrno(std::string* error, const std::string& what, int err) {
     return Fail(error, what + ": " + std::strerror(err));
 }
 
+// errno as the call left it, before the words for it are made (a translation may call the library).
+template <typename What> bool FailErrno(std::string* error, What what) {
+    const int err = errno;
+    return FailErrno(error, what(), err);
+}
+
 // Why something that exists is not a regular file we can use.
 std::string NotRegularReason(const struct stat& st) {
-    return S_ISDIR(st.st_mode) ? "it is a directory" : "it is not a regular file";
+    return S_ISDIR(st.st_mode) ? Tr("AtomicFile", "it is a directory")
+                               : Tr("AtomicFile", "it is not a regular file");
 }
 
 // The file a path leads to: the path itself, or where its links end. False (with a reason) for a
@@ -35,7 +43,7 @@ bool FollowLinks(const std::string& path, struct stat& st, std::string* reason) 
         return true;
     const int err = errno;
     if (err == ENOENT)
-        return Fail(reason, "it is a link to a file that does not exist");
+        return Fail(reason, Tr("AtomicFile", "it is a link to a file that does not exist"));
     return Fail(reason, std::strerror(err));
 }
 
@@ -123,7 +131,7 @@ ReadStatus ReadRegularFile(const std::string& path, std::string& out, std::size_
         return ReadFailed(reason, std::strerror(errno));
     ReadStatus status = ReadStatus::Ok;
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
-        status = ReadFailed(reason, "it is not a regular file");
+        status = ReadFailed(reason, Tr("AtomicFile", "it is not a regular file"));
     if (status == ReadStatus::Ok)
         out.reserve(static_cast<std::size_t>(st.st_size));
     char buffer[65536];
@@ -163,10 +171,10 @@ bool IsReplaceable(const std::string& path, std::string* reason) {
     if (!S_ISREG(st.st_mode))
         return Fail(reason, NotRegularReason(st));
     if (::access(path.c_str(), R_OK) != 0)
-        return Fail(reason, "it cannot be read");
+        return Fail(reason, Tr("AtomicFile", "it cannot be read"));
     // The mode bits count even for root: a file the user made read-only stays as it is.
     if ((st.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0)
-        return Fail(reason, "it is read-only");
+        return Fail(reason, Tr("AtomicFile", "it is read-only"));
     return true;
 }
 
@@ -174,7 +182,7 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::s
     namespace fs = std::filesystem;
     std::string why;
     if (!IsReplaceable(path, &why))
-        return Fail(error, "cannot replace " + path + ": " + why);
+        return Fail(error, Arg(Tr("AtomicFile", "cannot replace %1"), {path}) + ": " + why);
 
     // Through a link the file it leads to is replaced, beside itself, and the link stays.
     std::error_code ec;
@@ -183,7 +191,7 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::s
     if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode))
         target = fs::canonical(path, ec).string();
     if (ec)
-        return Fail(error, "cannot follow the link " + path + ": " + ec.message());
+        return Fail(error, Arg(Tr("AtomicFile", "cannot follow the link %1"), {path}) + ": " + ec.message());
     const bool existed = ::stat(target.c_str(), &st) == 0;
     const std::string dir = fs::path(target).parent_path().string();
     if (!existed && !dir.empty() && !MakePrivateDirectories(dir, &why))
@@ -192,15 +200,15 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::s
     std::string temp = target + ".XXXXXX";
     const int fd = ::mkstemp(temp.data());
     if (fd < 0)
-        return FailErrno(error, "cannot create " + temp, errno);
+        return FailErrno(error, [&] { return Arg(Tr("AtomicFile", "cannot create %1"), {temp}); });
     // mkstemp makes 0600: give the file the mode of the one it replaces.
     ::fchmod(fd, existed ? (st.st_mode & 07777) : kNewFileMode);
     if (!FinishFile(fd, temp, WriteAll(fd, bytes)))
-        return FailErrno(error, "cannot write " + temp, errno);
+        return FailErrno(error, [&] { return Arg(Tr("AtomicFile", "cannot write %1"), {temp}); });
     if (::rename(temp.c_str(), target.c_str()) != 0) {
         const int saved = errno;
         ::unlink(temp.c_str());
-        return FailErrno(error, "cannot replace " + target, saved);
+        return FailErrno(error, Arg(Tr("AtomicFile", "cannot replace %1"), {target}), saved);
     }
     SyncDirectory(dir);
     return true;
@@ -218,12 +226,12 @@ std::string UnusedName(const std::string& base) {
 bool CopyToNewFile(const std::string& from, const std::string& to, std::string* error) {
     std::string bytes, why;
     if (ReadRegularFile(from, bytes, static_cast<std::size_t>(-1), &why) != ReadStatus::Ok)
-        return Fail(error, "cannot read " + from + (why.empty() ? "" : ": " + why));
+        return Fail(error, Arg(Tr("AtomicFile", "cannot read %1"), {from}) + (why.empty() ? "" : ": " + why));
     const int fd = ::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, kNewFileMode);
     if (fd < 0)
-        return FailErrno(error, "cannot create " + to, errno);
+        return FailErrno(error, [&] { return Arg(Tr("AtomicFile", "cannot create %1"), {to}); });
     if (!FinishFile(fd, to, WriteAll(fd, bytes)))
-        return FailErrno(error, "cannot write " + to, errno);
+        return FailErrno(error, [&] { return Arg(Tr("AtomicFile", "cannot write %1"), {to}); });
     SyncDirectory(std::filesystem::path(to).parent_path().string());
     return true;
 }
@@ -233,13 +241,15 @@ bool MakePrivateDirectories(const std::string& dir, std::string* error) {
     for (std::size_t end = dir.find('/', 1);; end = dir.find('/', end + 1)) {
         const std::string part = dir.substr(0, end);
         if (!part.empty() && ::mkdir(part.c_str(), kNewDirectoryMode) != 0 && errno != EEXIST)
-            return FailErrno(error, "cannot create the folder " + part, errno);
+            return FailErrno(error,
+                             [&] { return Arg(Tr("AtomicFile", "cannot create the folder %1"), {part}); });
         if (end == std::string::npos)
             break;
     }
     struct stat st;
     if (::stat(dir.c_str(), &st) != 0 || !S_ISDIR(st.st_mode))
-        return Fail(error, "cannot create the folder " + dir + ": something else is there");
+        return Fail(error,
+                    Arg(Tr("AtomicFile", "cannot create the folder %1: something else is there"), {dir}));
     return true;
 }
 

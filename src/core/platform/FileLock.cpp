@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/platform/FileLock.h"
+#include "core/platform/Translate.h"
 
 #include <cerrno>
 #include <cstring>
@@ -34,14 +35,14 @@ bool CFileLock::Open(std::string* reason) {
         ::open(m_path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NONBLOCK | O_NOCTTY | O_NOFOLLOW, 0600);
     if (fd < 0) {
         if (reason != nullptr)
-            *reason = errno == ELOOP ? "it is a symbolic link" : std::strerror(errno);
+            *reason = errno == ELOOP ? Tr("FileLock", "it is a symbolic link") : std::strerror(errno);
         return false;
     }
     struct stat st;
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
         if (reason != nullptr)
-            *reason = "it is not a regular file";
+            *reason = Tr("FileLock", "it is not a regular file");
         return false;
     }
     m_fd = fd;

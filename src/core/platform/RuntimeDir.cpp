@@ -2,6 +2,7 @@
 #include "core/platform/RuntimeDir.h"
 
 #include "core/platform/Paths.h"
+#include "core/platform/Translate.h"
 
 #include <cerrno>
 #include <cstdint>
@@ -24,18 +25,19 @@ std::string RuntimeDirFor(const char* xdgRuntimeDir, uid_t uid) {
 PrivateDirVerdict JudgePrivateDir(mode_t mode, uid_t owner, uid_t own) {
     using enum PrivateDirVerdict::Action;
     if (S_ISLNK(mode))
-        return {Refuse, "it is a symbolic link"};
+        return {Refuse, Tr("RuntimeDir", "it is a symbolic link")};
     if (!S_ISDIR(mode))
-        return {Refuse, "it is not a directory"};
+        return {Refuse, Tr("RuntimeDir", "it is not a directory")};
     if (owner != own)
-        return {Refuse, "it belongs to uid " + std::to_string(owner) + ", not to uid " + std::to_string(own)};
+        return {Refuse, Arg(Tr("RuntimeDir", "it belongs to uid %1, not to uid %2"),
+                            {std::to_string(owner), std::to_string(own)})};
     return {(mode & 077) != 0 ? FixMode : Use, ""};
 }
 
 bool MakePrivateDir(const std::string& dir, std::string* reason) {
     const auto fail = [&](const std::string& why) {
         if (reason != nullptr)
-            *reason = "cannot use " + dir + ": " + why;
+            *reason = Arg(Tr("RuntimeDir", "cannot use %1: %2"), {dir, why});
         return false;
     };
     if (::mkdir(dir.c_str(), 0700) != 0 && errno != EEXIST)
@@ -48,8 +50,10 @@ bool MakePrivateDir(const std::string& dir, std::string* reason) {
         return fail(verdict.reason);
     // Ours and a real directory (lstat said so), so chmod cannot be led elsewhere by a link: only
     // we may replace an entry of our own in /tmp, which is sticky.
-    if (verdict.action == PrivateDirVerdict::Action::FixMode && ::chmod(dir.c_str(), 0700) != 0)
-        return fail(std::string("cannot make it private: ") + std::strerror(errno));
+    if (verdict.action == PrivateDirVerdict::Action::FixMode && ::chmod(dir.c_str(), 0700) != 0) {
+        const std::string why = std::strerror(errno);
+        return fail(Arg(Tr("RuntimeDir", "cannot make it private: %1"), {why}));
+    }
     return true;
 }
 
@@ -58,9 +62,10 @@ std::string ControlSocketPath(const std::string& runtimeDir, const std::string& 
     std::string path = runtimeDir + StableKey(dataDir) + ".sock";
     if (path.size() >= sizeof(sockaddr_un{}.sun_path)) {
         if (reason != nullptr)
-            *reason = "the control socket's path " + path + " is longer than the " +
-                      std::to_string(sizeof(sockaddr_un{}.sun_path) - 1) +
-                      " bytes a Unix socket's address may have (set XDG_RUNTIME_DIR to a shorter path)";
+            *reason =
+                Arg(Tr("RuntimeDir", "the control socket's path %1 is longer than the %2 bytes a Unix "
+                                     "socket's address may have (set XDG_RUNTIME_DIR to a shorter path)"),
+                    {path, std::to_string(sizeof(sockaddr_un{}.sun_path) - 1)});
         return {};
     }
     return path;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/platform/UnixSocket.h"
+#include "core/platform/Translate.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -17,16 +18,18 @@ bool Address(const std::string& path, sockaddr_un& address, std::string* reason)
     address.sun_family = AF_UNIX;
     if (path.size() >= sizeof address.sun_path) {
         if (reason != nullptr)
-            *reason = path + " is too long for a socket address";
+            *reason = Arg(Tr("UnixSocket", "%1 is too long for a socket address"), {path});
         return false;
     }
     std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
     return true;
 }
 
-void SetReason(std::string* reason, const std::string& what) {
+// errno as the call left it, before the words for it are made (a translation may call the library).
+template <typename What> void SetReason(std::string* reason, What what) {
+    const int err = errno;
     if (reason != nullptr)
-        *reason = what + ": " + std::strerror(errno);
+        *reason = what() + ": " + std::strerror(err);
 }
 } // namespace
 
@@ -66,23 +69,23 @@ CUnixSocket CUnixSocket::Listen(const std::string& path, std::string* reason) {
     if (::lstat(path.c_str(), &st) == 0) {
         if (!S_ISSOCK(st.st_mode)) {
             if (reason != nullptr)
-                *reason = path + " is there and is not a socket";
+                *reason = Arg(Tr("UnixSocket", "%1 is there and is not a socket"), {path});
             return {};
         }
         ::unlink(path.c_str());
     }
     CUnixSocket socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
     if (!socket.IsValid()) {
-        SetReason(reason, "cannot make a socket");
+        SetReason(reason, [] { return Tr("UnixSocket", "cannot make a socket"); });
         return {};
     }
     if (::bind(socket.m_fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
-        SetReason(reason, "cannot create " + path);
+        SetReason(reason, [&] { return Arg(Tr("UnixSocket", "cannot create %1"), {path}); });
         return {};
     }
     socket.m_boundPath = path;
     if (::listen(socket.m_fd, SOMAXCONN) != 0) {
-        SetReason(reason, "cannot listen at " + path);
+        SetReason(reason, [&] { return Arg(Tr("UnixSocket", "cannot listen at %1"), {path}); });
         return {};
     }
     return socket;
@@ -105,7 +108,7 @@ CUnixSocket CUnixSocket::Connect(const std::string& path, Connection* result, st
         return {};
     CUnixSocket socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
     if (!socket.IsValid()) {
-        SetReason(reason, "cannot make a socket");
+        SetReason(reason, [] { return Tr("UnixSocket", "cannot make a socket"); });
         return {};
     }
     // A Unix socket connects at once or not at all; EAGAIN means the listener's queue is full.
@@ -117,7 +120,7 @@ CUnixSocket CUnixSocket::Connect(const std::string& path, Connection* result, st
         *result = Connection::NoListener;
     else if (errno == EAGAIN)
         *result = Connection::Busy;
-    SetReason(reason, "cannot connect to " + path);
+    SetReason(reason, [&] { return Arg(Tr("UnixSocket", "cannot connect to %1"), {path}); });
     return {};
 }
 

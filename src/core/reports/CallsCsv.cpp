@@ -5,12 +5,11 @@
 #include "core/platform/AtomicFile.h"
 #include "core/platform/NumberText.h"
 #include "core/platform/Prompter.h"
+#include "core/platform/Translate.h"
 
 #include <filesystem>
 
 namespace {
-constexpr const char* kErrorCaption = "Corvellan Error";
-constexpr const char* kCsvFilter = "CSV Files(*.csv)|*.csv|All Files(*.*)|*.*|";
 
 // Only a regular file (or a new one) is replaced: a device or a directory chosen by mistake is not.
 bool IsWritableTarget(const std::string& path, std::string& reason) {
@@ -18,7 +17,7 @@ bool IsWritableTarget(const std::string& path, std::string& reason) {
     const std::filesystem::file_status status = std::filesystem::status(path, ec);
     if (!std::filesystem::exists(status) || std::filesystem::is_regular_file(status))
         return true;
-    reason = "not a regular file";
+    reason = Tr("CallsCsv", "not a regular file");
     return false;
 }
 } // namespace
@@ -51,14 +50,15 @@ std::string BuildCallsCsv(const CCallArray& calls) {
 }
 
 bool ExportCallsCsv(const CCallArray& calls, CTime now, Prompter& prompter) {
-    const std::optional<std::string> name =
-        prompter.AskSaveFileName(now.Format("Calls-%Y-%m"), "csv", kCsvFilter);
+    const std::optional<std::string> name = prompter.AskSaveFileName(
+        now.Format("Calls-%Y-%m"), "csv", Tr("CallsCsv", "CSV Files(*.csv)|*.csv|All Files(*.*)|*.*|"));
     if (!name)
         return false;
     std::string reason;
     if (!IsWritableTarget(*name, reason) || !WriteFileAtomically(*name, BuildCallsCsv(calls), &reason)) {
         prompter.ShowMessage(
-            kErrorCaption, "ERROR : The list of calls could not be saved as " + *name + " (" + reason + ").",
+            Tr("CallsCsv", "Corvellan Error"),
+            Arg(Tr("CallsCsv", "ERROR : The list of calls could not be saved as %1 (%2)."), {*name, reason}),
             PromptIcon::Stop);
         return false;
     }

@@ -4,6 +4,7 @@
 #include "core/billing/CallArray.h"
 #include "core/billing/Money.h"
 #include "core/platform/NumberText.h"
+#include "core/platform/Translate.h"
 #include "core/reports/CallListText.h"
 #include "core/reports/CallsCsv.h"
 
@@ -65,7 +66,8 @@ std::string MonthsText(const std::vector<MonthRow>& rows) {
             continue;
         }
         text += row.period.RangeText() + '\t' + std::to_string(row.calls) + '\t' + DurationText(row.time) +
-                '\t' + ShownAmount(row.cost) + (row.current ? "\tthis month\n" : "\n");
+                '\t' + ShownAmount(row.cost) +
+                (row.current ? "\t" + Tr("MonthList", "this month") + "\n" : "\n");
     }
     return text;
 }

@@ -4,6 +4,7 @@
 #include "core/platform/AtomicFile.h"
 #include "core/platform/Prompter.h"
 #include "core/platform/SystemClock.h"
+#include "core/platform/Translate.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -43,7 +44,8 @@ bool SwitchedOff(const std::string& text) {
 }
 
 void Tell(Prompter& prompter, const std::string& what, const std::string& reason) {
-    prompter.ShowMessage("Corvellan Error", "ERROR : " + what + " (" + reason + ").", PromptIcon::Stop);
+    prompter.ShowMessage(Tr("Autostart", "Corvellan Error"),
+                         Arg(Tr("Autostart", "ERROR : %1 (%2)."), {what, reason}), PromptIcon::Stop);
 }
 } // namespace
 
@@ -110,12 +112,14 @@ bool CAutostart::KeepAsideUnlessOurs(const std::string& file, const std::string&
     // Someone else's entry, or one the user edited: kept under a name the session ignores.
     const std::string aside = UnusedName(file + ".bak-" + SystemClock().Now().Format("%Y%m%d-%H%M%S"));
     if (aside.empty() || std::rename(file.c_str(), aside.c_str()) != 0) {
-        Tell(prompter, "Corvellan could not move " + file + " aside",
-             aside.empty() ? "no free name" : std::strerror(errno));
+        const std::string why = aside.empty() ? Tr("Autostart", "no free name") : std::strerror(errno);
+        Tell(prompter, Arg(Tr("Autostart", "Corvellan could not move %1 aside"), {file}), why);
         return false;
     }
-    prompter.ShowMessage("Corvellan", file + " was not written by Corvellan. It was kept as " + aside + ".",
-                         PromptIcon::Information);
+    prompter.ShowMessage(
+        "Corvellan",
+        Arg(Tr("Autostart", "%1 was not written by Corvellan. It was kept as %2."), {file, aside}),
+        PromptIcon::Information);
     return true;
 }
 
@@ -134,22 +138,25 @@ bool CAutostart::Set(bool enable, Prompter& prompter) const {
         return true;
     const std::string entry = EntryText();
     if (enable && entry.empty()) {
-        Tell(prompter, "Corvellan cannot be started when you log in",
-             "its path cannot be written in " + m_file + ": " + m_program);
+        Tell(prompter, Tr("Autostart", "Corvellan cannot be started when you log in"),
+             Arg(Tr("Autostart", "its path cannot be written in %1: %2"), {m_file, m_program}));
         return false;
     }
     for (const std::string& file : {m_file, m_oldFile}) {
         if (!KeepAsideUnlessOurs(file, file == m_file ? entry : EntryText("corvellan"), prompter))
             return false;
         if (!enable && PathExists(file) && std::remove(file.c_str()) != 0) {
-            Tell(prompter, "Corvellan could not be removed from the programs started when you log in",
-                 std::strerror(errno));
+            const std::string why = std::strerror(errno);
+            Tell(prompter,
+                 Tr("Autostart", "Corvellan could not be removed from the programs started when you log in"),
+                 why);
             return false;
         }
     }
     std::string reason;
     if (enable && !WriteFileAtomically(m_file, entry, &reason)) {
-        Tell(prompter, "Corvellan could not be added to the programs started when you log in", reason);
+        Tell(prompter,
+             Tr("Autostart", "Corvellan could not be added to the programs started when you log in"), reason);
         return false;
     }
     return true;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/settings/Holiday.h"
+#include "core/platform/Translate.h"
 
 #include <algorithm>
 #include <charconv>
@@ -63,8 +64,11 @@ std::string Holiday::Shown() const {
     date.tm_mon = static_cast<int>(month) - 1;
     date.tm_mday = static_cast<int>(day);
     char text[128];
-    const std::size_t length = std::strftime(text, sizeof text, year == 0 ? "%-d %B" : "%-d %B %Y", &date);
-    return std::string(text, length) + (year == 0 ? ", every year" : "");
+    // The formats are the translator's to order: "5. März 2026" in German.
+    const std::string format = year == 0 ? Tr("Holiday", "%-d %B") : Tr("Holiday", "%-d %B %Y");
+    const std::size_t length = std::strftime(text, sizeof text, format.c_str(), &date);
+    return year == 0 ? Arg(Tr("Holiday", "%1, every year"), {std::string(text, length)})
+                     : std::string(text, length);
 }
 
 bool Holiday::FallsOn(const std::tm& date) const {

@@ -43,7 +43,9 @@ std::vector<NumberField> CBillingFields::Numbers() {
 std::optional<FieldRefusal> CBillingFields::CheckTimes() const {
     // The night is counted after noon; beyond 12:00 PM it would begin the next day.
     if (NightStartsHours * 60 + NightStartsMinutes > 12 * 60)
-        return FieldRefusal{2, "The night cannot begin after midnight: please enter 12:00 PM at the latest."};
+        return FieldRefusal{
+            2, Tr("PreferencesFields",
+                  "The night cannot begin after midnight: please enter 12:00 PM at the latest.")};
     return std::nullopt;
 }
 
@@ -61,8 +63,8 @@ std::optional<std::string> CBillingFields::ReadCurrencySymbol(std::string_view t
         characters += (c & 0xC0) != 0x80; // lead bytes: a UTF-8 character counts once
     }
     if (control || characters > 8)
-        return std::string("Please enter a currency symbol of at most 8 characters, or nothing for your "
-                           "locale's.");
+        return Tr("PreferencesFields",
+                  "Please enter a currency symbol of at most 8 characters, or nothing for your locale's.");
     CurrencySymbol = std::string(typed);
     return std::nullopt;
 }
@@ -80,8 +82,8 @@ std::optional<std::string> CBillingFields::AddHoliday(int year, unsigned month, 
     if (!holiday) {
         char date[16];
         std::snprintf(date, sizeof date, "%02u-%02u", month, day);
-        return std::string("There is no such date as ") + (everyYear ? "" : std::to_string(year) + "-") +
-               date + ".";
+        return Arg(Tr("PreferencesFields", "There is no such date as %1."),
+                   {(everyYear ? "" : std::to_string(year) + "-") + date});
     }
     InsertHoliday(Holidays, *holiday);
     return std::nullopt;
@@ -159,8 +161,10 @@ std::optional<std::string> CheckLinkName(std::string_view name) {
                        name.find_first_of("/: \t\n\v\f\r") == std::string_view::npos;
     if (valid)
         return std::nullopt;
-    return std::string("Please enter the name of a network link, such as ppp0: 1 to 15 characters, "
-                       "without blanks, '/' or ':'.");
+    return Tr(
+        "PreferencesFields",
+        "Please enter the name of a network link, such as ppp0: 1 to 15 characters, without blanks, '/' or "
+        "':'.");
 }
 
 std::vector<std::string> LinkChoices(std::vector<std::string> names) {
@@ -193,11 +197,11 @@ std::string TariffPeriodsText(unsigned dayStartsHours, unsigned dayStartsMinutes
     const std::uint64_t nightBegins = std::min<std::uint64_t>(
         (std::uint64_t{nightStartsHours} + 12) * 60 + std::min(nightStartsMinutes, 60u), kMinutesPerDay);
     if (dayBegins >= nightBegins)
-        return "Every moment is charged at the night rate with these times";
-    return "Day rate from " + ClockText(dayBegins) + " to " + ClockText(nightBegins) + ", night rate from " +
-           ClockText(nightBegins) + " to " + ClockText(dayBegins);
+        return Tr("PreferencesFields", "Every moment is charged at the night rate with these times");
+    return Arg(Tr("PreferencesFields", "Day rate from %1 to %2, night rate from %2 to %1"),
+               {ClockText(dayBegins), ClockText(nightBegins)});
 }
 
 std::string CurrentPeriodText(unsigned startDay, CTime now) {
-    return "This period: " + CBillingPeriod::Of(now, startDay).RangeText();
+    return Arg(Tr("PreferencesFields", "This period: %1"), {CBillingPeriod::Of(now, startDay).RangeText()});
 }

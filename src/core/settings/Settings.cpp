@@ -2,13 +2,14 @@
 #include "core/settings/Settings.h"
 
 #include "core/platform/AtomicFile.h"
-#include "core/platform/Locale.h"
-#include "core/platform/ProgramState.h"
 #include "core/platform/IniFile.h"
+#include "core/platform/Locale.h"
 #include "core/platform/NumberText.h"
 #include "core/platform/Paths.h"
+#include "core/platform/ProgramState.h"
 #include "core/platform/Prompter.h"
 #include "core/platform/SystemClock.h"
+#include "core/platform/Translate.h"
 
 #include <algorithm>
 #include <clocale>
@@ -29,11 +30,6 @@ constexpr std::size_t kMaxSettingsFile = 1 << 20;
 constexpr std::size_t kMaxTextCharacters = 255;
 // No rate or limit a user types comes near this; a larger one is damage, not a price.
 constexpr double kMaxAmount = 1e9;
-
-const char* const kFirstRunText =
-    "Since this is the first time you start Corvellan, have to provide Corvellan with information such as "
-    "the "
-    "billing system that your telephone company uses, your personal preferences, etc.";
 
 // The file is always written with '.', whatever the user's locale, so it is read in the C locale.
 locale_t CLocale() {
@@ -186,26 +182,27 @@ std::string KeyList(const std::vector<std::string>& keys) {
 std::string DamageWhat(int unreadableLines, const std::vector<std::string>& damaged) {
     std::string what;
     if (unreadableLines > 0)
-        what = unreadableLines == 1 ? "1 line that is not a setting"
-                                    : std::to_string(unreadableLines) + " lines that are not settings";
+        what = unreadableLines == 1
+                   ? Tr("Settings", "1 line that is not a setting")
+                   : Tr("Settings", "%n lines that are not settings", nullptr, unreadableLines);
     std::vector<std::string> amounts, others;
     for (const std::string& key : damaged)
         (IsAmountKey(key) ? amounts : others).push_back(key);
     if (!amounts.empty()) {
-        what += what.empty() ? "" : ", and ";
-        what += "values that are not usable amounts " + KeyList(amounts);
+        what += what.empty() ? "" : Tr("Settings", ", and ");
+        what += Arg(Tr("Settings", "values that are not usable amounts %1"), {KeyList(amounts)});
     }
     if (!others.empty()) {
-        what += what.empty() ? "" : ", and ";
-        what += "values Corvellan cannot read " + KeyList(others);
+        what += what.empty() ? "" : Tr("Settings", ", and ");
+        what += Arg(Tr("Settings", "values Corvellan cannot read %1"), {KeyList(others)});
     }
     return what;
 }
 
 std::string DamageText(const std::string& path, const std::string& what) {
-    return path + " holds " + what +
-           ". Corvellan uses its built-in values for what it could not read, and keeps a copy of the file "
-           "before it next saves the settings.";
+    return Arg(Tr("Settings", "%1 holds %2. Corvellan uses its built-in values for what it could not read, "
+                              "and keeps a copy of the file before it next saves the settings."),
+               {path, what});
 }
 
 void WriteAll(IniFile& file, const CSettings& s) {
@@ -289,19 +286,24 @@ bool LoadSettings(const Paths& paths, Prompter& prompter) {
     switch (ReadRegularFile(path, text, kMaxSettingsFile, &reason)) {
     case ReadStatus::Missing:
         SettingsChanged = true;
-        prompter.ShowMessage("Corvellan", kFirstRunText, PromptIcon::Exclamation);
+        prompter.ShowMessage("Corvellan",
+                             Tr("Settings",
+                                "Since this is the first time you start Corvellan, have to provide "
+                                "Corvellan with information such as the billing system that your "
+                                "telephone company uses, your personal preferences, etc."),
+                             PromptIcon::Exclamation);
         return true;
     case ReadStatus::TooLarge:
-        reason = "it is far too large to be a settings file";
+        reason = Tr("Settings", "it is far too large to be a settings file");
         [[fallthrough]];
     case ReadStatus::Failed:
         s_loaded.unreadable = true;
         s_loaded.problem = reason;
         prompter.ShowMessage(
-            "Corvellan Error",
-            "ERROR : Settings could not be read from " + path + " (" + reason +
-                "). Corvellan uses its built-in settings for this run and leaves the file as "
-                "it is.",
+            Tr("Settings", "Corvellan Error"),
+            Arg(Tr("Settings", "ERROR : Settings could not be read from %1 (%2). Corvellan uses "
+                               "its built-in settings for this run and leaves the file as it is."),
+                {path, reason}),
             PromptIcon::Stop);
         return false;
     case ReadStatus::Ok:
@@ -311,7 +313,7 @@ bool LoadSettings(const Paths& paths, Prompter& prompter) {
     const std::vector<std::string> damaged = ReadSettings(file, Settings);
     if (!damaged.empty() || file.UnreadableLines() > 0) {
         s_loaded.keepOriginal = true;
-        s_loaded.problem = "it holds " + DamageWhat(file.UnreadableLines(), damaged);
+        s_loaded.problem = Arg(Tr("Settings", "it holds %1"), {DamageWhat(file.UnreadableLines(), damaged)});
         prompter.ShowMessage("Corvellan", DamageText(path, DamageWhat(file.UnreadableLines(), damaged)),
                              PromptIcon::Exclamation);
     }
@@ -332,10 +334,12 @@ bool SaveSettings(const Paths& paths, Prompter& prompter) {
     const ReadStatus status =
         s_loaded.unreadable ? ReadStatus::Failed : ReadRegularFile(path, text, kMaxSettingsFile, &reason);
     if (status == ReadStatus::Failed || status == ReadStatus::TooLarge) {
-        prompter.ShowMessage("Corvellan Error",
-                             "ERROR : Settings could not be saved: " + path +
-                                 " could not be read, so it was left as it is.",
-                             PromptIcon::Stop);
+        prompter.ShowMessage(
+            Tr("Settings", "Corvellan Error"),
+            Arg(Tr("Settings",
+                   "ERROR : Settings could not be saved: %1 could not be read, so it was left as it is."),
+                {path}),
+            PromptIcon::Stop);
         return false;
     }
     IniFile file = status == ReadStatus::Ok ? IniFile::Parse(text) : IniFile();
@@ -343,16 +347,18 @@ bool SaveSettings(const Paths& paths, Prompter& prompter) {
     if (status == ReadStatus::Ok && s_loaded.keepOriginal) {
         const std::string copy = UnusedName(path + ".bak-" + SystemClock().Now().Format("%Y%m%d-%H%M%S"));
         if (copy.empty() || !CopyToNewFile(path, copy, &reason)) {
-            prompter.ShowMessage("Corvellan Error",
-                                 "ERROR : Settings could not be saved: no copy of " + path +
-                                     " could be kept.",
-                                 PromptIcon::Stop);
+            prompter.ShowMessage(
+                Tr("Settings", "Corvellan Error"),
+                Arg(Tr("Settings", "ERROR : Settings could not be saved: no copy of %1 could be kept."),
+                    {path}),
+                PromptIcon::Stop);
             return false;
         }
         s_loaded.keepOriginal = false;
     }
     if (!WriteFileAtomically(path, file.Text(), &reason)) {
-        prompter.ShowMessage("Corvellan Error", "ERROR : Settings could not be saved", PromptIcon::Stop);
+        prompter.ShowMessage(Tr("Settings", "Corvellan Error"),
+                             Tr("Settings", "ERROR : Settings could not be saved"), PromptIcon::Stop);
         return false;
     }
     return true;

@@ -143,18 +143,19 @@ std::string RefusalMessage(FieldRule rule) {
     case FieldRule::Hours:
     case FieldRule::Minutes:
     case FieldRule::DayOfMonth:
-        return "Please enter a whole number from " + std::to_string(MinWhole(rule)) + " to " +
-               std::to_string(MaxWhole(rule)) + ".";
+        return Arg(Tr("SettingsFields", "Please enter a whole number from %1 to %2."),
+                   {std::to_string(MinWhole(rule)), std::to_string(MaxWhole(rule))});
     case FieldRule::Limit:
-        return "Please enter a number from 0 to 1000000.";
+        return Tr("SettingsFields", "Please enter a number from 0 to 1000000.");
     case FieldRule::Percent:
-        return "Please enter 0 for no early warning, or a whole number from 50 to 99.";
+        return Tr("SettingsFields", "Please enter 0 for no early warning, or a whole number from 50 to 99.");
     case FieldRule::PmHours:
-        return "Please enter an hour after noon, from 0 to 12 (or from 13 to 24, as on a 24-hour clock).";
+        return Tr("SettingsFields",
+                  "Please enter an hour after noon, from 0 to 12 (or from 13 to 24, as on a 24-hour clock).");
     case FieldRule::Rate:
         break;
     }
-    return "Please enter a number of 0 or more.";
+    return Tr("SettingsFields", "Please enter a number of 0 or more.");
 }
 
 std::string LabelWords(std::string_view label) {

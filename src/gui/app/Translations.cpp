@@ -16,8 +16,8 @@ CTranslations::CTranslations() {
     if (m_qt.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
                   QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&m_qt);
-    SetTranslation([](const char* context, const char* text) {
-        return QCoreApplication::translate(context, text).toStdString();
+    SetTranslation([](const char* context, const char* text, const char* disambiguation, int n) {
+        return QCoreApplication::translate(context, text, disambiguation, n).toStdString();
     });
 }
 

@@ -4,6 +4,7 @@
 #include "core/meter/Monitor.h"
 #include "core/platform/FakeClock.h"
 #include "core/platform/Paths.h"
+#include "core/platform/Translate.h"
 
 #include "support/FreshState.h"
 #include "support/ScriptedPrompter.h"
@@ -79,5 +80,19 @@ TEST_F(ControlResponderTest, TimesNothingBeforeTheLogIsReadOrAfterTheEnd) {
     responder.StopServing();
     EXPECT_EQ(Reply("stop"), "error Corvellan is ending");
     EXPECT_EQ(Reply("status"), "ok stopped");
+}
+// The protocol is English whatever the window's language: a refused add says why in its words, while
+// the same refusal told in the window would be translated.
+TEST_F(ControlResponderTest, RepliesInEnglishUnderATranslation) {
+    SetTranslation(
+        [](const char*, const char* text, const char*, int) { return "[de] " + std::string(text); });
+    responder.Serve(monitor, clock);
+    monitor.Load();
+    const std::string reply = Reply("add 2026-12-02T15:00:00Z 2026-12-02T15:05:00Z");
+    const std::optional<std::string> told =
+        monitor.AddCall(CTime(2026, 12, 2, 15, 0, 0), CTime(2026, 12, 2, 15, 5, 0));
+    SetTranslation({});
+    EXPECT_EQ(reply, "error the call cannot end later than now");
+    EXPECT_EQ(told, "[de] the call cannot end later than now");
 }
 } // namespace
