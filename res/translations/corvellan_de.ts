@@ -737,77 +737,6 @@ Möchten Sie Corvellan wirklich beenden?</translation>
     </message>
 </context>
 <context>
-    <name>Preferences</name>
-    <message>
-        <source>&quot;Daytime&quot; starts at (minutes)</source>
-        <translation>„Tag“ beginnt um (Minuten)</translation>
-    </message>
-    <message>
-        <source>&quot;Daytime&quot; starts at (hour)</source>
-        <translation>„Tag“ beginnt um (Stunde)</translation>
-    </message>
-    <message>
-        <source>&quot;Night&quot; starts at (hour, PM)</source>
-        <translation>„Nacht“ beginnt um (Stunde, abends)</translation>
-    </message>
-    <message>
-        <source>&quot;Night&quot; starts at (minutes)</source>
-        <translation>„Nacht“ beginnt um (Minuten)</translation>
-    </message>
-    <message>
-        <source>&amp;Weekday daytime rate:</source>
-        <translation>&amp;Tagpreis werktags:</translation>
-    </message>
-    <message>
-        <source>Weekday &amp;nighttime rate:</source>
-        <translation>&amp;Nachtpreis werktags:</translation>
-    </message>
-    <message>
-        <source>Weekend da&amp;ytime rate:</source>
-        <translation>Tagpreis am &amp;Wochenende:</translation>
-    </message>
-    <message>
-        <source>Weekend nigh&amp;ttime rate:</source>
-        <translation>Nachtpreis am Wochen&amp;ende:</translation>
-    </message>
-    <message>
-        <source>Rounding interval (minutes)</source>
-        <translation>Rundungsintervall (Minuten)</translation>
-    </message>
-    <message>
-        <source>&amp;Billing period starts on day</source>
-        <translation>Abrechnungszeitraum &amp;beginnt am Tag</translation>
-    </message>
-    <message>
-        <source>&amp;Fee per call:</source>
-        <translation>Gebü&amp;hr pro Anruf:</translation>
-    </message>
-    <message>
-        <source>&amp;Minimum charge per call:</source>
-        <translation>&amp;Mindestpreis pro Anruf:</translation>
-    </message>
-    <message>
-        <source>I can afford to spend on each call</source>
-        <translation>Ich kann pro Anruf ausgeben</translation>
-    </message>
-    <message>
-        <source>I can afford to spend every day</source>
-        <translation>Ich kann pro Tag ausgeben</translation>
-    </message>
-    <message>
-        <source>I can afford to spend every month</source>
-        <translation>Ich kann pro Monat ausgeben</translation>
-    </message>
-    <message>
-        <source>Also warn at (% of each limit)</source>
-        <translation>Auch warnen bei (% jedes Limits)</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
-</context>
-<context>
     <name>CallHistory</name>
     <message>
         <source>%1 is far too large to be a call log</source>
@@ -1289,6 +1218,77 @@ Dateien: $XDG_CONFIG_HOME/Corvellan.ini (Vorgabe ~/.config/Corvellan.ini),
     <message>
         <source>this month</source>
         <translation>dieser Monat</translation>
+    </message>
+</context>
+<context>
+    <name>Preferences</name>
+    <message>
+        <source>&quot;Daytime&quot; starts at (minutes)</source>
+        <translation>„Tag“ beginnt um (Minuten)</translation>
+    </message>
+    <message>
+        <source>&quot;Daytime&quot; starts at (hour)</source>
+        <translation>„Tag“ beginnt um (Stunde)</translation>
+    </message>
+    <message>
+        <source>&quot;Night&quot; starts at (hour, PM)</source>
+        <translation>„Nacht“ beginnt um (Stunde, abends)</translation>
+    </message>
+    <message>
+        <source>&quot;Night&quot; starts at (minutes)</source>
+        <translation>„Nacht“ beginnt um (Minuten)</translation>
+    </message>
+    <message>
+        <source>&amp;Weekday daytime rate:</source>
+        <translation>&amp;Tagpreis werktags:</translation>
+    </message>
+    <message>
+        <source>Weekday &amp;nighttime rate:</source>
+        <translation>&amp;Nachtpreis werktags:</translation>
+    </message>
+    <message>
+        <source>Weekend da&amp;ytime rate:</source>
+        <translation>Tagpreis am &amp;Wochenende:</translation>
+    </message>
+    <message>
+        <source>Weekend nigh&amp;ttime rate:</source>
+        <translation>Nachtpreis am Wochen&amp;ende:</translation>
+    </message>
+    <message>
+        <source>Rounding interval (minutes)</source>
+        <translation>Rundungsintervall (Minuten)</translation>
+    </message>
+    <message>
+        <source>&amp;Billing period starts on day</source>
+        <translation>Abrechnungszeitraum &amp;beginnt am Tag</translation>
+    </message>
+    <message>
+        <source>&amp;Fee per call:</source>
+        <translation>Gebü&amp;hr pro Anruf:</translation>
+    </message>
+    <message>
+        <source>&amp;Minimum charge per call:</source>
+        <translation>&amp;Mindestpreis pro Anruf:</translation>
+    </message>
+    <message>
+        <source>I can afford to spend on each call</source>
+        <translation>Ich kann pro Anruf ausgeben</translation>
+    </message>
+    <message>
+        <source>I can afford to spend every day</source>
+        <translation>Ich kann pro Tag ausgeben</translation>
+    </message>
+    <message>
+        <source>I can afford to spend every month</source>
+        <translation>Ich kann pro Monat ausgeben</translation>
+    </message>
+    <message>
+        <source>Also warn at (% of each limit)</source>
+        <translation>Auch warnen bei (% jedes Limits)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

@@ -737,77 +737,6 @@ Voulez-vous vraiment arrêter Corvellan ?</translation>
     </message>
 </context>
 <context>
-    <name>Preferences</name>
-    <message>
-        <source>&quot;Daytime&quot; starts at (minutes)</source>
-        <translation>Le « jour » commence à (minutes)</translation>
-    </message>
-    <message>
-        <source>&quot;Daytime&quot; starts at (hour)</source>
-        <translation>Le « jour » commence à (heure)</translation>
-    </message>
-    <message>
-        <source>&quot;Night&quot; starts at (hour, PM)</source>
-        <translation>La « nuit » commence à (heure, du soir)</translation>
-    </message>
-    <message>
-        <source>&quot;Night&quot; starts at (minutes)</source>
-        <translation>La « nuit » commence à (minutes)</translation>
-    </message>
-    <message>
-        <source>&amp;Weekday daytime rate:</source>
-        <translation>&amp;Tarif de jour en semaine :</translation>
-    </message>
-    <message>
-        <source>Weekday &amp;nighttime rate:</source>
-        <translation>Tarif de &amp;nuit en semaine :</translation>
-    </message>
-    <message>
-        <source>Weekend da&amp;ytime rate:</source>
-        <translation>Tarif de jour le &amp;week-end :</translation>
-    </message>
-    <message>
-        <source>Weekend nigh&amp;ttime rate:</source>
-        <translation>Tarif de nuit le wee&amp;k-end :</translation>
-    </message>
-    <message>
-        <source>Rounding interval (minutes)</source>
-        <translation>Intervalle d’arrondi (minutes)</translation>
-    </message>
-    <message>
-        <source>&amp;Billing period starts on day</source>
-        <translation>La &amp;période de facturation commence le jour</translation>
-    </message>
-    <message>
-        <source>&amp;Fee per call:</source>
-        <translation>&amp;Frais par appel :</translation>
-    </message>
-    <message>
-        <source>&amp;Minimum charge per call:</source>
-        <translation>&amp;Montant minimal par appel :</translation>
-    </message>
-    <message>
-        <source>I can afford to spend on each call</source>
-        <translation>Je peux dépenser par appel</translation>
-    </message>
-    <message>
-        <source>I can afford to spend every day</source>
-        <translation>Je peux dépenser par jour</translation>
-    </message>
-    <message>
-        <source>I can afford to spend every month</source>
-        <translation>Je peux dépenser par mois</translation>
-    </message>
-    <message>
-        <source>Also warn at (% of each limit)</source>
-        <translation>Avertir aussi à (% de chaque limite)</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1 : %2</translation>
-    </message>
-</context>
-<context>
     <name>CallHistory</name>
     <message>
         <source>%1 is far too large to be a call log</source>
@@ -1290,6 +1219,77 @@ Fichiers&#xa0;: $XDG_CONFIG_HOME/Corvellan.ini (par défaut ~/.config/Corvellan.
     <message>
         <source>this month</source>
         <translation>ce mois-ci</translation>
+    </message>
+</context>
+<context>
+    <name>Preferences</name>
+    <message>
+        <source>&quot;Daytime&quot; starts at (minutes)</source>
+        <translation>Le « jour » commence à (minutes)</translation>
+    </message>
+    <message>
+        <source>&quot;Daytime&quot; starts at (hour)</source>
+        <translation>Le « jour » commence à (heure)</translation>
+    </message>
+    <message>
+        <source>&quot;Night&quot; starts at (hour, PM)</source>
+        <translation>La « nuit » commence à (heure, du soir)</translation>
+    </message>
+    <message>
+        <source>&quot;Night&quot; starts at (minutes)</source>
+        <translation>La « nuit » commence à (minutes)</translation>
+    </message>
+    <message>
+        <source>&amp;Weekday daytime rate:</source>
+        <translation>&amp;Tarif de jour en semaine :</translation>
+    </message>
+    <message>
+        <source>Weekday &amp;nighttime rate:</source>
+        <translation>Tarif de &amp;nuit en semaine :</translation>
+    </message>
+    <message>
+        <source>Weekend da&amp;ytime rate:</source>
+        <translation>Tarif de jour le &amp;week-end :</translation>
+    </message>
+    <message>
+        <source>Weekend nigh&amp;ttime rate:</source>
+        <translation>Tarif de nuit le wee&amp;k-end :</translation>
+    </message>
+    <message>
+        <source>Rounding interval (minutes)</source>
+        <translation>Intervalle d’arrondi (minutes)</translation>
+    </message>
+    <message>
+        <source>&amp;Billing period starts on day</source>
+        <translation>La &amp;période de facturation commence le jour</translation>
+    </message>
+    <message>
+        <source>&amp;Fee per call:</source>
+        <translation>&amp;Frais par appel :</translation>
+    </message>
+    <message>
+        <source>&amp;Minimum charge per call:</source>
+        <translation>&amp;Montant minimal par appel :</translation>
+    </message>
+    <message>
+        <source>I can afford to spend on each call</source>
+        <translation>Je peux dépenser par appel</translation>
+    </message>
+    <message>
+        <source>I can afford to spend every day</source>
+        <translation>Je peux dépenser par jour</translation>
+    </message>
+    <message>
+        <source>I can afford to spend every month</source>
+        <translation>Je peux dépenser par mois</translation>
+    </message>
+    <message>
+        <source>Also warn at (% of each limit)</source>
+        <translation>Avertir aussi à (% de chaque limite)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
     </message>
 </context>
 <context>

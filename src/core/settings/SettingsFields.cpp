@@ -172,15 +172,7 @@ std::string LabelWords(std::string_view label) {
 
 std::string NamedRefusal(std::string_view label, std::string_view message) {
     // The pattern is the translators': French writes a blank before the colon.
-    const std::string pattern = Tr("Preferences", "%1: %2");
-    std::string text;
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        if (pattern.compare(i, 2, "%1") == 0 || pattern.compare(i, 2, "%2") == 0)
-            text += pattern[++i] == '1' ? LabelWords(label) : std::string(message);
-        else
-            text += pattern[i];
-    }
-    return text;
+    return Arg(Tr("Preferences", "%1: %2"), {LabelWords(label), message});
 }
 
 std::optional<double> ReadField(FieldRule rule, std::string_view text, std::string_view decimalPoint) {
