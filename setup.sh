@@ -46,6 +46,25 @@ if [ ${#missing[@]} -gt 0 ]; then
     fi
 fi
 
+# The tests also run in English, German and French: a locale not generated yet is generated
+# (without one, the tests that need it say so and skip).
+if [ "$mode" = test ]; then
+    wanted=()
+    for l in en_US de_DE fr_FR; do
+        locale -a 2>/dev/null | grep -qix "$l.utf-\?8" || wanted+=("$l")
+    done
+    as_root=()
+    [ "$(id -u)" -eq 0 ] || as_root=(sudo)
+    if [ ${#wanted[@]} -gt 0 ] && { [ ${#as_root[@]} -eq 0 ] || command -v sudo >/dev/null; }; then
+        echo "Generating the locales for the tests: ${wanted[*]}"
+        for l in "${wanted[@]}"; do
+            grep -qx "$l.UTF-8 UTF-8" /etc/locale.gen 2>/dev/null ||
+                echo "$l.UTF-8 UTF-8" | "${as_root[@]}" tee -a /etc/locale.gen >/dev/null
+        done
+        "${as_root[@]}" locale-gen >/dev/null
+    fi
+fi
+
 jobs="$(nproc)"
 if [ "$mode" = run ]; then
     cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo

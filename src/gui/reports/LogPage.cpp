@@ -2,6 +2,7 @@
 #include "gui/reports/LogPage.h"
 
 #include "core/billing/CallArray.h"
+#include "core/billing/Money.h"
 #include "core/platform/Clock.h"
 #include "core/platform/ProgramState.h"
 #include "core/platform/Prompter.h"
@@ -159,7 +160,7 @@ void CLogPage::OnInitDialog() {
 void CLogPage::ShowEmptyTotals() {
     m_nTotalCalls = 0;
     m_strTimeOnline = QStringLiteral("00:00:00");
-    m_strTotalCost = QString::fromStdString(CurrencySymbol) + QStringLiteral("0.00");
+    m_strTotalCost = QString::fromStdString(ShownAmount(0.0));
     m_ctlClearLog->setEnabled(false);
     m_btnExportCsv->setEnabled(false);
     DoDataExchange(false);

@@ -77,6 +77,19 @@ TEST_F(SheetTest, ListsTheCallsWithTheTotalsAndExportsThem) {
     EXPECT_TRUE(sheet->IsListEmpty());
 }
 
+// An empty month's total is written as every amount is, where the locale writes money its own way.
+TEST_F(SheetTest, AnEmptyMonthsTotalIsWrittenAsTheLocaleWritesMoney) {
+    const std::string before = std::setlocale(LC_MONETARY, nullptr);
+    if (std::setlocale(LC_MONETARY, "de_DE.UTF-8") == nullptr)
+        GTEST_SKIP() << "the locale de_DE.UTF-8 is not installed here";
+    const std::string symbol = CurrencySymbol;
+    CurrencySymbol = "\u20ac";
+    Open({});
+    EXPECT_EQ(Shown(), "0 | 0 00:00:00 0,00 \u20ac ");
+    CurrencySymbol = symbol;
+    std::setlocale(LC_MONETARY, before.c_str());
+}
+
 // Clearing empties the list shown and what the report reads; the calls are the owner's to empty, so
 // Cancel leaves them. The report is written when its page is first shown, and not again. F1 names
 // the page in front.
