@@ -1581,6 +1581,18 @@ Dateien: $XDG_CONFIG_HOME/Corvellan.ini (Vorgabe ~/.config/Corvellan.ini),
         <source>ERROR : Settings could not be saved</source>
         <translation>FEHLER: Die Einstellungen konnten nicht gespeichert werden</translation>
     </message>
+    <message>
+        <source>Hey, your call limit is reached how about stopping now and finding something else to do ?</source>
+        <translation>Hallo, Ihr Limit pro Anruf ist erreicht. Wie wäre es, jetzt aufzuhören und etwas anderes zu tun?</translation>
+    </message>
+    <message>
+        <source>Sorry, your day limit is reached now, so let&apos;s turn that modem off now and find something else to do, shall we ?!</source>
+        <translation>Tut mir leid, Ihr Tageslimit ist jetzt erreicht. Schalten wir das Modem aus und tun etwas anderes, einverstanden?!</translation>
+    </message>
+    <message>
+        <source>Oh Oh! You have reached your month limit, so unless you are prepared to foot the huge telephone bill once again, I suggest you turn off the modem right NOW !!</source>
+        <translation>Oh oh! Sie haben Ihr Monatslimit erreicht. Wenn Sie nicht wieder eine riesige Telefonrechnung bezahlen möchten, schalten Sie das Modem am besten SOFORT aus!!</translation>
+    </message>
 </context>
 <context>
     <name>SettingsFields</name>

@@ -1582,6 +1582,18 @@ Fichiers&#xa0;: $XDG_CONFIG_HOME/Corvellan.ini (par défaut ~/.config/Corvellan.
         <source>ERROR : Settings could not be saved</source>
         <translation>ERREUR&#xa0;: les réglages n’ont pas pu être enregistrés</translation>
     </message>
+    <message>
+        <source>Hey, your call limit is reached how about stopping now and finding something else to do ?</source>
+        <translation>Eh, votre limite par appel est atteinte&#xa0;: et si vous arrêtiez maintenant pour faire autre chose&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Sorry, your day limit is reached now, so let&apos;s turn that modem off now and find something else to do, shall we ?!</source>
+        <translation>Désolé, votre limite journalière est atteinte&#xa0;: éteignons ce modem et faisons autre chose, d’accord&#xa0;?!</translation>
+    </message>
+    <message>
+        <source>Oh Oh! You have reached your month limit, so unless you are prepared to foot the huge telephone bill once again, I suggest you turn off the modem right NOW !!</source>
+        <translation>Oh oh&#xa0;! Vous avez atteint votre limite mensuelle&#xa0;: à moins d’être prêt à payer une fois de plus une énorme facture de téléphone, je vous conseille d’éteindre le modem TOUT DE SUITE&#xa0;!!</translation>
+    </message>
 </context>
 <context>
     <name>SettingsFields</name>

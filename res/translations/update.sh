@@ -8,4 +8,4 @@ set -eu
 cd "$(dirname "$0")/../.."
 lupdate="$(command -v lupdate || echo /usr/lib/qt6/bin/lupdate)"
 [ $# -gt 0 ] || set -- res/translations/corvellan_*.ts
-exec "$lupdate" -silent -locations none -no-obsolete -tr-function-alias translate+=Tr -extensions cpp,h src -ts "$@"
+exec "$lupdate" -silent -locations none -no-obsolete -tr-function-alias translate+=Tr,QT_TRANSLATE_NOOP+=TR_NOOP -extensions cpp,h src -ts "$@"

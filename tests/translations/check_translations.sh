@@ -11,7 +11,7 @@ scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
 cp "$ts" "$scratch/"
 copy="$scratch/$(basename "$ts")"
-(cd "$source_dir" && "$lupdate" -silent -locations none -no-obsolete -tr-function-alias translate+=Tr \
+(cd "$source_dir" && "$lupdate" -silent -locations none -no-obsolete -tr-function-alias translate+=Tr,QT_TRANSLATE_NOOP+=TR_NOOP \
     -extensions cpp,h src -ts "$copy") >"$scratch/lupdate.log" 2>&1 || {
     cat "$scratch/lupdate.log" >&2
     exit 1

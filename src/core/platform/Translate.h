@@ -15,6 +15,10 @@ std::string Tr(const char* context, const char* text);
 // (as QCoreApplication::translate does), translated or not.
 std::string Tr(const char* context, const char* text, const char* disambiguation, int n);
 
+// A text marked for the translations but not translated here: a default kept in a file, which Tr
+// turns into the user's language when the file is first made. lupdate reads it as QT_TRANSLATE_NOOP.
+#define TR_NOOP(context, text) text
+
 // %1 to %9 of text replaced by the values in order, in one pass (as QString::arg with several
 // values), so a translation may put them where its language wants them. A value is never searched
 // for markers itself; a marker without a value stays as it is.

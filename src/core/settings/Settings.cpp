@@ -292,6 +292,14 @@ bool LoadSettings(const Paths& paths, Prompter& prompter) {
                                 "Corvellan with information such as the billing system that your "
                                 "telephone company uses, your personal preferences, etc."),
                              PromptIcon::Exclamation);
+        {
+            // A first start in another language has the limits' warnings in it; from then on they
+            // are the user's own texts, kept as written.
+            const CSettings defaults;
+            Settings.CallLimitMessage = Tr("Settings", defaults.CallLimitMessage.c_str());
+            Settings.DayLimitMessage = Tr("Settings", defaults.DayLimitMessage.c_str());
+            Settings.MonthLimitMessage = Tr("Settings", defaults.MonthLimitMessage.c_str());
+        }
         return true;
     case ReadStatus::TooLarge:
         reason = Tr("Settings", "it is far too large to be a settings file");

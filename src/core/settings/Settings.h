@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/platform/Translate.h"
+
 #include "core/settings/Holiday.h"
 
 #include <bitset>
@@ -35,13 +37,15 @@ struct CSettings {
     bool WarnMonth = true;
     // [Messages]
     std::string CallLimitMessage =
-        "Hey, your call limit is reached how about stopping now and finding something else to do ?";
+        TR_NOOP("Settings",
+                "Hey, your call limit is reached how about stopping now and finding something else to do ?");
     std::string DayLimitMessage =
-        "Sorry, your day limit is reached now, so let's turn that modem off now and "
-        "find something else to do, shall we ?!";
-    std::string MonthLimitMessage = "Oh Oh! You have reached your month limit, so unless you are prepared to "
-                                    "foot the huge telephone bill "
-                                    "once again, I suggest you turn off the modem right NOW !!";
+        TR_NOOP("Settings", "Sorry, your day limit is reached now, so let's turn that modem off now and "
+                            "find something else to do, shall we ?!");
+    std::string MonthLimitMessage =
+        TR_NOOP("Settings", "Oh Oh! You have reached your month limit, so unless you are prepared to "
+                            "foot the huge telephone bill "
+                            "once again, I suggest you turn off the modem right NOW !!");
     // [Connection]
     bool FollowLink = false; // start and stop the timer with the network link named by Interface
     std::string Interface = "ppp0";

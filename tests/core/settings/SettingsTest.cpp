@@ -75,6 +75,23 @@ TEST_F(SettingsTest, FirstRunWritesEveryKeyAndWhatIsSavedComesBack) {
     }
 }
 
+// A first start under a translation has the limits' warnings in the user's language; a file that
+// exists keeps the ones it holds.
+TEST_F(SettingsTest, AFirstStartWritesTheWarningsInTheUsersLanguage) {
+    SetTranslation([](const char* context, const char* text, const char*, int) {
+        return std::string(context) == "Settings" ? std::string("DE ") + text : std::string(text);
+    });
+    EXPECT_TRUE(LoadSettings(paths, prompter));
+    const CSettings d;
+    EXPECT_EQ(Settings.CallLimitMessage, "DE " + d.CallLimitMessage);
+    EXPECT_EQ(Settings.DayLimitMessage, "DE " + d.DayLimitMessage);
+    EXPECT_EQ(Settings.MonthLimitMessage, "DE " + d.MonthLimitMessage);
+    WriteIni("[Messages]\nCallLimitMessage=mine\n");
+    EXPECT_FALSE(LoadSettings(paths, prompter));
+    EXPECT_EQ(Settings.CallLimitMessage, "mine");
+    SetTranslation({});
+}
+
 // The tariff options come back as saved, no weekend day at all too. A value that cannot be read is
 // told and counts as missing: its built-in value stands in, and the other keys still load.
 TEST_F(SettingsTest, TariffOptionsComeBackAndAnUnreadableOneFallsBackAlone) {
