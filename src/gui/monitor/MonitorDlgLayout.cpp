@@ -179,5 +179,7 @@ void CMonitorDlg::BuildLayout() {
     auto* columns = new QHBoxLayout(this);
     columns->addLayout(left, 3);
     columns->addLayout(right, 2);
-    setMinimumWidth(420);
+    // Never narrower than its texts need, in whatever language: a small screen or a scale of 2 would
+    // otherwise squeeze the window to its minimum and cut the captions and amounts off.
+    setMinimumWidth(std::max(420, sizeHint().width()));
 }

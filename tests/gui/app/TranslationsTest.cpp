@@ -12,8 +12,10 @@
 #include "support/TempDir.h"
 #include "support/WindowFields.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QLabel>
 #include <QLocale>
 #include <QPushButton>
 #include <QTabWidget>
@@ -83,9 +85,15 @@ TEST_P(TranslationsTest, EveryWindowAndQtsOwnButtonsSpeakTheUsersLanguage) {
     window.show();
     Shoot(window, nullptr, "monitor");
     EXPECT_EQ(FieldText(window, "m_editStartStopLabel"), want.startLabel);
-    // The window makes room for the caption rather than cutting it off.
-    const auto* caption = window.findChild<CValueField*>(QStringLiteral("m_editStartStopLabel"));
-    EXPECT_GE(caption->width(), caption->fontMetrics().horizontalAdvance(caption->Text()) + 2);
+    // The window makes room for its longer texts rather than cutting them off, also at the smallest
+    // size it may be given (a small screen, or a scale of 2, gives it no more).
+    window.resize(window.minimumSize());
+    QCoreApplication::sendPostedEvents();
+    for (const QLabel* label : window.findChildren<QLabel*>())
+        EXPECT_GE(label->width(), label->minimumSizeHint().width()) << label->text().toStdString();
+    for (const CValueField* value : window.findChildren<CValueField*>())
+        EXPECT_GE(value->width(), value->fontMetrics().horizontalAdvance(value->Text()) + 2)
+            << value->Text().toStdString();
     window.findChild<QPushButton*>(QStringLiteral("m_btnExit"))->click(); // answered No
     ASSERT_EQ(prompter.shown.size(), 1u);
     EXPECT_EQ(prompter.shown[0].text.rfind(want.exitQuestionStart, 0), 0u) << prompter.shown[0].text;
