@@ -26,9 +26,10 @@ MonthSelection SelectCurrentMonth(const ParsedLog& log, CTime now, unsigned star
     MonthSelection selection;
     selection.calls.reserve(log.calls.size());
     std::vector<LoggedCall> ended;
+    const CTime start = current.Start(); // once: it is a conversion from local time
     for (const LoggedCall& call : log.calls) {
         (current.Contains(call.start) ? selection.calls : selection.others).push_back(call);
-        if (call.start < current.Start())
+        if (call.start < start)
             ended.push_back(call);
     }
     // The dates decide, never the header's month name: a log written under another language names
