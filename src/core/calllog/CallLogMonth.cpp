@@ -26,10 +26,12 @@ MonthSelection SelectCurrentMonth(const ParsedLog& log, CTime now, unsigned star
     MonthSelection selection;
     selection.calls.reserve(log.calls.size());
     std::vector<LoggedCall> ended;
-    const CTime start = current.Start(); // once: it is a conversion from local time
+    // The period's bounds as moments, converted once: a log may hold a million calls.
+    const CTime start = current.Start(), next = current.Next().Start();
     for (const LoggedCall& call : log.calls) {
-        (current.Contains(call.start) ? selection.calls : selection.others).push_back(call);
-        if (call.start < start)
+        const bool earlier = call.start < start;
+        (!earlier && call.start < next ? selection.calls : selection.others).push_back(call);
+        if (earlier)
             ended.push_back(call);
     }
     // The dates decide, never the header's month name: a log written under another language names
