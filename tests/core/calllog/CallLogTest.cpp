@@ -242,36 +242,34 @@ TEST_F(CallLogTest, RollOverAsksAndLoadsOnlyTheNewMonth) {
     }
 }
 
-// Billed from the 15th, a log written on 20 December names December, but its call of the 10th
-// belongs to the period of November: that is the name the old log is offered under.
-TEST_F(CallLogTest, TheOldLogIsNamedByTheMonthItsPeriodStartsIn) {
-    const LoggedCall dec10{CTime(2025, 12, 10, 9, 0, 0), CTime(2025, 12, 10, 9, 1, 0)};
-    const LoggedCall dec20{CTime(2025, 12, 20, 9, 0, 0), CTime(2025, 12, 20, 9, 1, 0)};
-    const MonthSelection selection =
-        SelectCurrentMonth(ParseCallLog(LogText(dec20.end, {dec10, dec20})), dec20.end, 15);
-    EXPECT_EQ(selection.oldMonth, "November");
-    EXPECT_EQ(selection.calls, std::vector<LoggedCall>{dec20});
-    EXPECT_EQ(selection.others, std::vector<LoggedCall>{dec10});
-}
-
 // The dates of the calls decide, never the language the header names its month in: read on
 // 20 December, a log of December calls is this month's under any header, one with a November call
 // is rolled over, and one with no call (or only calls still to come) has nothing to roll over.
+// Billed from the 15th, a call of the 10th belongs to the period of November: that is the name the
+// old log is offered under.
 TEST_F(CallLogTest, TheDatesDecideTheRollOverNotTheHeader) {
-    const LoggedCall dec10{CTime(2025, 12, 10, 9, 0, 0), CTime(2025, 12, 10, 9, 1, 0)};
-    const LoggedCall nov10{CTime(2025, 11, 10, 9, 0, 0), CTime(2025, 11, 10, 9, 1, 0)};
-    const LoggedCall jan10{CTime(2026, 1, 10, 9, 0, 0), CTime(2026, 1, 10, 9, 1, 0)};
-    const std::tuple<const char*, std::vector<LoggedCall>, bool> rows[] = {
-        {"December", {dec10}, false}, {"Dezember", {dec10}, false},       {"décembre", {dec10}, false},
-        {"November", {dec10}, false}, {"Dezember", {nov10, dec10}, true}, {"novembre", {nov10}, true},
-        {"November", {}, false},      {"Januar", {jan10}, false}};
-    for (const auto& [header, list, rollOver] : rows) {
+    const auto On = [](int year, int month, int day) {
+        return LoggedCall{CTime(year, month, day, 9, 0, 0), CTime(year, month, day, 9, 1, 0)};
+    };
+    const LoggedCall dec10 = On(2025, 12, 10), nov10 = On(2025, 11, 10), jan10 = On(2026, 1, 10);
+    const std::tuple<const char*, std::vector<LoggedCall>, bool, unsigned> rows[] = {
+        {"December", {dec10}, false, 1},
+        {"Dezember", {dec10}, false, 1},
+        {"décembre", {dec10}, false, 1},
+        {"November", {dec10}, false, 1},
+        {"Dezember", {nov10, dec10}, true, 1},
+        {"novembre", {nov10}, true, 1},
+        {"November", {}, false, 1},
+        {"Januar", {jan10}, false, 1},
+        {"December", {dec10}, true, 15}};
+    for (const auto& [header, list, rollOver, startDay] : rows) {
         std::string text = LogText(CTime(2025, 12, 20, 9, 0, 0), list);
         text.replace(text.find("December Log"), 8, header);
         const MonthSelection selection =
-            SelectCurrentMonth(ParseCallLog(text), CTime(2025, 12, 20, 10, 0, 0));
+            SelectCurrentMonth(ParseCallLog(text), CTime(2025, 12, 20, 10, 0, 0), startDay);
         EXPECT_EQ(selection.rollOver, rollOver) << header << " " << list.size();
         EXPECT_EQ(selection.oldMonth, rollOver ? "November" : "") << header;
+        EXPECT_EQ(selection.calls.size() + selection.others.size(), list.size()) << "none lost";
     }
 }
 
