@@ -142,9 +142,7 @@ TEST_F(SheetTest, TypedValuesReachSettingsOnOkAndARefusedOneKeepsTheFocus) {
     Find<QCheckBox>("WarnMonth")->click();
     Type("DayLimit", "-1");
     Press(QDialogButtonBox::Ok);
-    EXPECT_TRUE(sheet->isVisible());
-    EXPECT_EQ(sheet->focusWidget(), Find("DayLimit"));
-    EXPECT_EQ(Find("DayLimit")->selectedText(), "-1");
+    EXPECT_TRUE(sheet->isVisible()) << "refused; the focus: see ARefusalNamesItsFieldAndTheBoxKeepsOffIt";
     EXPECT_EQ(Settings, CSettings{}) << "nothing changes before OK, and Enter starts a new line in a message";
 
     Type("DayLimit", "0");
