@@ -248,29 +248,25 @@ TEST_F(CallLogTest, RollOverAsksAndLoadsOnlyTheNewMonth) {
 // Billed from the 15th, a call of the 10th belongs to the period of November: that is the name the
 // old log is offered under.
 TEST_F(CallLogTest, TheDatesDecideTheRollOverNotTheHeader) {
-    const auto On = [](int year, int month, int day) {
-        return LoggedCall{CTime(year, month, day, 9, 0, 0), CTime(year, month, day, 9, 1, 0)};
+    const LoggedCall dec10{CTime(2025, 12, 10, 9, 0, 0), CTime(2025, 12, 10, 9, 1, 0)};
+    const LoggedCall nov10{CTime(2025, 11, 10, 9, 0, 0), CTime(2025, 11, 10, 9, 1, 0)};
+    const LoggedCall jan10{CTime(2026, 1, 10, 9, 0, 0), CTime(2026, 1, 10, 9, 1, 0)};
+    const std::tuple<const char*, std::vector<LoggedCall>, bool> rows[] = {
+        {"December", {dec10}, false}, {"Dezember", {dec10}, false},       {"décembre", {dec10}, false},
+        {"November", {dec10}, false}, {"Dezember", {nov10, dec10}, true}, {"novembre", {nov10}, true},
+        {"November", {}, false},      {"Januar", {jan10}, false}};
+    const auto Select = [](const std::string& text, unsigned startDay) {
+        return SelectCurrentMonth(ParseCallLog(text), CTime(2025, 12, 20, 10, 0, 0), startDay);
     };
-    const LoggedCall dec10 = On(2025, 12, 10), nov10 = On(2025, 11, 10), jan10 = On(2026, 1, 10);
-    const std::tuple<const char*, std::vector<LoggedCall>, bool, unsigned> rows[] = {
-        {"December", {dec10}, false, 1},
-        {"Dezember", {dec10}, false, 1},
-        {"décembre", {dec10}, false, 1},
-        {"November", {dec10}, false, 1},
-        {"Dezember", {nov10, dec10}, true, 1},
-        {"novembre", {nov10}, true, 1},
-        {"November", {}, false, 1},
-        {"Januar", {jan10}, false, 1},
-        {"December", {dec10}, true, 15}};
-    for (const auto& [header, list, rollOver, startDay] : rows) {
+    for (const auto& [header, list, rollOver] : rows) {
         std::string text = LogText(CTime(2025, 12, 20, 9, 0, 0), list);
         text.replace(text.find("December Log"), 8, header);
-        const MonthSelection selection =
-            SelectCurrentMonth(ParseCallLog(text), CTime(2025, 12, 20, 10, 0, 0), startDay);
+        const MonthSelection selection = Select(text, 1);
         EXPECT_EQ(selection.rollOver, rollOver) << header << " " << list.size();
         EXPECT_EQ(selection.oldMonth, rollOver ? "November" : "") << header;
         EXPECT_EQ(selection.calls.size() + selection.others.size(), list.size()) << "none lost";
     }
+    EXPECT_EQ(Select(LogText(CTime(2025, 12, 20, 9, 0, 0), {dec10}), 15).oldMonth, "November");
 }
 
 // A write that fails part-way, or a backup that cannot be made: the old log stays, the user is told,
