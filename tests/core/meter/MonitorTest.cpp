@@ -36,6 +36,15 @@ protected:
     FakeClock clock{CTime(2026, 12, 2, 14, 0, 0)};
     CMonitor monitor{paths, prompter, clock};
     Recorder recorder{paths};
+    // The files beside path whose names go on with mark.
+    static std::vector<std::string> Beside(const std::string& path, const char* mark) {
+        std::vector<std::string> found;
+        for (const auto& entry :
+             std::filesystem::directory_iterator(std::filesystem::path(path).parent_path()))
+            if (entry.path().string().starts_with(path + mark))
+                found.push_back(entry.path().string());
+        return found;
+    }
     // A call of a minute from now.
     void Stop(CMonitor& m) {
         m.Start(CallCause::User);
@@ -131,11 +140,9 @@ TEST_F(MonitorStateTest, ClearingKeepsTheCallsStoppedMeanwhile) {
     EXPECT_EQ(monitor.Calls().GetAt(0).GetStart(), CTime(2026, 12, 2, 10, 0, 0));
     EXPECT_EQ(monitor.Calls().GetAt(1).GetStart(), CTime(2026, 12, 2, 14, 0, 0));
     EXPECT_DOUBLE_EQ(monitor.Meter().Figures().spentMonth, 4.0);
-    int kept = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(paths.DataDir()))
-        kept += entry.path().filename().string().starts_with("Calls.log.bak-") &&
-                ParseCallLog(TempDir::Read(entry.path())).calls.size() == 4;
-    EXPECT_EQ(kept, 1) << "the file as it was before the clear, with every call";
+    const std::vector<std::string> kept = Beside(paths.CallLogFile(), ".bak-");
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_EQ(ParseCallLog(TempDir::Read(kept[0])).calls.size(), 4u) << "the file as it was, with every call";
 }
 // Calls kept beside a Calls.log that could not be replaced come back once it can be: the next start
 // merges them (none twice), saves, and removes the file that held them; one of another month's
@@ -146,11 +153,7 @@ TEST_F(MonitorStateTest, CallsKeptBesideComeBackOnceTheLogCanBeWritten) {
     monitor.Load();
     Stop(monitor);
     const auto Unsaved = [this] {
-        std::vector<std::string> found;
-        for (const auto& entry : std::filesystem::directory_iterator(paths.DataDir()))
-            if (entry.path().filename().string().starts_with("Calls.log.unsaved-"))
-                found.push_back(entry.path().string());
-        return found;
+        return Beside(paths.CallLogFile(), ".unsaved-");
     };
     ASSERT_EQ(Unsaved().size(), 1u);
     TempDir::Write(paths.DataDir() + "Calls.log.unsaved-old", TempDir::Read(Unsaved()[0]));
@@ -216,13 +219,7 @@ protected:
     static Calls Read(const std::string& file) { return ParseCallLog(TempDir::Read(file)).calls; }
     std::string History(const char* name) const { return paths.HistoryDir() + name; }
     // The copies kept beside path.
-    static int Copies(const std::string& path) {
-        int found = 0;
-        for (const auto& entry :
-             std::filesystem::directory_iterator(std::filesystem::path(path).parent_path()))
-            found += entry.path().string().starts_with(path + ".bak-");
-        return found;
-    }
+    static int Copies(const std::string& path) { return static_cast<int>(Beside(path, ".bak-").size()); }
 };
 
 // November's calls go to the history at the start whatever the roll-over question is answered, into
