@@ -165,8 +165,17 @@ std::string LabelWords(std::string_view label) {
             break;
         words += label[i]; // "&&" is an '&' of the text
     }
-    while (!words.empty() && (words.back() == ':' || IsBlank(words.back())))
-        words.pop_back();
+    // The colon goes, with the blanks before it: French puts a no-break space there (U+00A0, or
+    // the narrow U+202F).
+    for (bool trimmed = true; trimmed;) {
+        trimmed = false;
+        for (const std::string_view tail : {":", " ", "\t", "\u00a0", "\u202f"}) {
+            if (words.ends_with(tail)) {
+                words.resize(words.size() - tail.size());
+                trimmed = true;
+            }
+        }
+    }
     return words;
 }
 

@@ -91,6 +91,20 @@ TEST(SettingsFieldsTest, PageFieldsShowAndCopyBackTheirOwnSettings) {
     EXPECT_FALSE(ReadNumbers(billing.Numbers(), edges, "."));
 }
 
+// A label's words, as a screen reader says them and a refusal starts with: no mnemonic, no colon,
+// nor the blank a language puts before it.
+TEST(SettingsFieldsTest, ALabelsWordsHaveNoMnemonicNorColon) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"&Fee per call:", "Fee per call"},
+        {"Save && &quit", "Save & quit"},
+        {"Co\xC3\xBBt total\xC2\xA0:", "Co\xC3\xBBt total"},
+        {"Tarif de &nuit\xE2\x80\xAF: ", "Tarif de nuit"},
+        {"ends in &", "ends in"},
+    };
+    for (const auto& [label, words] : rows)
+        EXPECT_EQ(LabelWords(label), words) << label;
+}
+
 // A symbol of the user's own, blanks around it dropped, or none for the locale's.
 TEST(SettingsFieldsTest, ACurrencySymbolIsShortTextOrNothing) {
     const std::pair<const char*, std::optional<std::string>> rows[] = {
