@@ -136,6 +136,9 @@ TEST_F(CallLogTest, LoadsWhatItCanAndKeepsTheLogsItCouldNotRead) {
     std::erase(crOnly, '\n');
     std::string junk = LogText(kDec31, {kDec1Call});
     junk.insert(junk.find("Start"), "my note\r\n");
+    // The writer's own layout, one of its times unreadable.
+    std::string oneBad = LogText(kDec31, {kDec1Call, kDec1Call});
+    oneBad.replace(oneBad.rfind("00:10:00"), 8, "00:1x:00");
     const std::string notWhole = "! Corvellan: Part of the call log is not in the form Corvellan writes";
     // The log, the calls read and the start of what the user is told.
     const std::tuple<std::string, std::vector<LoggedCall>, std::string> rows[] = {
@@ -149,6 +152,7 @@ TEST_F(CallLogTest, LoadsWhatItCanAndKeepsTheLogsItCouldNotRead) {
         {head + call + bad.substr(bad.rfind("Start")) + call,
          {kDec1Call, kDec1Call},
          "! Corvellan: 1 entry of the call log could not be read and was left out."},
+        {oneBad, {kDec1Call}, "! Corvellan: 1 entry of the call log could not be read and was left out."},
         {head + bad + call,
          {kDec1Call},
          "! Corvellan: 10 entries of the call log could not be read and were left out."},
