@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <set>
+#include <utility>
 
 namespace {
 // Far beyond any real month (a call block is about 50 bytes); a larger file is not a log we wrote.
@@ -91,11 +92,11 @@ void CCallLog::Load(CCallArray& calls, CTime now, bool askRollOver) {
         ReportCorrupt();
         return;
     }
-    const MonthSelection selection = SelectCurrentMonth(log, now, Settings.PeriodStartDay);
+    MonthSelection selection = SelectCurrentMonth(log, now, Settings.PeriodStartDay);
     if (selection.rollOver && askRollOver)
         OfferCopy(selection.oldMonth, text);
-    m_others = selection.others;
-    AddCalls(calls, WithKept(selection.calls, m_history.CallsIn(PeriodOf(now))));
+    m_others = std::move(selection.others);
+    AddCalls(calls, WithKept(std::move(selection.calls), m_history.CallsIn(PeriodOf(now))));
     if (log.unreadable > 0)
         ReportUnreadable(log.unreadable);
     else if (!log.whole)
