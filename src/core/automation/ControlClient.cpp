@@ -31,10 +31,14 @@ CControlClient::CControlClient(const Paths& paths)
 CControlClient::Result CControlClient::Ask(const std::string& line) const {
     const auto deadline = std::chrono::steady_clock::now() + kControlTimeout;
     struct stat st {};
-    if (::lstat(m_runtimeDir.c_str(), &st) != 0)
-        return errno == ENOENT ? Result{Outcome::NotRunning, ""}
-                               : Result{Outcome::Failed, Arg(Tr("ControlClient", "cannot use %1: %2"),
-                                                             {m_runtimeDir, std::strerror(errno)})};
+    if (::lstat(m_runtimeDir.c_str(), &st) != 0) {
+        // errno's words before the translation's, which may call the library and change errno.
+        const int err = errno;
+        if (err == ENOENT)
+            return {Outcome::NotRunning, ""};
+        const std::string why = std::strerror(err);
+        return {Outcome::Failed, Arg(Tr("ControlClient", "cannot use %1: %2"), {m_runtimeDir, why})};
+    }
     // A window fixes the mode of its folder; one that others may enter is not a window's.
     const PrivateDirVerdict verdict = JudgePrivateDir(st.st_mode, st.st_uid, ::getuid());
     if (verdict.action != PrivateDirVerdict::Action::Use)
