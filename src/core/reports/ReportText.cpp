@@ -97,7 +97,8 @@ std::string BuildReportText(const CCallArray& calls, const CBillingPeriod& perio
         return PastReportText(calls, period, monthLimit);
     const int day = period.DayIndex(now);
     const double spent = GetTotalCost(calls);
-    const std::string projected = ShownAmount(ProjectedBill(spent, period, now));
+    const double bill = ProjectedBill(spent, period, now);
+    const std::string projected = ShownAmount(bill);
 
     const std::string days = Tr("ReportText", "during the first %n days of this month", nullptr, day);
     std::string text =
@@ -114,8 +115,7 @@ std::string BuildReportText(const CCallArray& calls, const CBillingPeriod& perio
                       "with a telephone bill somewhere about %1."),
                    {projected}) +
                "\r\n\r\n" + Tr("ReportText", "You have not set a month limit.");
-    return text +
-           VerdictText(projected, JudgeProjection(ProjectedBill(spent, period, now), monthLimit), monthLimit);
+    return text + VerdictText(projected, JudgeProjection(bill, monthLimit), monthLimit);
 }
 
 std::string BuildReportText(const CCallArray& calls, CTime now, double monthLimit) {
