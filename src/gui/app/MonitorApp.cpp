@@ -36,6 +36,7 @@
 
 namespace {
 constexpr std::array kTextOnly{"-h", "--help", "--help-all", "-v", "--version"};
+constexpr char kNoShm[] = "QT_XCB_NO_MITSHM";
 
 QStringList Arguments(int argc, char** argv) {
     QStringList list;
@@ -60,8 +61,20 @@ CMonitorApp::CMonitorApp(int& argc, char** argv)
         return;
     }
     if (QCoreApplication::instance() == nullptr) {
-        const CFontWarmUp fonts;
-        m_qtApp = std::make_unique<QApplication>(argc, argv);
+        // Every second of a call repaints a few small values. Through X shared memory, each paint
+        // first waits for the display to finish with the last one (a round trip, and a wake-up of
+        // Qt's event thread); sent over the socket, a few kilobytes need no waiting. Qt's xcb
+        // plug-in reads this only as it connects, so programs started from here are not told.
+        // Set and taken back while no other thread of ours reads the environment.
+        const bool ownShm = !qEnvironmentVariableIsSet(kNoShm);
+        if (ownShm)
+            qputenv(kNoShm, "1");
+        {
+            const CFontWarmUp fonts;
+            m_qtApp = std::make_unique<QApplication>(argc, argv);
+        }
+        if (ownShm)
+            qunsetenv(kNoShm);
     }
     InitCorvellanResources();
     m_translations = std::make_unique<CTranslations>();
