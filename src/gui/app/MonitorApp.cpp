@@ -197,7 +197,8 @@ int CMonitorApp::InitInstance() {
         CSleepGuard sleepGuard(monitor, *m_clock);
         sleepGuard.SetNotice([&dialog](const std::string& text) { dialog.ShowNotice(text); });
         sleepGuard.SetStartOnWake([&linkFollower] { return linkFollower.IsLinkUp(); });
-        const CLogindWatcher logind(sleepGuard);
+        CLogindWatcher logind(sleepGuard);
+        QObject::connect(&dialog, &CMonitorDlg::settled, &logind, &CLogindWatcher::Watch);
         if (onDialogCreated)
             onDialogCreated(dialog);
         ArmMonitorProbe(dialog); // bench/footprint's marks; nothing unless CORVELLAN_PROBE is set

@@ -104,6 +104,7 @@ int CMonitorDlg::Run(bool hidden) {
         if (hidden && CTrayIcon::IsAvailable()) {
             m_bShown = false;
             m_tray->Dock(); // the tray is all there is to see
+            QTimer::singleShot(0, this, &CMonitorDlg::settled);
         } else {
             show();
         }
@@ -341,6 +342,7 @@ void CMonitorDlg::paintEvent(QPaintEvent* event) {
     if (!m_bPainted) {
         m_bPainted = true;
         QTimer::singleShot(0, m_tray, &CTrayIcon::Dock);
+        QTimer::singleShot(0, this, &CMonitorDlg::settled);
         // Start-up has freed much more than it keeps (the font configuration read, the call log's
         // text): give those pages back, the program may wait in the tray for weeks.
         QTimer::singleShot(0, this, [] { malloc_trim(0); });

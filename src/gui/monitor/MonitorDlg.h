@@ -59,6 +59,9 @@ signals:
     void helpRequested(unsigned long context);
     // The month's calls have been read: from here on calls may be started by something else.
     void ready();
+    // The window has been painted for the first time (or docked, when started hidden): what can
+    // wait until then may start now.
+    void settled();
     // The Preferences were closed with OK; Settings holds what the user chose.
     void preferencesAccepted();
 

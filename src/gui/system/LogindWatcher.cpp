@@ -26,8 +26,14 @@ void WhenAnswered(QObject* owner, const QDBusPendingCall& call, Handler handler)
 } // namespace
 
 CLogindWatcher::CLogindWatcher(CSleepGuard& guard, QObject* parent)
-    : QObject(parent), m_guard(guard), m_bus(QDBusConnection::systemBus()) {
+    : QObject(parent), m_guard(guard), m_bus(QString()) {
     m_guard.SetDelay(this);
+}
+
+void CLogindWatcher::Watch() {
+    if (m_bus.isConnected())
+        return;
+    m_bus = QDBusConnection::systemBus();
     if (!m_bus.isConnected())
         return;
     // Signals are taken from any sender and checked here: naming logind would make Qt wait for
@@ -45,6 +51,8 @@ CLogindWatcher::CLogindWatcher(CSleepGuard& guard, QObject* parent)
             if (!reply.isError())
                 m_logind = reply.value();
         });
+    if (m_bWanted) // a call started before the bus was reached
+        Hold();
 }
 
 CLogindWatcher::~CLogindWatcher() {

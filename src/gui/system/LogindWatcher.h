@@ -21,6 +21,10 @@ public:
     explicit CLogindWatcher(CSleepGuard& guard, QObject* parent = nullptr);
     ~CLogindWatcher() override;
 
+    // Connects to the system bus (a few round trips, which the window's first showing need not
+    // wait for); a call already being timed gets its lock then.
+    void Watch();
+
     // logind's lock has come and is kept.
     bool IsHolding() const { return m_inhibitor.isValid(); }
 

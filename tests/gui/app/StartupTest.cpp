@@ -47,7 +47,8 @@ protected:
     int Run(Prompter& with, std::function<void(CMonitorDlg&)> drive) {
         CMonitorApp app(paths, with, clock);
         app.startHidden = hidden;
-        app.onDialogCreated = [&drive](CMonitorDlg& dialog) {
+        app.onDialogCreated = [this, &drive](CMonitorDlg& dialog) {
+            QObject::connect(&dialog, &CMonitorDlg::settled, [this] { ++settled; });
             QTimer::singleShot(0, &dialog, [&dialog, &drive] { drive(dialog); });
         };
         QTimer watchdog; // a run that does not end fails, and is ended as a signal would end it
@@ -97,6 +98,7 @@ protected:
     FakeClock clock{CTime(2026, 12, 2, 14, 0, 0)};
     unsigned long helpTopic = 0;
     bool hidden = false;
+    int settled = 0; // the window's first paint (or docking) was announced
 };
 
 // The first run: the Preferences open, the window hidden into the tray keeps the program running
@@ -122,11 +124,14 @@ TEST_F(StartupTest, ALaterRunStartedHiddenShowsWithoutATrayAndLeavesTheFileUntou
     TempDir::Write(paths.SettingsFile(), mine);
     hidden = true;
     std::optional<bool> visible;
-    Run(prompter, [&visible](CMonitorDlg& dialog) {
+    Run(prompter, [this, &visible](CMonitorDlg& dialog) {
         visible = dialog.isVisible();
+        // What waits for the first showing (the system bus) is started, shown or docked.
+        EXPECT_TRUE(QTest::qWaitFor([this] { return settled > 0; }, 5000));
         dialog.EndSession();
     });
     EXPECT_EQ(visible, !CTrayIcon::IsAvailable());
+    EXPECT_EQ(settled, 1);
     EXPECT_EQ(TempDir::Read(paths.SettingsFile()), mine);
     EXPECT_DOUBLE_EQ(Settings.WeekdayDayRate, 3.0);
 }

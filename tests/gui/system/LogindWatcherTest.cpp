@@ -84,8 +84,9 @@ TEST_F(LogindWatcherTest, HoldsTheDelayLockWhileACallIsTimedAndEndsTheCallAtTheS
     monitor.Load();
     CSleepGuard guard(monitor, clock);
     guard.SetStartOnWake([] { return true; });
-    const CLogindWatcher watcher(guard);
-    monitor.Start(CallCause::User);
+    CLogindWatcher watcher(guard);
+    monitor.Start(CallCause::User); // before the bus is reached, as at a start with the link up
+    watcher.Watch();
     ASSERT_TRUE(QTest::qWaitFor([&] { return watcher.IsHolding(); }, kPatienceMs));
     pollfd lock{logind.kept.at(0), POLLIN, 0};
     clock.Advance(300);
