@@ -43,8 +43,8 @@ CControlResponder::Answer CControlResponder::Respond(std::string_view line) {
         return {m_monitor->IsRunning() ? Stop() : Start()};
     case ControlVerb::Add: {
         // The refusal goes into the reply, which is English like the rest of the protocol.
-        const CUntranslated english;
-        if (const std::optional<std::string> why = m_monitor->AddCall(request.start, request.end))
+        if (const std::optional<std::string> why =
+                m_monitor->AddCall(request.start, request.end, Wording::English))
             return {ErrorReply(*why)};
         return {OkReply({"added", TimeWord(request.start), TimeWord(request.end),
                          NumberWord(CCallRecord(request.start, request.end).GetCost())})};

@@ -137,23 +137,35 @@ std::optional<std::string> CMonitor::CheckNewCall(CTime start, CTime end, CTime 
     return std::nullopt;
 }
 
-std::optional<std::string> CMonitor::AddCall(CTime start, CTime end) {
+std::optional<std::string> CMonitor::AddCall(CTime start, CTime end, Wording reason) {
+    // Only the reason is worded as asked: a month rolled over or a log that cannot be written is
+    // told to whoever sits at the window.
+    const auto worded = [reason](const auto& word) {
+        const CUntranslated words(reason);
+        return word();
+    };
     if (!IsLoaded())
-        return Tr("Monitor", "the call log has not been read yet");
-    if (std::optional<std::string> why = CheckNewCall(start, end, m_clock.Now()))
+        return worded([] { return Tr("Monitor", "the call log has not been read yet"); });
+    if (std::optional<std::string> why = worded([&] { return CheckNewCall(start, end, m_clock.Now()); }))
         return why;
     FollowPeriod(m_clock.Now());
     if (IsRunning() && start < m_clock.Now() && StartTime() < end)
-        return Arg(Tr("Monitor", "the call overlaps the call being timed since %1"),
-                   {CommandTime(StartTime())});
+        return worded([this] {
+            return Arg(Tr("Monitor", "the call overlaps the call being timed since %1"),
+                       {CommandTime(StartTime())});
+        });
     if (const std::optional<CCallRecord> logged = FindOverlappingCall(m_calls, start, end))
-        return Arg(Tr("Monitor", "the call overlaps the logged call from %1 to %2"),
-                   {CommandTime(logged->GetStart()), CommandTime(logged->GetEnd())});
+        return worded([&logged] {
+            return Arg(Tr("Monitor", "the call overlaps the logged call from %1 to %2"),
+                       {CommandTime(logged->GetStart()), CommandTime(logged->GetEnd())});
+        });
     InsertByEnd(m_calls, start, end);
     if (!Save()) {
         // Told as not added, so it must not be kept for a later save either.
         RemoveCall(m_calls, start, end);
-        return Arg(Tr("Monitor", "Calls.log could not be written (%1)"), {m_callLog.LastError()});
+        return worded([this] {
+            return Arg(Tr("Monitor", "Calls.log could not be written (%1)"), {m_callLog.LastError()});
+        });
     }
     m_joinedSinceMark.emplace_back(start, end);
     m_meter.ListChanged();

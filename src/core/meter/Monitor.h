@@ -4,6 +4,7 @@
 #include "core/billing/CallArray.h"
 #include "core/calllog/CallLog.h"
 #include "core/meter/CallMeter.h"
+#include "core/platform/Translate.h"
 
 #include <functional>
 #include <optional>
@@ -73,8 +74,9 @@ public:
     // finished calls of the current month. Empty when it may.
     static std::optional<std::string> CheckNewCall(CTime start, CTime end, CTime now);
     // Adds a call that was not timed (typed in, or handed over by corvellanctl) in order of its end
-    // and writes Calls.log; the reason when it may not be added or could not be written.
-    std::optional<std::string> AddCall(CTime start, CTime end);
+    // and writes Calls.log; the reason when it may not be added or could not be written, worded as
+    // asked. What adding it tells the user meanwhile is in the user's language all the same.
+    std::optional<std::string> AddCall(CTime start, CTime end, Wording reason = Wording::UserLanguage);
     // The Logs and Reports sheet shows the list as it is now...
     void MarkListShown();
     // ...and emptied what it showed: calls stopped or added since the mark stay. The old file is

@@ -49,8 +49,14 @@ CUntranslated::CUntranslated() {
     ++s_untranslated;
 }
 
+CUntranslated::CUntranslated(Wording wording) : m_active(wording == Wording::English) {
+    if (m_active)
+        ++s_untranslated;
+}
+
 CUntranslated::~CUntranslated() {
-    --s_untranslated;
+    if (m_active)
+        --s_untranslated;
 }
 
 void SetTranslation(Translation translation) {

@@ -24,14 +24,21 @@ std::string Tr(const char* context, const char* text, const char* disambiguation
 // for markers itself; a marker without a value stays as it is.
 std::string Arg(std::string_view text, std::initializer_list<std::string_view> values);
 
+// How a text is worded: in the user's language, or as written here for the control socket's replies.
+enum class Wording { UserLanguage, English };
+
 // While one is alive Tr gives every text as written here: what the core says over the control socket
 // stays English, whatever the language of the window that answers.
 class CUntranslated {
 public:
     CUntranslated();
+    explicit CUntranslated(Wording wording); // does nothing unless wording is English
     ~CUntranslated();
     CUntranslated(const CUntranslated&) = delete;
     CUntranslated& operator=(const CUntranslated&) = delete;
+
+private:
+    bool m_active = true;
 };
 
 // n is -1 for a text that is not counted. The result may still hold %n: Tr replaces it.

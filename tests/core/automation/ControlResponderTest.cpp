@@ -10,6 +10,8 @@
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 
+#include <filesystem>
+
 namespace {
 struct Causes : MonitorListener {
     void CallStarted(CTime, CallCause cause) override { seen.push_back(cause); }
@@ -82,7 +84,8 @@ TEST_F(ControlResponderTest, TimesNothingBeforeTheLogIsReadOrAfterTheEnd) {
     EXPECT_EQ(Reply("status"), "ok stopped");
 }
 // The protocol is English whatever the window's language: a refused add says why in its words, while
-// the same refusal told in the window would be translated.
+// the same refusal told in the window would be translated, and so is what the window tells the user
+// meanwhile (here: the log cannot be written).
 TEST_F(ControlResponderTest, RepliesInEnglishUnderATranslation) {
     SetTranslation(
         [](const char*, const char* text, const char*, int) { return "[de] " + std::string(text); });
@@ -91,8 +94,14 @@ TEST_F(ControlResponderTest, RepliesInEnglishUnderATranslation) {
     const std::string reply = Reply("add 2026-12-02T15:00:00Z 2026-12-02T15:05:00Z");
     const std::optional<std::string> told =
         monitor.AddCall(CTime(2026, 12, 2, 15, 0, 0), CTime(2026, 12, 2, 15, 5, 0));
+    std::filesystem::remove_all(paths.DataDir());
+    TempDir::Write(dir.File("data"), "a file where the data folder was");
+    const std::string unwritten = Reply("add 2026-12-02T13:00:00Z 2026-12-02T13:01:00Z");
     SetTranslation({});
     EXPECT_EQ(reply, "error the call cannot end later than now");
     EXPECT_EQ(told, "[de] the call cannot end later than now");
+    EXPECT_EQ(unwritten.rfind("error Calls.log could not be written (", 0), 0u) << unwritten;
+    ASSERT_FALSE(prompter.shown.empty());
+    EXPECT_EQ(prompter.shown.back().text.rfind("[de] ", 0), 0u) << prompter.shown.back().text;
 }
 } // namespace
