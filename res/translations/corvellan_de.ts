@@ -1684,5 +1684,9 @@ Dateien: $XDG_CONFIG_HOME/Corvellan.ini (Vorgabe ~/.config/Corvellan.ini),
         <source>Corvellan holds Calls.log but does not answer on its control socket</source>
         <translation>Corvellan hält Calls.log, antwortet aber nicht auf seinem Steuer-Socket</translation>
     </message>
+    <message>
+        <source>; the call may be added all the same (corvellanctl calls lists it)</source>
+        <translation>; der Anruf wird womöglich trotzdem hinzugefügt (corvellanctl calls listet ihn auf)</translation>
+    </message>
 </context>
 </TS>

@@ -1685,5 +1685,9 @@ Fichiers&#xa0;: $XDG_CONFIG_HOME/Corvellan.ini (par défaut ~/.config/Corvellan.
         <source>Corvellan holds Calls.log but does not answer on its control socket</source>
         <translation>Corvellan tient Calls.log mais ne répond pas sur son socket de contrôle</translation>
     </message>
+    <message>
+        <source>; the call may be added all the same (corvellanctl calls lists it)</source>
+        <translation>&#xa0;; l’appel sera peut-être ajouté malgré tout (corvellanctl calls le liste)</translation>
+    </message>
 </context>
 </TS>

@@ -17,6 +17,11 @@ std::string NothingAdded() {
     return Tr("WindowCommands", "; nothing was added");
 }
 
+// The request went out: the window may still add the call once the user has answered a box of its.
+std::string MaybeAdded() {
+    return Tr("WindowCommands", "; the call may be added all the same (corvellanctl calls lists it)");
+}
+
 std::string NotUnderstood(const std::string& answer) {
     return Arg(Tr("WindowCommands", "an answer it does not understand: %1"), {answer});
 }
@@ -83,6 +88,8 @@ int CWindowCommands::Add(CTime start, CTime end) {
         return Fail(
             Tr("WindowCommands", "Corvellan holds Calls.log but does not answer on its control socket") +
             NothingAdded());
+    if (result.outcome == Outcome::Unanswered)
+        return Fail(result.text + MaybeAdded());
     if (result.outcome != Outcome::Answered)
         return Fail(result.text + NothingAdded());
     const ControlReply reply = ParseControlReply(result.text);

@@ -18,10 +18,9 @@ namespace {
 using Outcome = CControlClient::Outcome;
 using Result = CControlClient::Result;
 
-Result Silence() {
+Result Silence(Outcome outcome = Outcome::NoAnswer) {
     const int seconds = static_cast<int>(kControlTimeout.count() / 1000);
-    return {Outcome::NoAnswer,
-            Tr("ControlClient", "Corvellan did not answer within %n seconds", nullptr, seconds)};
+    return {outcome, Tr("ControlClient", "Corvellan did not answer within %n seconds", nullptr, seconds)};
 }
 } // namespace
 
@@ -85,12 +84,12 @@ CControlClient::Result CControlClient::Ask(const std::string& line) const {
         if (const std::size_t end = received.find('\n'); end != std::string::npos)
             return {Outcome::Answered, received.substr(0, end)};
         if (received.size() > kControlLineLimit)
-            return {Outcome::NoAnswer, Tr("ControlClient", "Corvellan's answer is too long")};
+            return {Outcome::Unanswered, Tr("ControlClient", "Corvellan's answer is too long")};
         const CUnixSocket::Io io = socket.Read(received, kControlLineLimit);
         if (io == CUnixSocket::Io::WouldBlock && !socket.WaitReadable(deadline))
-            return Silence();
+            return Silence(Outcome::Unanswered);
         if (io == CUnixSocket::Io::Closed || io == CUnixSocket::Io::Failed)
-            return {Outcome::NoAnswer,
+            return {Outcome::Unanswered,
                     Tr("ControlClient", "Corvellan closed the connection without an answer")};
     }
 }

@@ -13,7 +13,9 @@ public:
     enum class Outcome {
         Answered,   // text: the reply line
         NotRunning, // no window listens for this data folder
-        NoAnswer,   // text: what went wrong on the way
+        NoAnswer,   // text: what went wrong before the request was sent whole: nothing was done
+        Unanswered, // text: what went wrong after: the window may carry it out all the same (a box of
+                    // its own may be waiting for the user)
         Failed,     // text: why the socket cannot be used
     };
     struct Result {

@@ -37,8 +37,8 @@ TEST(ControlClientTest, TheReplyLineOrWhatWentWrong) {
     const std::tuple<const char*, bool, Outcome, const char*> rows[] = {
         // the window says, hangs up
         {"ok stopped\nok more", true, Outcome::Answered, "ok stopped"},
-        {"", true, Outcome::NoAnswer, "Corvellan closed the connection without an answer"},
-        {"ok half a li", false, Outcome::NoAnswer, "Corvellan did not answer within 2 seconds"},
+        {"", true, Outcome::Unanswered, "Corvellan closed the connection without an answer"},
+        {"ok half a li", false, Outcome::Unanswered, "Corvellan did not answer within 2 seconds"},
     };
     for (const auto& [says, hangsUp, outcome, text] : rows) {
         const CUnixSocket listening = CUnixSocket::Listen(path, nullptr);
