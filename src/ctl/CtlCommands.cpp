@@ -227,14 +227,17 @@ int CCtlCommands::Calls(const QStringList&) {
 
 int CCtlCommands::Months(const QStringList&) {
     StderrPrompter prompter(m_err);
-    const std::vector<MonthRow> rows = LoadMonthRows(prompter);
+    CCallArray calls;
+    CCallLog log(m_paths, prompter);
+    log.Load(calls, m_now);
+    const CBillingPeriod period = PeriodOf(m_now);
+    const std::vector<MonthRow> rows = BuildMonthRows(period, calls, log.PastMonths(m_now));
     if (m_csv || m_json) {
         // A damaged month's problem is a field of the CSV and JSON, which stay English whatever the
-        // user's language; the error stream below tells it in the user's.
+        // user's language; the error stream below tells it in the user's. Only the ended months
+        // are read again for it, not the month's Calls.log.
         const CUntranslated english;
-        std::ostringstream unsaid;
-        StderrPrompter quiet(unsaid);
-        const std::vector<MonthRow> machine = LoadMonthRows(quiet);
+        const std::vector<MonthRow> machine = BuildMonthRows(period, calls, log.PastMonths(m_now));
         m_out << (m_csv ? MonthsCsv(machine) : MonthsJson(machine));
     } else {
         m_out << MonthsText(rows);
@@ -259,13 +262,6 @@ int CCtlCommands::Chart(const QStringList&) {
               : m_json ? ChartJson(period, perDay, Settings.DayLimit)
                        : ChartText(period, perDay));
     return clean ? kExitOk : kExitFailed;
-}
-
-std::vector<MonthRow> CCtlCommands::LoadMonthRows(StderrPrompter& prompter) {
-    CCallArray calls;
-    CCallLog log(m_paths, prompter);
-    log.Load(calls, m_now);
-    return BuildMonthRows(PeriodOf(m_now), calls, log.PastMonths(m_now));
 }
 
 std::optional<int> CCtlCommands::LoadMonth(CCallArray& calls, CBillingPeriod& period, bool& clean) {

@@ -57,8 +57,6 @@ private:
     bool LoadSettingsQuietly();
     // Loads the month's calls; false when the loader complained about the file.
     bool LoadCalls(CCallArray& calls, StderrPrompter& prompter);
-    // This month and those of the history, as "months" lists them.
-    std::vector<MonthRow> LoadMonthRows(StderrPrompter& prompter);
     // The calls of the month of --month (this month without it) and its billing period; an exit
     // code when there is no such month or its file cannot be used.
     std::optional<int> LoadMonth(CCallArray& calls, CBillingPeriod& period, bool& clean);
