@@ -94,13 +94,17 @@
 <context>
     <name>BillingPeriod</name>
     <message>
-        <source>%1 %2</source>
-        <extracomment>the day of the month, then the month&apos;s name: &quot;5 March&quot;</extracomment>
-        <translation>%1 %2</translation>
-    </message>
-    <message>
         <source>%1 to %2</source>
         <translation>du %1 au %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n %1</source>
+        <comment>day and month</comment>
+        <extracomment>the day of the month, then the month&apos;s name: &quot;5 March&quot;</extracomment>
+        <translation>
+            <numerusform>%ner %1</numerusform>
+            <numerusform>%n %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -34,9 +34,10 @@ CTime Noon(sys_days days) {
 }
 
 std::string DayAndMonth(sys_days days) {
+    const auto day = static_cast<int>(static_cast<unsigned>(Date(days).day()));
+    // Counted by the day, so that a language may write the first of a month its own way ("1er").
     //: the day of the month, then the month's name: "5 March"
-    return Arg(Tr("BillingPeriod", "%1 %2"),
-               {std::to_string(static_cast<unsigned>(Date(days).day())), Noon(days).Format("%B")});
+    return Arg(Tr("BillingPeriod", "%n %1", "day and month", day), {Noon(days).Format("%B")});
 }
 } // namespace
 

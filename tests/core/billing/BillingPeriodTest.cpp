@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/billing/BillingPeriod.h"
+#include "core/platform/Translate.h"
 
 #include "support/TzGuard.h"
 
@@ -44,5 +45,15 @@ TEST(BillingPeriodTest, RunsFromItsStartDayToTheDayBeforeTheNextOne) {
     EXPECT_EQ(CBillingPeriod::Of(CTime(2024, 2, 10, 12, 0, 0), 1).Title() + ", " +
                   CBillingPeriod::Of(CTime(2027, 1, 3, 12, 0, 0), 15).Title(),
               "February 2024, 15 December to 14 January 2027");
+}
+
+// A language may write the first of a month its own way (French: "1er"): the day is its text's count.
+TEST(BillingPeriodTest, TheDayIsTheCountOfItsText) {
+    SetTranslation([](const char*, const char* text, const char*, int n) {
+        return std::string(text) == "%n %1" && n == 1 ? std::string("%ner %1") : std::string(text);
+    });
+    const std::string range = CBillingPeriod::Of(CTime(2026, 11, 20, 12, 0, 0), 2).RangeText();
+    SetTranslation({});
+    EXPECT_EQ(range, "2 November to 1er December");
 }
 } // namespace
