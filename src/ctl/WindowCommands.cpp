@@ -17,7 +17,7 @@ std::string NothingAdded() {
     return Tr("WindowCommands", "; nothing was added");
 }
 
-// The request went out: the window may still add the call once the user has answered a box of its.
+// The request went out: the window may still add the call once the user has answered its box.
 std::string MaybeAdded() {
     return Tr("WindowCommands", "; the call may be added all the same (corvellanctl calls lists it)");
 }
