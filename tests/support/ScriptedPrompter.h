@@ -4,6 +4,7 @@
 #include "core/platform/Prompter.h"
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -17,14 +18,18 @@ public:
         std::string text;    // for SaveAs: the default extension
         PromptIcon icon = PromptIcon::None;
         std::optional<ScreenRect> keepClear; // where the box must not go
+        bool notice = false;                 // shown without waiting for the user
     };
 
     void ShowMessage(const std::string& caption, const std::string& text, PromptIcon icon) override {
-        shown.push_back({caption, text, icon, std::nullopt});
+        Shows({caption, text, icon, std::nullopt});
     }
     void ShowMessageBeside(const std::string& caption, const std::string& text, PromptIcon icon,
                            const ScreenRect& keepClear) override {
-        shown.push_back({caption, text, icon, keepClear});
+        Shows({caption, text, icon, keepClear});
+    }
+    void ShowNotice(const std::string& caption, const std::string& text, PromptIcon icon) override {
+        Shows({caption, text, icon, std::nullopt, true});
     }
     bool AskYesNo(const std::string& caption, const std::string& text, PromptIcon icon) override {
         shown.push_back({caption, text, icon, std::nullopt});
@@ -39,8 +44,15 @@ public:
     std::deque<bool> yesNoAnswers;
     std::deque<std::optional<std::string>> saveAnswers;
     std::vector<Shown> shown;
+    // Runs while a message is shown, as the event loop of a real box would run what comes in.
+    std::function<void(const Shown&)> whileShown;
 
 private:
+    void Shows(const Shown& message) {
+        shown.push_back(message);
+        if (whileShown)
+            whileShown(message);
+    }
     template <typename T> static std::optional<T> Next(std::deque<T>& queue) {
         if (queue.empty())
             return std::nullopt;

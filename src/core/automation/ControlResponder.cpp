@@ -44,7 +44,7 @@ CControlResponder::Answer CControlResponder::Respond(std::string_view line) {
     case ControlVerb::Add: {
         // The refusal goes into the reply, which is English like the rest of the protocol.
         if (const std::optional<std::string> why =
-                m_monitor->AddCall(request.start, request.end, Wording::English))
+                m_monitor->AddCall(request.start, request.end, CallCause::Control, Wording::English))
             return {ErrorReply(*why)};
         return {OkReply({"added", TimeWord(request.start), TimeWord(request.end),
                          NumberWord(CCallRecord(request.start, request.end).GetCost())})};

@@ -24,8 +24,8 @@ void Replace(CCallArray& calls, const std::vector<LoggedCall>& list) {
 } // namespace
 
 CMonitor::CMonitor(const Paths& paths, Prompter& prompter, Clock& clock)
-    : m_clock(clock), m_unsavedDirs(paths.UnsavedDirs()), m_meter(clock, m_calls),
-      m_callLog(paths, prompter) {}
+    : m_clock(clock), m_prompter(prompter), m_unsavedDirs(paths.UnsavedDirs()), m_meter(clock, m_calls),
+      m_callLog(paths, m_prompter) {}
 
 void CMonitor::Load(bool mergeUnsaved) {
     m_calls.RemoveAll();
@@ -56,6 +56,12 @@ template <typename Event> void CMonitor::Tell(Event event) {
             event(*listener);
 }
 
+HeldPrompter::Hold CMonitor::Holding(CallCause cause) {
+    const bool waited = cause == CallCause::User || cause == CallCause::End;
+    return HeldPrompter::Hold(m_prompter,
+                              waited ? HeldPrompter::Showing::Boxes : HeldPrompter::Showing::Notices);
+}
+
 bool CMonitor::Start(CallCause cause) {
     if (!IsLoaded() || IsRunning())
         return false;
@@ -71,6 +77,7 @@ std::optional<CCallRecord> CMonitor::Stop(CallCause cause) {
 std::optional<CCallRecord> CMonitor::StopAt(CTime end, CallCause cause) {
     if (!IsRunning())
         return std::nullopt;
+    const HeldPrompter::Hold hold = Holding(cause);
     const CCallRecord call = m_meter.Stop(end);
     m_joinedSinceMark.emplace_back(call.GetStart(), call.GetEnd());
     // A call that ran across the turn of the period goes to the history of the one it started in.
@@ -87,11 +94,13 @@ TickResult CMonitor::Tick(CTime now) {
 }
 
 MeterFigures CMonitor::Follow(CTime now) {
+    const HeldPrompter::Hold hold = Holding(CallCause::User);
     FollowPeriod(now);
     return m_meter.Follow(now);
 }
 
 MeterFigures CMonitor::Refresh() {
+    const HeldPrompter::Hold hold = Holding(CallCause::User);
     FollowPeriod(m_clock.Now());
     return m_meter.Refresh();
 }
@@ -137,7 +146,8 @@ std::optional<std::string> CMonitor::CheckNewCall(CTime start, CTime end, CTime 
     return std::nullopt;
 }
 
-std::optional<std::string> CMonitor::AddCall(CTime start, CTime end, Wording reason) {
+std::optional<std::string> CMonitor::AddCall(CTime start, CTime end, CallCause cause, Wording reason) {
+    const HeldPrompter::Hold hold = Holding(cause);
     // Only the reason is worded as asked: a month rolled over or a log that cannot be written is
     // told to whoever sits at the window.
     const auto worded = [reason](const auto& word) {
@@ -178,6 +188,7 @@ void CMonitor::MarkListShown() {
 }
 
 void CMonitor::ListCleared() {
+    const HeldPrompter::Hold hold = Holding(CallCause::User);
     // Calls stopped or added while the sheet was open were not in the list it emptied.
     std::stable_sort(m_joinedSinceMark.begin(), m_joinedSinceMark.end(),
                      [](const auto& a, const auto& b) { return a.second < b.second; });
@@ -196,6 +207,7 @@ void CMonitor::ListCleared() {
 void CMonitor::End() {
     if (m_bEnded)
         return;
+    const HeldPrompter::Hold hold = Holding(CallCause::End);
     Stop(CallCause::End);
     m_bEnded = true;
     if (m_bLoaded && LogChanged && !Save()) {

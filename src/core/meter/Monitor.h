@@ -4,6 +4,7 @@
 #include "core/billing/CallArray.h"
 #include "core/calllog/CallLog.h"
 #include "core/meter/CallMeter.h"
+#include "core/platform/HeldPrompter.h"
 #include "core/platform/Translate.h"
 
 #include <functional>
@@ -76,7 +77,8 @@ public:
     // Adds a call that was not timed (typed in, or handed over by corvellanctl) in order of its end
     // and writes Calls.log; the reason when it may not be added or could not be written, worded as
     // asked. What adding it tells the user meanwhile is in the user's language all the same.
-    std::optional<std::string> AddCall(CTime start, CTime end, Wording reason = Wording::UserLanguage);
+    std::optional<std::string> AddCall(CTime start, CTime end, CallCause cause = CallCause::User,
+                                       Wording reason = Wording::UserLanguage);
     // The Logs and Reports sheet shows the list as it is now...
     void MarkListShown();
     // ...and emptied what it showed: calls stopped or added since the mark stay. The old file is
@@ -99,6 +101,7 @@ public:
 
 private:
     template <typename Event> void Tell(Event event);
+    HeldPrompter::Hold Holding(CallCause cause);
 
     bool Save();
     // At a new billing period (or with sweep, after a stop), calls of the list that are not of the
@@ -107,6 +110,9 @@ private:
     bool FollowPeriod(CTime now, bool sweep = false);
 
     Clock& m_clock;
+    // What a change tells the user is shown once the change is complete; what a script, the link
+    // or the machine's sleep changed does not wait for anyone.
+    HeldPrompter m_prompter;
     std::vector<std::string> m_unsavedDirs;
     CCallArray m_calls;
     CCallMeter m_meter;

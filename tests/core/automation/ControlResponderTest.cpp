@@ -85,7 +85,7 @@ TEST_F(ControlResponderTest, TimesNothingBeforeTheLogIsReadOrAfterTheEnd) {
 }
 // The protocol is English whatever the window's language: a refused add says why in its words, while
 // the same refusal told in the window would be translated, and so is what the window tells the user
-// meanwhile (here: the log cannot be written).
+// meanwhile (here: the log cannot be written), shown without holding up the reply.
 TEST_F(ControlResponderTest, RepliesInEnglishUnderATranslation) {
     SetTranslation(
         [](const char*, const char* text, const char*, int) { return "[de] " + std::string(text); });
@@ -103,5 +103,6 @@ TEST_F(ControlResponderTest, RepliesInEnglishUnderATranslation) {
     EXPECT_EQ(unwritten.rfind("error Calls.log could not be written (", 0), 0u) << unwritten;
     ASSERT_FALSE(prompter.shown.empty());
     EXPECT_EQ(prompter.shown.back().text.rfind("[de] ", 0), 0u) << prompter.shown.back().text;
+    EXPECT_TRUE(prompter.shown.back().notice);
 }
 } // namespace

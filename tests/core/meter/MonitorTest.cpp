@@ -103,6 +103,56 @@ TEST_F(MonitorStateTest, AddsACallOrSaysWhyNot) {
     EXPECT_EQ(recorder.seen, (std::vector<std::string>{"list, logged 1", "started 14:00:00"}));
 }
 
+// A box runs the event loop, so a stop from the tray may come while one is open: it finds the
+// change complete. The call that could not be written is out of the list by then, so Calls.log
+// never holds a call that was told as not added.
+TEST_F(MonitorStateTest, AStopWhileAFailureIsShownFindsTheAddUndone) {
+    monitor.Load();
+    monitor.Start(CallCause::User);
+    clock.Advance(60);
+    std::filesystem::remove_all(paths.DataDir());
+    TempDir::Write(dir.File("data"), "a file where the data folder was");
+    prompter.whileShown = [this](const ScriptedPrompter::Shown&) {
+        prompter.whileShown = nullptr;
+        std::filesystem::remove(dir.File("data"));
+        std::filesystem::create_directories(paths.DataDir());
+        monitor.Stop(CallCause::User);
+    };
+    EXPECT_TRUE(monitor.AddCall(CTime(2026, 12, 2, 12, 0, 0), CTime(2026, 12, 2, 12, 10, 0)));
+    EXPECT_EQ(monitor.Calls().GetSize(), 1);
+    EXPECT_EQ(ParseCallLog(TempDir::Read(paths.CallLogFile())).calls.size(), 1u);
+}
+
+// What a script, the link or the machine's sleep changed is told without waiting for anyone: the
+// script waits for its reply, the machine for its sleep. What the user did is told in a box.
+TEST_F(MonitorStateTest, OnlyTheUsersOwnChangesWaitForTheUser) {
+    monitor.Load();
+    std::filesystem::remove_all(paths.DataDir());
+    TempDir::Write(dir.File("data"), "a file where the data folder was");
+    const struct {
+        CallCause cause;
+        bool added; // else timed
+        bool notice;
+    } rows[] = {
+        {CallCause::User, false, false}, {CallCause::Control, false, true}, {CallCause::Link, false, true},
+        {CallCause::Sleep, false, true}, {CallCause::User, true, false},    {CallCause::Control, true, true},
+    };
+    CTime addedEnd(2026, 12, 2, 1, 0, 0);
+    for (const auto& row : rows) {
+        prompter.shown.clear();
+        if (row.added) {
+            monitor.AddCall(addedEnd - CTimeSpan(60), addedEnd, row.cause);
+            addedEnd = addedEnd + CTimeSpan(3600);
+        } else {
+            monitor.Start(row.cause);
+            clock.Advance(60);
+            monitor.Stop(row.cause);
+        }
+        ASSERT_EQ(prompter.shown.size(), 1u);
+        EXPECT_EQ(prompter.shown[0].notice, row.notice) << static_cast<int>(row.cause) << row.added;
+    }
+}
+
 // Only finished calls of the current month may be added: one that ends this very second, or lasts
 // no time, may; one that ends a second from now or began last month, not (one that ends before it
 // starts: see AddsACallOrSaysWhyNot).
