@@ -1673,10 +1673,6 @@ Dateien: $XDG_CONFIG_HOME/Corvellan.ini (Vorgabe ~/.config/Corvellan.ini),
         <translation>Corvellan läuft nicht</translation>
     </message>
     <message>
-        <source>; nothing was added</source>
-        <translation>; es wurde nichts hinzugefügt</translation>
-    </message>
-    <message>
         <source>an answer it does not understand: %1</source>
         <translation>eine Antwort, die es nicht versteht: %1</translation>
     </message>

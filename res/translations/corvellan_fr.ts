@@ -1674,10 +1674,6 @@ Fichiers&#xa0;: $XDG_CONFIG_HOME/Corvellan.ini (par défaut ~/.config/Corvellan.
         <translation>Corvellan n’est pas lancé</translation>
     </message>
     <message>
-        <source>; nothing was added</source>
-        <translation>&#xa0;; rien n’a été ajouté</translation>
-    </message>
-    <message>
         <source>an answer it does not understand: %1</source>
         <translation>une réponse qu’il ne comprend pas&#xa0;: %1</translation>
     </message>

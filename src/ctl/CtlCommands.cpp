@@ -77,10 +77,6 @@ std::string RawAmount(double amount) {
     return std::string(buffer, result.ptr);
 }
 
-std::string NothingAdded() {
-    return Tr("CtlCommands", "; nothing was added");
-}
-
 std::string PlainNewlines(const std::string& text) {
     std::string out;
     out.reserve(text.size());
@@ -95,6 +91,10 @@ std::string PlainNewlines(const std::string& text) {
 
 CCtlCommands::CCtlCommands(Paths paths, std::ostream& out, std::ostream& err)
     : m_paths(std::move(paths)), m_out(out), m_err(err) {}
+
+std::string CCtlCommands::NothingAdded() {
+    return Tr("CtlCommands", "; nothing was added");
+}
 
 int CCtlCommands::Run(const QStringList& arguments) {
     QCommandLineParser parser;

@@ -31,6 +31,8 @@ public:
     static constexpr int kExitFailed = 1;
     static constexpr int kExitUsage = 2;
     static constexpr int kExitNotRunning = 3;
+    // What a refused add ends with, whether the window or corvellanctl itself refused it.
+    static std::string NothingAdded();
 
 private:
     struct Command;

@@ -13,11 +13,7 @@ std::string NotRunning() {
     return Tr("WindowCommands", "Corvellan is not running");
 }
 
-std::string NothingAdded() {
-    return Tr("WindowCommands", "; nothing was added");
-}
-
-// The request went out: the window may still add the call once the user has answered its box.
+// The request went out but no answer came in time: the window may still add the call.
 std::string MaybeAdded() {
     return Tr("WindowCommands", "; the call may be added all the same (corvellanctl calls lists it)");
 }
@@ -87,13 +83,13 @@ int CWindowCommands::Add(CTime start, CTime end) {
     if (result.outcome == Outcome::NotRunning)
         return Fail(
             Tr("WindowCommands", "Corvellan holds Calls.log but does not answer on its control socket") +
-            NothingAdded());
+            CCtlCommands::NothingAdded());
     if (result.outcome == Outcome::Unanswered)
         return Fail(result.text + MaybeAdded());
     if (result.outcome != Outcome::Answered)
-        return Fail(result.text + NothingAdded());
+        return Fail(result.text + CCtlCommands::NothingAdded());
     const ControlReply reply = ParseControlReply(result.text);
     if (!reply.ok)
-        return Fail(reply.error + NothingAdded());
+        return Fail(reply.error + CCtlCommands::NothingAdded());
     return CCtlCommands::kExitOk;
 }
