@@ -78,11 +78,22 @@ void QtPrompter::ShowMessageBeside(const std::string& caption, const std::string
 void QtPrompter::ShowNotice(const std::string& caption, const std::string& text, PromptIcon icon) {
     if (m_ending)
         return;
+    // A link that flaps while Calls.log cannot be written would otherwise bury the window under
+    // copies of one message: the one still open comes to the front instead.
+    std::erase_if(m_notices, [](const QPointer<QMessageBox>& open) { return open.isNull(); });
+    const QString title = QString::fromStdString(caption), said = QString::fromStdString(text);
+    for (const QPointer<QMessageBox>& open : m_notices)
+        if (open->isVisible() && open->icon() == ToQt(icon) && open->windowTitle() == title &&
+            open->text() == said) {
+            open->raise();
+            return;
+        }
     // Not modal and no nested loop: the caller (a timer tick) goes on while the user reads it.
     QMessageBox* box = MakeBox(m_owner, caption, text, icon, QMessageBox::Ok, QMessageBox::Ok);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::NonModal);
     box->show();
+    m_notices.emplace_back(box);
 }
 
 bool QtPrompter::AskYesNo(const std::string& caption, const std::string& text, PromptIcon icon) {

@@ -3,9 +3,11 @@
 
 #include "core/platform/Prompter.h"
 
+#include <QMessageBox>
 #include <QPointer>
 #include <QRect>
 #include <QWidget>
+#include <vector>
 
 // The Prompter on real Qt dialogs, owned by a window when one is set. Once the program is ending it
 // shows nothing more and gives every question its safe answer: No, or cancelled.
@@ -37,4 +39,5 @@ private:
 
     QPointer<QWidget> m_owner;
     bool m_ending = false;
+    std::vector<QPointer<QMessageBox>> m_notices; // those still open
 };

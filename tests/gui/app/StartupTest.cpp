@@ -289,6 +289,29 @@ TEST_F(StartupTest, BoxesShowPlainTextAndSaveAsOpensInTheDocumentsFolder) {
               (QStringList{"Text Files(*.txt)", "All Files(*.*)"}));
 }
 
+// A notice still open is not opened again (a link that flaps while Calls.log cannot be written
+// stops a call every few seconds); one that was closed comes again.
+TEST(NoticeTest, AnOpenNoticeIsNotOpenedTwice) {
+    // The texts of the boxes open, sorted, and the boxes closed.
+    const auto closeOpen = [] {
+        QStringList texts;
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(widget); box != nullptr && box->isVisible()) {
+                texts << box->text();
+                box->close();
+            }
+        texts.sort();
+        return texts;
+    };
+    QtPrompter real;
+    for (const char* text : {"cannot write", "cannot write", "another", "cannot write"})
+        real.ShowNotice("Corvellan Error", text, PromptIcon::Stop);
+    real.ShowNotice("Corvellan", "cannot write", PromptIcon::Exclamation);
+    EXPECT_EQ(closeOpen(), (QStringList{"another", "cannot write", "cannot write"}));
+    real.ShowNotice("Corvellan Error", "cannot write", PromptIcon::Stop);
+    EXPECT_EQ(closeOpen(), QStringList{"cannot write"});
+}
+
 // The window's and the sheets' help ids lead to their own pages.
 TEST(HelpTest, EveryHelpContextOfTheProgramHasItsPage) {
     const std::pair<unsigned long, const char*> pages[] = {
