@@ -14,8 +14,8 @@ public:
         Answered,   // text: the reply line
         NotRunning, // no window listens for this data folder
         NoAnswer,   // text: what went wrong before the request was sent whole: nothing was done
-        Unanswered, // text: what went wrong after: the window may carry it out all the same (a box of
-                    // its own may be waiting for the user)
+        Unanswered, // text: what went wrong after: the window may carry it out all the same (it may
+                    // be busy, or its answer was lost)
         Failed,     // text: why the socket cannot be used
     };
     struct Result {
