@@ -14,10 +14,12 @@ HeldPrompter::Hold::~Hold() {
 }
 
 void HeldPrompter::Release() {
-    // Taken out first: a change made while one of them is shown holds and shows its own.
+    // Taken out first, with how they are shown: a change made while one of them is shown holds
+    // and shows its own, its own way.
     const std::vector<Message> held = std::exchange(m_held, {});
+    const bool asNotices = m_showing == Showing::Notices;
     for (const Message& message : held)
-        Display(message, m_showing == Showing::Notices);
+        Display(message, asNotices);
 }
 
 void HeldPrompter::Display(const Message& message, bool asNotice) {

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/platform/AtomicFile.h"
+#include "core/platform/HeldPrompter.h"
 #include "core/platform/IniFile.h"
 #include "core/platform/Paths.h"
 
 #include "support/FileKinds.h"
+#include "support/ScriptedPrompter.h"
 
 #include <csignal>
 #include <gtest/gtest.h>
@@ -151,5 +153,32 @@ TEST(PathsTest, FollowsXdgDirectoriesAndIgnoresRelativeOnes) {
     const Paths paths = Paths::FromEnvironment();
     EXPECT_EQ(paths.SettingsFile() + " " + paths.CallLogFile(),
               "/tmp/cfg/Corvellan.ini /home/someone/.local/share/corvellan/Calls.log");
+}
+
+// Held messages come once the outermost hold ends, each hold's its own way, also when another
+// change is made while one of its boxes is open.
+TEST(HeldPrompterTest, ShowsEachChangesMessagesItsOwnWayOnceItIsComplete) {
+    ScriptedPrompter shown;
+    HeldPrompter held(shown);
+    shown.whileShown = [&](const ScriptedPrompter::Shown& message) {
+        if (message.text != "user 1")
+            return;
+        HeldPrompter::Hold script(held, HeldPrompter::Showing::Notices);
+        held.ShowMessage("Corvellan", "script", PromptIcon::Stop);
+    };
+    {
+        HeldPrompter::Hold user(held, HeldPrompter::Showing::Boxes);
+        {
+            HeldPrompter::Hold inner(held, HeldPrompter::Showing::Notices);
+            held.ShowMessage("Corvellan", "user 1", PromptIcon::Stop);
+        }
+        held.ShowNotice("Corvellan", "warning", PromptIcon::Exclamation);
+        held.ShowMessage("Corvellan", "user 2", PromptIcon::Stop);
+        EXPECT_TRUE(shown.shown.empty());
+    }
+    std::string seen;
+    for (const auto& message : shown.shown)
+        seen += message.text + (message.notice ? " (notice), " : " (box), ");
+    EXPECT_EQ(seen, "user 1 (box), script (notice), warning (notice), user 2 (box), ");
 }
 } // namespace
