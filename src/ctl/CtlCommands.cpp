@@ -92,10 +92,6 @@ std::string PlainNewlines(const std::string& text) {
 CCtlCommands::CCtlCommands(Paths paths, std::ostream& out, std::ostream& err)
     : m_paths(std::move(paths)), m_out(out), m_err(err) {}
 
-std::string CCtlCommands::NothingAdded() {
-    return Tr("CtlCommands", "; nothing was added");
-}
-
 int CCtlCommands::Run(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.addOptions(

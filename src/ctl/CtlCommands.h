@@ -4,6 +4,7 @@
 #include "core/billing/BillingPeriod.h"
 #include "core/platform/Paths.h"
 #include "core/platform/Time.h"
+#include "ctl/CtlEnds.h"
 
 #include <QStringList>
 #include <optional>
@@ -18,21 +19,13 @@ class StderrPrompter;
 
 // The commands of corvellanctl. Each reads Corvellan.ini and Calls.log the way the window does and
 // prints what the window would show, or asks the running window (start, stop, toggle, status; add
-// while the window holds Calls.log). Exit codes: 0 done, 1 refused or failed (the reason is on the
-// error stream), 2 bad command line, 3 status found no window running.
+// while the window holds Calls.log). They end as ctl/CtlEnds.h says.
 class CCtlCommands {
 public:
     CCtlCommands(Paths paths, std::ostream& out, std::ostream& err);
 
     // arguments[0] is the program name.
     int Run(const QStringList& arguments);
-
-    static constexpr int kExitOk = 0;
-    static constexpr int kExitFailed = 1;
-    static constexpr int kExitUsage = 2;
-    static constexpr int kExitNotRunning = 3;
-    // What a refused add ends with, whether the window or corvellanctl itself refused it.
-    static std::string NothingAdded();
 
 private:
     struct Command;

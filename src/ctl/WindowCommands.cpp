@@ -3,7 +3,7 @@
 
 #include "core/automation/ReplyText.h"
 #include "core/platform/Translate.h"
-#include "ctl/CtlCommands.h"
+#include "ctl/CtlEnds.h"
 
 namespace {
 using Outcome = CControlClient::Outcome;
@@ -36,7 +36,7 @@ CControlClient::Result CWindowCommands::Ask(ControlVerb verb, CTime start, CTime
 
 int CWindowCommands::Fail(const std::string& reason) {
     m_err << kPrefix << reason << '\n';
-    return CCtlCommands::kExitFailed;
+    return kExitFailed;
 }
 
 int CWindowCommands::Call(ControlVerb verb) {
@@ -52,7 +52,7 @@ int CWindowCommands::Call(ControlVerb verb) {
     if (!text)
         return Fail(NotUnderstood(result.text));
     m_out << *text << '\n';
-    return CCtlCommands::kExitOk;
+    return kExitOk;
 }
 
 int CWindowCommands::Status(bool json) {
@@ -64,7 +64,7 @@ int CWindowCommands::Status(bool json) {
             m_err << kPrefix << NotRunning() << '\n';
         else
             m_out << Tr("WindowCommands", "not running") << '\n';
-        return CCtlCommands::kExitNotRunning;
+        return kExitNotRunning;
     }
     if (result.outcome != Outcome::Answered)
         return Fail(result.text);
@@ -75,7 +75,7 @@ int CWindowCommands::Status(bool json) {
     if (!status)
         return Fail(NotUnderstood(result.text));
     m_out << (json ? StatusJson(*status) : StatusText(*status) + "\n");
-    return CCtlCommands::kExitOk;
+    return kExitOk;
 }
 
 int CWindowCommands::Add(CTime start, CTime end) {
@@ -83,13 +83,13 @@ int CWindowCommands::Add(CTime start, CTime end) {
     if (result.outcome == Outcome::NotRunning)
         return Fail(
             Tr("WindowCommands", "Corvellan holds Calls.log but does not answer on its control socket") +
-            CCtlCommands::NothingAdded());
+            NothingAdded());
     if (result.outcome == Outcome::Unanswered)
         return Fail(result.text + MaybeAdded());
     if (result.outcome != Outcome::Answered)
-        return Fail(result.text + CCtlCommands::NothingAdded());
+        return Fail(result.text + NothingAdded());
     const ControlReply reply = ParseControlReply(result.text);
     if (!reply.ok)
-        return Fail(reply.error + CCtlCommands::NothingAdded());
-    return CCtlCommands::kExitOk;
+        return Fail(reply.error + NothingAdded());
+    return kExitOk;
 }
