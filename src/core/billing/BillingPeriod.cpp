@@ -135,3 +135,7 @@ std::string CBillingPeriod::Title() const {
         return Noon(m_first).Format("%B %Y");
     return RangeText() + " " + std::to_string(static_cast<int>(Date(m_next - days(1)).year()));
 }
+
+std::string CurrentPeriodText(unsigned startDay, CTime now) {
+    return Arg(Tr("PreferencesFields", "This period: %1"), {CBillingPeriod::Of(now, startDay).RangeText()});
+}

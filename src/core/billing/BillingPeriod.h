@@ -63,3 +63,7 @@ private:
     std::chrono::sys_days m_next;
     unsigned m_startDay = 1;
 };
+
+// The line under the start day of the billing period on the Billing page: "This period: 15 November
+// to 14 December".
+std::string CurrentPeriodText(unsigned startDay, CTime now);

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/settings/PreferencesFields.h"
 
-#include "core/billing/BillingPeriod.h"
 #include "core/platform/Translate.h"
 #include "core/settings/Settings.h"
 
@@ -200,8 +199,4 @@ std::string TariffPeriodsText(unsigned dayStartsHours, unsigned dayStartsMinutes
         return Tr("PreferencesFields", "Every moment is charged at the night rate with these times");
     return Arg(Tr("PreferencesFields", "Day rate from %1 to %2, night rate from %2 to %1"),
                {ClockText(dayBegins), ClockText(nightBegins)});
-}
-
-std::string CurrentPeriodText(unsigned startDay, CTime now) {
-    return Arg(Tr("PreferencesFields", "This period: %1"), {CBillingPeriod::Of(now, startDay).RangeText()});
 }

@@ -100,6 +100,3 @@ std::vector<std::string> LinkChoices(std::vector<std::string> names);
 // "Day rate from 06:31 to 23:30, night rate from 23:30 to 06:31" for the built-in times.
 std::string TariffPeriodsText(unsigned dayStartsHours, unsigned dayStartsMinutes, unsigned nightStartsHours,
                               unsigned nightStartsMinutes);
-
-// The line under the start day of the billing period: "This period: 15 November to 14 December".
-std::string CurrentPeriodText(unsigned startDay, CTime now);

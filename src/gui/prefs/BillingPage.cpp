@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/prefs/BillingPage.h"
 
+#include "core/billing/BillingPeriod.h"
 #include "core/platform/Locale.h"
 #include "core/platform/Prompter.h"
 #include "core/platform/SystemClock.h"
